@@ -1,0 +1,32 @@
+# The two commands: `make test` and `make run`. Each installs what is missing first.
+BUILD ?= $(CURDIR)/build
+FUZZ_SECONDS ?= 60
+
+.PHONY: test run deps native win64 win32 bench fuzz format clean
+
+test: deps
+	bash scripts/test.sh $(BUILD)
+
+run: deps
+	bash scripts/run.sh $(BUILD)
+
+deps:
+	bash scripts/install-deps.sh
+
+native win64 win32: deps
+	bash scripts/build.sh $@ $(BUILD)
+
+bench: deps
+	bash scripts/build.sh bench $(BUILD)
+	bash scripts/bench.sh $(BUILD)
+
+fuzz: deps
+	bash scripts/build.sh fuzz $(BUILD)
+	bash scripts/fuzz.sh $(BUILD) $(FUZZ_SECONDS)
+
+format:
+	find platform settings database answer framework dialogs app resources tests bench \
+	    -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

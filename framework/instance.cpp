@@ -1,0 +1,5 @@
+#include "framework/instance.h"
+
+HINSTANCE ModuleInstance() {
+    return GetModuleHandleA(nullptr);
+}

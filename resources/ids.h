@@ -1,0 +1,2 @@
+#pragma once
+// Resource and control identifiers, grouped per window and dialog.

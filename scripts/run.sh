@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the program, puts the sample table and a settings file beside it, and starts it under
+# Wine. Without $DISPLAY it runs on a virtual display for a few seconds and saves a screenshot.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_root=${1:-$root/build}
+export VOCORIX_BUILD=$build_root
+"$root/scripts/build.sh" win64 "$build_root"
+"$root/scripts/build.sh" win32 "$build_root"
+
+bin=$build_root/win64/app
+if [ -f "$root/examples/vocabulary.dbf" ]; then
+    cp "$root/examples/vocabulary.dbf" "$bin/"
+    # An existing settings file is the learner's own: leave it alone.
+    [ -f "$bin/vocorix.INI" ] || printf '[Database]\r\nFile Name=vocabulary.dbf\r\n' >"$bin/vocorix.INI"
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+    cd "$bin"
+    exec "$root/scripts/wine.sh" ./vocorix.exe
+fi
+
+shot() {
+    cd "$bin"
+    "$root/scripts/wine.sh" ./vocorix.exe &
+    local pid=$!
+    sleep "${VOCORIX_RUN_SECONDS:-8}"
+    import -window root "$build_root/screenshot.png"
+    kill "$pid" 2>/dev/null || true
+    WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo "screenshot: $build_root/screenshot.png"
+}
+export -f shot
+export root build_root bin
+"$root/scripts/with-display.sh" bash -c shot

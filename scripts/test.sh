@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the three flavours, runs the native tests, then the Windows tests under Wine on a
+# virtual display; ends with one summary line per suite and fails if anything failed.
+set -uo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_root=${1:-$root/build}
+export VOCORIX_BUILD=$build_root
+logs=$build_root/test-logs
+mkdir -p "$logs"
+
+for flavour in native win64 win32; do
+    echo "== building $flavour"
+    "$root/scripts/build.sh" "$flavour" "$build_root" || { echo "build of $flavour failed"; exit 1; }
+done
+
+status=0
+run_suite() { # name, command...
+    local name=$1
+    shift
+    echo "== $name"
+    "$@" 2>&1 | tee "$logs/$name.log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+}
+
+run_suite native-core "$build_root/native/tests/core_tests"
+run_windows_suites() {
+    run_suite wine-core "$root/scripts/wine.sh" "$build_root/win64/tests/core_tests.exe"
+    run_suite wine-win "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe"
+}
+export -f run_suite run_windows_suites
+export root build_root logs
+VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_suites; exit $status' || status=1
+
+echo
+echo "== summary"
+for log in native-core wine-core wine-win; do
+    passed=$(grep -ho '^\[  PASSED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
+    failed=$(grep -ho '^\[  FAILED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
+    grep -h -e '^\[==========\] [0-9]* tests* from' "$logs/$log.log" | tail -1
+    [ -n "$passed" ] || passed=0
+    [ -n "$failed" ] || failed=0
+    if [ "$passed" -eq 0 ] && [ "$failed" -eq 0 ]; then status=1; fi
+    echo "$log: $passed passed, $failed failed"
+done
+exit $status

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/date.h"
+#include "platform/random.h"
+
+TEST(DateTest, DayNumbersCountCalendarDays) {
+    EXPECT_EQ(TDate(1, 1, 1).DayNumber(), 1);
+    EXPECT_EQ(TDate(1, 3, 2024).DayNumber() - TDate(28, 2, 2024).DayNumber(), 2) << "leap year";
+    EXPECT_EQ(TDate(1, 3, 2023).DayNumber() - TDate(28, 2, 2023).DayNumber(), 1);
+    EXPECT_EQ(TDate(1, 3, 1900).DayNumber() - TDate(28, 2, 1900).DayNumber(), 1) << "1900";
+    EXPECT_EQ(TDate(1, 3, 2000).DayNumber() - TDate(28, 2, 2000).DayNumber(), 2) << "2000";
+    EXPECT_EQ(TDate(1, 1, 2027).DayNumber() - TDate(1, 1, 2026).DayNumber(), 365);
+    EXPECT_EQ(TDate(1, 1, 2025).DayNumber() - TDate(1, 1, 2024).DayNumber(), 366);
+    // 1 January 1970 is 719163 days after 1 January of year 1.
+    EXPECT_EQ(TDate(1, 1, 1970).DayNumber(), 719163);
+}
+
+TEST(DateTest, InvalidDatesHaveDayNumberZero) {
+    EXPECT_EQ(TDate(0, 0, 0).DayNumber(), 0);
+    EXPECT_EQ(TDate(30, 2, 2024).DayNumber(), 0);
+    EXPECT_EQ(TDate(29, 2, 2023).DayNumber(), 0);
+    EXPECT_EQ(TDate(31, 4, 2024).DayNumber(), 0);
+    EXPECT_EQ(TDate(1, 13, 2024).DayNumber(), 0);
+    EXPECT_EQ(TDate(1, 1, 10000).DayNumber(), 0);
+    EXPECT_EQ(TDate(4000000000u, 1, 2024).DayNumber(), 0);
+}
+
+TEST(DateTest, TodayComesFromTheReplaceableClock) {
+    ScopedClocks restore;
+    SetTodayClock([] { return LocalDate{9, 5, 2026}; });
+    TDate today;
+    EXPECT_EQ(today.Day(), 9u);
+    EXPECT_EQ(today.Month(), 5u);
+    EXPECT_EQ(today.Year(), 2026u);
+}
+
+TEST(DateTest, RealTodayIsAValidDate) {
+    TDate today;
+    EXPECT_TRUE(today.IsValid());
+    EXPECT_GE(today.Year(), 2024u);
+}
+
+TEST(ClockTest, ClocksCanBeReplacedAndRestored) {
+    {
+        ScopedClocks restore;
+        SetMillisecondClock([] { return 4242u; });
+        SetSecondClock([] { return int64_t{77}; });
+        EXPECT_EQ(Milliseconds(), 4242u);
+        EXPECT_EQ(Seconds(), 77);
+    }
+    EXPECT_GT(Seconds(), 1700000000);
+}
+
+TEST(RandomTest, SameSeedSameSequenceAndNonNegative) {
+    SeedRandom(12345);
+    std::vector<int32_t> first;
+    for (int i = 0; i < 100; ++i)
+        first.push_back(NextRandom());
+    SeedRandom(12345);
+    for (int i = 0; i < 100; ++i) {
+        int32_t n = NextRandom();
+        EXPECT_EQ(n, first[i]);
+        EXPECT_GE(n, 0);
+    }
+    SeedRandom(12346);
+    EXPECT_NE(NextRandom(), first[0]);
+}
