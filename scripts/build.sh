@@ -22,4 +22,4 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 fi
 # Progress lines are hidden; warnings and errors show, and the build's exit code decides.
-cmake --build "$dir" -j "$jobs" 2>&1 | { grep -v -e '^\[ *[0-9]*%\]' -e '^Consolidate compiler' || true; }
+cmake --build "$dir" -j "$jobs" 2>&1 | { grep -v -e '^\[ *[0-9]*%\]' -e '^Consolidate compiler' -e '^-- ' || true; }
