@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The location of the initialization file (Part 4.1). The program has exactly one instance,
+// `IniFile`, made by the app during static initialization from the program file's path; the
+// tests make their own on explicit paths.
+class TIniFile {
+public:
+    // The initialization file at exactly this path.
+    explicit TIniFile(std::string iniPath);
+    // The program's initialization file: the program file's full path with its last three
+    // characters replaced by "INI", positionally (C:\TUTOR\PROG.EXE gives C:\TUTOR\PROG.INI).
+    static TIniFile ForProgram(const std::string& programFile);
+
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    // Whether the file exists now (the database loader asks this, Part 2.1).
+    bool Exists() const;
+
+    std::string Path;   // full path of the initialization file
+    uint32_t Size = 0;  // bytes of Path including its terminating zero
+};
+
+// The program's one initialization file. Declared here, defined by the app (made during static
+// initialization with TIniFile::ForProgram). Core code and tests use explicit instances.
+extern TIniFile IniFile;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <vector>
+
+// The function-key settings of one COUNT level (Part 4.3): nine switches, 0 off, else on.
+struct TKeys {
+    int32_t TestInterlace = 1;
+    int32_t TestAnswersOrder = 0;
+    int32_t StartingWord = 1;        // F2
+    int32_t ContiguousWord = 1;      // F3
+    int32_t StartingChars = 1;       // F5
+    int32_t ContiguousChars = 1;     // F6
+    int32_t InterlacingChars = 1;    // F7
+    int32_t InterlacingPhrases = 1;  // F8
+    int32_t WildcardMatches = 1;     // F9
+
+    friend bool operator==(const TKeys&, const TKeys&) = default;
+};
+
+// Text form: written as the nine fields in order, signed decimals separated by single commas
+// (the default is 1,0,1,1,1,1,1,1,1). Read as eight times a signed number followed by one
+// character whatever it is, then a ninth number; white space skipped before each number and
+// separator. Reading stops at the first text that does not fit; the other fields keep their
+// values.
+std::istream& operator>>(std::istream& in, TKeys& value);
+std::ostream& operator<<(std::ostream& out, const TKeys& value);
+
+// The settings for a word whose COUNT is `count`: element `count` of the keys list, or the
+// default value when the list is shorter.
+TKeys KeysFor(const std::vector<TKeys>& list, uint32_t count);

@@ -1,0 +1,25 @@
+#include "settings/options.h"
+
+#include <algorithm>
+
+namespace {
+template <class T>
+std::vector<T> WithRoom(uint32_t room) {
+    std::vector<T> list;
+    list.reserve(room);
+    return list;
+}
+}  // namespace
+
+TOptions::TOptions(TIniFile& ini)
+    : TranscriptionEntry(Transcription, ini, "Database", "Transcription", 1, "1"),
+      PartOfSpeechEntry(PartOfSpeech, ini, "Database", "Part of Speech", 1, "1"),
+      ThirdLanguageEntry(ThirdLanguage, ini, "Database", "Third Language", 1, "1"),
+      MaxCountEntry(MaxCount, ini, "Database", "Maximum Count", 1, "10"),
+      TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", 1, "(100,100)"),
+      FileNameEntry(FileName, ini, "Database", "File Name", 1, ""),
+      AgeList(WithRoom<TAge>(10)),
+      AgeEntries(AgeList, ini, "Ages", "Age"),
+      // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most 99.
+      KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),
+      KeyEntries(KeyList, ini, "Keys", "Key") {}
