@@ -7,8 +7,10 @@
 
 std::istream& operator>>(std::istream& in, TAge& value) {
     ReadNumber(in, value.Count);
-    if (in) ReadSeparator(in);
-    if (in) ReadNumber(in, value.Days);
+    if (in)
+        ReadSeparator(in);
+    if (in)
+        ReadNumber(in, value.Days);
     return in;
 }
 
@@ -17,16 +19,18 @@ std::ostream& operator<<(std::ostream& out, const TAge& value) {
 }
 
 unsigned CheckAgeText(const char* text) {
-    if (text == nullptr || text[0] == ':') return 0;
+    if (text == nullptr || text[0] == ':')
+        return 0;
     unsigned result = 0;
     for (unsigned i = 0; text[i] != '\0'; ++i) {
         const char c = text[i];
-        if (c >= '0' && c <= '9') continue;
+        if (c >= '0' && c <= '9')
+            continue;
         if (c == ':' && result == 0 && text[i + 1] >= '0' && text[i + 1] <= '9') {
             result = i + 1;
             continue;
         }
-        return 0;  // a second colon, a colon without a digit after it, or any other character
+        return 0; // a second colon, a colon without a digit after it, or any other character
     }
     return result;
 }

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <iosfwd>
 
-// An age range (Part 4.2): a word whose COUNT has reached Count rests while fewer than Days
+// An age range: a word whose COUNT has reached Count rests while fewer than Days
 // days have passed since its LASTCHANGE. A new value is 0:0 (never rests a word), which is
 // what a list element whose numbered key is absent or unreadable keeps.
 struct TAge {
-    uint32_t Count = 0;  // counter threshold
-    uint32_t Days = 0;   // rest period in days
+    uint32_t Count = 0; // counter threshold
+    uint32_t Days = 0;  // rest period in days
 
     friend bool operator==(const TAge&, const TAge&) = default;
 };

@@ -15,7 +15,8 @@ character::character(uint32_t size) : Text(nullptr), Size(size == 0 ? 1 : size) 
 }
 
 character::character(const char* text) : Text(nullptr), Size(0) {
-    if (text == nullptr) text = "";
+    if (text == nullptr)
+        text = "";
     Size = static_cast<uint32_t>(std::strlen(text) + 1);
     Text = new char[Size];
     std::memcpy(Text, text, Size);
@@ -26,7 +27,8 @@ character::character(const character& other) : Text(new char[other.Size]), Size(
 }
 
 character& character::operator=(const character& other) {
-    if (this == &other) return *this;
+    if (this == &other)
+        return *this;
     if (Size != other.Size) {
         char* text = new char[other.Size];
         delete[] Text;
@@ -38,11 +40,13 @@ character& character::operator=(const character& other) {
     return *this;
 }
 
-character::~character() { delete[] Text; }
+character::~character() {
+    delete[] Text;
+}
 
 std::istream& operator>>(std::istream& in, character& value) {
     std::string text;
-    std::istream::sentry ok(in, true);  // leading blanks are part of the text
+    std::istream::sentry ok(in, true); // leading blanks are part of the text
     if (ok) {
         using traits = std::istream::traits_type;
         std::streambuf* buffer = in.rdbuf();
@@ -52,7 +56,8 @@ std::istream& operator>>(std::istream& in, character& value) {
             text.push_back(traits::to_char_type(c));
             c = buffer->snextc();
         }
-        if (traits::eq_int_type(c, traits::eof())) in.setstate(std::ios::eofbit);
+        if (traits::eq_int_type(c, traits::eof()))
+            in.setstate(std::ios::eofbit);
     }
     const uint32_t size = static_cast<uint32_t>(text.size() + 1);
     if (value.Size != size) {
@@ -65,7 +70,9 @@ std::istream& operator>>(std::istream& in, character& value) {
     return in;
 }
 
-std::ostream& operator<<(std::ostream& out, const character& value) { return out << value.Text; }
+std::ostream& operator<<(std::ostream& out, const character& value) {
+    return out << value.Text;
+}
 
 bool operator==(const character& a, const character& b) {
     return std::strcmp(a.Text, b.Text) == 0;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 
-// The owned text used as a setting value (Part 4.1): the text and its allocated size.
+// The owned text used as a setting value: the text and its allocated size.
 class character {
 public:
     // An empty text in `size` bytes (at least 1).
@@ -25,6 +25,6 @@ public:
 
     friend bool operator==(const character& a, const character& b);
 
-    char* Text;     // zero-terminated text
-    uint32_t Size;  // bytes allocated for Text, terminator included
+    char* Text;    // zero-terminated text
+    uint32_t Size; // bytes allocated for Text, terminator included
 };

@@ -4,10 +4,9 @@
 #include "settings/ini_file.h"
 #include "settings/text_form.h"
 
-// One setting value bound to one key of the initialization file (Part 4.1). Instantiated for
+// One setting value bound to one key of the initialization file. Instantiated for
 // int, unsigned int, TPoint, character, TAge and TKeys (settings/entry.cpp).
-template <class T>
-class TEntry {
+template <class T> class TEntry {
 public:
     // Binds `value` to `key` of `section` (a constant string, not copied; the key is copied).
     // With readNow set the key is read at once: the profile text (at most 128 characters; the
@@ -22,10 +21,10 @@ public:
     // back: at most 128 characters, and never past a line break.
     void Write();
 
-    const char* Section;  // not owned
-    character Key;        // owned copy of the key name
+    const char* Section; // not owned
+    character Key;       // owned copy of the key name
     TIniFile& Ini;
-    T* Value;  // the bound value, not owned
+    T* Value; // the bound value, not owned
 
     // Largest number of value characters read or written (a 129-byte buffer).
     static constexpr uint32_t TextLimit = 128;

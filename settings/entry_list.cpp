@@ -5,13 +5,8 @@
 template <class T>
 TEntryList<T>::TEntryList(std::vector<T>& values, TIniFile& ini, const char* section,
                           const char* keyPrefix)
-    : Values(values),
-      CountValue(0),
-      CountEntry(CountValue, ini, section, section, 1, ""),
-      Ini(ini),
-      Section(section),
-      KeyBuffer(keyPrefix),
-      DigitsAt(static_cast<uint32_t>(KeyBuffer.size())) {
+    : Values(values), CountValue(0), CountEntry(CountValue, ini, section, section, 1, ""), Ini(ini),
+      Section(section), KeyBuffer(keyPrefix), DigitsAt(static_cast<uint32_t>(KeyBuffer.size())) {
     // Only the numbered keys 0 to n-1 are read; an absent, empty or non-numeric count is 0.
     const uint32_t n = std::min(CountValue, MaxElements);
     CountValue = 0;
@@ -26,32 +21,33 @@ TEntryList<T>::TEntryList(std::vector<T>& values, TIniFile& ini, const char* sec
     CountValue = Count();
 }
 
-template <class T>
-bool TEntryList<T>::Add(const T& value) {
-    if (Count() >= MaxElements) return false;
+template <class T> bool TEntryList<T>::Add(const T& value) {
+    if (Count() >= MaxElements)
+        return false;
     const uint32_t i = Count();
     Append(value);
-    Rebind();
     Entries.push_back(std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), 0, ""));
+    Rebind();
     Entries.back()->Write();
     CountValue = Count();
     return true;
 }
 
-template <class T>
-void TEntryList<T>::Detach(uint32_t index) {
-    if (index >= Count()) return;
-    if (index < Values.size()) Values.erase(Values.begin() + index);
+template <class T> void TEntryList<T>::Detach(uint32_t index) {
+    if (index >= Count())
+        return;
+    if (index < Values.size())
+        Values.erase(Values.begin() + index);
     Entries.erase(Entries.begin() + index);
     // The later entries move down one place and take the numbered keys of their new places,
     // so that entry i always means key i (nothing is written here).
-    for (uint32_t i = index; i < Count(); ++i) Entries[i]->Key = character(KeyFor(i));
+    for (uint32_t i = index; i < Count(); ++i)
+        Entries[i]->Key = character(KeyFor(i));
     Rebind();
     CountValue = Count();
 }
 
-template <class T>
-void TEntryList<T>::Store(std::span<const T> values) {
+template <class T> void TEntryList<T>::Store(std::span<const T> values) {
     Rebind();
     const uint32_t oldCount = Count();
     const uint32_t newCount = static_cast<uint32_t>(values.size());
@@ -62,33 +58,36 @@ void TEntryList<T>::Store(std::span<const T> values) {
     }
     if (oldCount < newCount) {
         for (uint32_t i = common; i < newCount; ++i)
-            if (!Add(values[i])) break;
+            if (!Add(values[i]))
+                break;
     } else {
-        for (uint32_t j = oldCount; j > common; --j) Detach(j - 1);
+        for (uint32_t j = oldCount; j > common; --j)
+            Detach(j - 1);
     }
     CountValue = Count();
     CountEntry.Write();
 }
 
-template <class T>
-const char* TEntryList<T>::KeyFor(uint32_t index) {
+template <class T> const char* TEntryList<T>::KeyFor(uint32_t index) {
     KeyBuffer.resize(DigitsAt);
     KeyBuffer += std::to_string(index);
     return KeyBuffer.c_str();
 }
 
-template <class T>
-void TEntryList<T>::Append(const T& value) {
-    if (Values.size() == Values.capacity()) Values.reserve(Values.capacity() + 10);
-    Values.push_back(value);
+template <class T> void TEntryList<T>::Append(const T& value) {
+    const T copy = value; // the value may be one of Values' own elements
+    if (Values.size() == Values.capacity())
+        Values.reserve(Values.capacity() + 10);
+    Values.push_back(copy);
 }
 
-template <class T>
-void TEntryList<T>::Rebind() {
+template <class T> void TEntryList<T>::Rebind() {
     // Values belongs to the settings object and is changed only through this list; should the
     // two ever differ in length, Values is brought back to one element per entry.
-    if (Values.size() != Entries.size()) Values.resize(Entries.size());
-    for (uint32_t i = 0; i < Count(); ++i) Entries[i]->Value = &Values[i];
+    if (Values.size() != Entries.size())
+        Values.resize(Entries.size());
+    for (uint32_t i = 0; i < Count(); ++i)
+        Entries[i]->Value = &Values[i];
 }
 
 template class TEntryList<TAge>;

@@ -8,11 +8,10 @@
 
 #include "settings/entry.h"
 
-// A list of values bound to one section of the initialization file (Part 4.1): a count key
+// A list of values bound to one section of the initialization file: a count key
 // named like the section, and one numbered key per element (prefix + index from 0 in decimal:
 // Age0, Age1, ...). Instantiated for TAge ("Ages", "Age") and TKeys ("Keys", "Key").
-template <class T>
-class TEntryList {
+template <class T> class TEntryList {
 public:
     // Numbered keys have three digits: indices 0 to 999.
     static constexpr uint32_t MaxElements = 1000;
@@ -40,23 +39,23 @@ public:
     // from the end, then writes the count key. Keys of removed elements stay in the file.
     void Store(std::span<const T> values);
 
-    std::vector<std::unique_ptr<TEntry<T>>> Entries;  // entry i is bound to Values[i]
-    std::vector<T>& Values;                           // not owned
+    std::vector<std::unique_ptr<TEntry<T>>> Entries; // entry i is bound to Values[i]
+    std::vector<T>& Values;                          // not owned
 
 private:
-    uint32_t CountValue = 0;  // the number CountEntry reads and writes
+    uint32_t CountValue = 0; // the number CountEntry reads and writes
 
 public:
-    TEntry<unsigned int> CountEntry;  // section and key both the section name
+    TEntry<unsigned int> CountEntry; // section and key both the section name
     TIniFile& Ini;
-    const char* Section;    // not owned
-    std::string KeyBuffer;  // the key prefix, then room for the index digits
-    uint32_t DigitsAt;      // where the index is written in KeyBuffer
+    const char* Section;   // not owned
+    std::string KeyBuffer; // the key prefix, then room for the index digits
+    uint32_t DigitsAt;     // where the index is written in KeyBuffer
 
 private:
     const char* KeyFor(uint32_t index);
-    void Append(const T& value);  // grows Values' room by 10 when it is full
-    void Rebind();                // entry i to Values[i], after Values moved its storage
+    void Append(const T& value); // grows Values' room by 10 when it is full
+    void Rebind();               // entry i to Values[i], after Values moved its storage
 };
 
 extern template class TEntryList<TAge>;

@@ -8,14 +8,15 @@ TIniFile::TIniFile(std::string iniPath)
 
 TIniFile TIniFile::ForProgram(const std::string& programFile) {
     // Positional: whatever the last three characters are, they become "INI".
-    std::string path = programFile.size() >= 3 ? programFile.substr(0, programFile.size() - 3)
-                                               : std::string();
+    std::string path =
+        programFile.size() >= 3 ? programFile.substr(0, programFile.size() - 3) : std::string();
     return TIniFile(path + "INI");
 }
 
 bool TIniFile::Exists() const {
     std::FILE* file = std::fopen(Path.c_str(), "rb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     std::fclose(file);
     return true;
 }

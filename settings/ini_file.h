@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// The location of the initialization file (Part 4.1). The program has exactly one instance,
+// The location of the initialization file. The program has exactly one instance,
 // `IniFile`, made by the app during static initialization from the program file's path; the
 // tests make their own on explicit paths.
 class TIniFile {
@@ -17,11 +17,11 @@ public:
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
 
-    // Whether the file exists now (the database loader asks this, Part 2.1).
+    // Whether the file exists now (the database loader asks this).
     bool Exists() const;
 
-    std::string Path;   // full path of the initialization file
-    uint32_t Size = 0;  // bytes of Path including its terminating zero
+    std::string Path;  // full path of the initialization file
+    uint32_t Size = 0; // bytes of Path including its terminating zero
 };
 
 // The program's one initialization file. Declared here, defined by the app (made during static

@@ -15,15 +15,18 @@ int32_t TKeys::*const Fields[9] = {
 
 std::istream& operator>>(std::istream& in, TKeys& value) {
     for (int i = 0; i < 9 && in; ++i) {
-        if (i > 0) ReadSeparator(in);
-        if (in) ReadNumber(in, value.*Fields[i]);
+        if (i > 0)
+            ReadSeparator(in);
+        if (in)
+            ReadNumber(in, value.*Fields[i]);
     }
     return in;
 }
 
 std::ostream& operator<<(std::ostream& out, const TKeys& value) {
     for (int i = 0; i < 9; ++i) {
-        if (i > 0) out << ',';
+        if (i > 0)
+            out << ',';
         out << value.*Fields[i];
     }
     return out;

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 namespace {
-template <class T>
-std::vector<T> WithRoom(uint32_t room) {
+template <class T> std::vector<T> WithRoom(uint32_t room) {
     std::vector<T> list;
     list.reserve(room);
     return list;
 }
-}  // namespace
+} // namespace
 
 TOptions::TOptions(TIniFile& ini)
     : TranscriptionEntry(Transcription, ini, "Database", "Transcription", 1, "1"),
@@ -17,8 +16,7 @@ TOptions::TOptions(TIniFile& ini)
       ThirdLanguageEntry(ThirdLanguage, ini, "Database", "Third Language", 1, "1"),
       MaxCountEntry(MaxCount, ini, "Database", "Maximum Count", 1, "10"),
       TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", 1, "(100,100)"),
-      FileNameEntry(FileName, ini, "Database", "File Name", 1, ""),
-      AgeList(WithRoom<TAge>(10)),
+      FileNameEntry(FileName, ini, "Database", "File Name", 1, ""), AgeList(WithRoom<TAge>(10)),
       AgeEntries(AgeList, ini, "Ages", "Age"),
       // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most 99.
       KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),

@@ -11,13 +11,13 @@
 #include "settings/keys.h"
 #include "settings/point.h"
 
-// The settings object (Part 4.4): every persistent setting as a public plain value, with the
+// The settings object: every persistent setting as a public plain value, with the
 // entries that bind each one to its key. Building it reads the whole initialization file, in
 // member order; destroying it writes nothing. Not copyable: the entries point at its members.
 class TOptions {
 public:
-    // COUNT has two digits on disk (Part 2.3): a larger "Maximum Count" read from the file is
-    // taken as this. The options dialog keeps typed values within it too.
+    // COUNT has two digits on disk: a larger "Maximum Count" read from the file is
+    // taken as this, and a typed value should be held to it as well.
     static constexpr uint32_t MaxCountLimit = 99;
 
     // The program's settings, from the program's initialization file (`IniFile`).
@@ -27,8 +27,8 @@ public:
     TOptions(const TOptions&) = delete;
     TOptions& operator=(const TOptions&) = delete;
 
-    // Each single setting holds its default before its key is read, so an absent key or an
-    // unreadable text gives the default of Part 4.4.
+    // Each single setting holds its default before its key is read, so that an absent key and
+    // an unreadable text both give the default.
     int Transcription = 1;      // "Database" / "Transcription", "1"
     int PartOfSpeech = 1;       // "Database" / "Part of Speech", "1"
     int ThirdLanguage = 1;      // "Database" / "Third Language", "1"
@@ -43,13 +43,13 @@ public:
     TEntry<TPoint> TopLeftEntry;
     TEntry<character> FileNameEntry;
 
-    std::vector<TAge> AgeList;  // room for 10, grows by 10
-    TEntryList<TAge> AgeEntries;  // section "Ages", keys "Ages", Age0, Age1, ...
+    std::vector<TAge> AgeList;   // room for 10, grows by 10
+    TEntryList<TAge> AgeEntries; // section "Ages", keys "Ages", Age0, Age1, ...
 
-    std::vector<TKeys> KeyList;  // room for MaxCount, grows by 10
-    TEntryList<TKeys> KeyEntries;  // section "Keys", keys "Keys", Key0, Key1, ...
+    std::vector<TKeys> KeyList;   // room for MaxCount, grows by 10
+    TEntryList<TKeys> KeyEntries; // section "Keys", keys "Keys", Key0, Key1, ...
 
-    // The function-key settings for a word whose COUNT is `count` (Part 4.3): element `count`
+    // The function-key settings for a word whose COUNT is `count`: element `count`
     // of KeyList, or the TKeys default when the list is shorter.
     TKeys KeysFor(uint32_t count) const { return ::KeysFor(KeyList, count); }
 

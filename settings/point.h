@@ -12,7 +12,7 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
-// Text form (Part 4.1): written "(x,y)"; read as one non-blank character, a signed number x,
+// Text form: written "(x,y)"; read as one non-blank character, a signed number x,
 // one non-blank character, a signed number y, one non-blank character. The three single
 // characters are consumed whatever they are; a part that cannot be read stops the reading and
 // leaves the fields not yet read unchanged.

@@ -19,8 +19,9 @@ bool ReadDecimal(std::istream& in, bool allowSign, uint64_t limitPositive, uint6
                  bool& negative, uint64_t& magnitude) {
     negative = false;
     magnitude = 0;
-    std::istream::sentry ok(in);  // skips white space
-    if (!ok) return false;
+    std::istream::sentry ok(in); // skips white space
+    if (!ok)
+        return false;
     std::streambuf* buffer = in.rdbuf();
     traits::int_type c = buffer->sgetc();
     if (allowSign && !traits::eq_int_type(c, traits::eof()) &&
@@ -34,18 +35,21 @@ bool ReadDecimal(std::istream& in, bool allowSign, uint64_t limitPositive, uint6
         any = true;
         if (!overflow) {
             magnitude = magnitude * 10 + static_cast<uint64_t>(traits::to_char_type(c) - '0');
-            if (magnitude > (negative ? limitNegative : limitPositive)) overflow = true;
+            if (magnitude > (negative ? limitNegative : limitPositive))
+                overflow = true;
         }
         c = buffer->snextc();
     }
     std::ios::iostate state = std::ios::goodbit;
-    if (traits::eq_int_type(c, traits::eof())) state |= std::ios::eofbit;
-    if (!any || overflow) state |= std::ios::failbit;
+    if (traits::eq_int_type(c, traits::eof()))
+        state |= std::ios::eofbit;
+    if (!any || overflow)
+        state |= std::ios::failbit;
     in.setstate(state);
     return any && !overflow;
 }
 
-}  // namespace
+} // namespace
 
 std::istream& ReadNumber(std::istream& in, int32_t& value) {
     bool negative;
@@ -66,15 +70,19 @@ std::istream& ReadNumber(std::istream& in, uint32_t& value) {
 
 std::istream& ReadSeparator(std::istream& in) {
     char separator;
-    return in >> separator;  // skips white space; fails at the end of the text
+    return in >> separator; // skips white space; fails at the end of the text
 }
 
 std::istream& operator>>(std::istream& in, TPoint& value) {
     ReadSeparator(in);
-    if (in) ReadNumber(in, value.x);
-    if (in) ReadSeparator(in);
-    if (in) ReadNumber(in, value.y);
-    if (in) ReadSeparator(in);
+    if (in)
+        ReadNumber(in, value.x);
+    if (in)
+        ReadSeparator(in);
+    if (in)
+        ReadNumber(in, value.y);
+    if (in)
+        ReadSeparator(in);
     return in;
 }
 
@@ -82,16 +90,40 @@ std::ostream& operator<<(std::ostream& out, const TPoint& value) {
     return out << '(' << value.x << ',' << value.y << ')';
 }
 
-std::istream& ReadValue(std::istream& in, int& value) { return ReadNumber(in, value); }
-std::istream& ReadValue(std::istream& in, unsigned int& value) { return ReadNumber(in, value); }
-std::istream& ReadValue(std::istream& in, TPoint& value) { return in >> value; }
-std::istream& ReadValue(std::istream& in, character& value) { return in >> value; }
-std::istream& ReadValue(std::istream& in, TAge& value) { return in >> value; }
-std::istream& ReadValue(std::istream& in, TKeys& value) { return in >> value; }
+std::istream& ReadValue(std::istream& in, int& value) {
+    return ReadNumber(in, value);
+}
+std::istream& ReadValue(std::istream& in, unsigned int& value) {
+    return ReadNumber(in, value);
+}
+std::istream& ReadValue(std::istream& in, TPoint& value) {
+    return in >> value;
+}
+std::istream& ReadValue(std::istream& in, character& value) {
+    return in >> value;
+}
+std::istream& ReadValue(std::istream& in, TAge& value) {
+    return in >> value;
+}
+std::istream& ReadValue(std::istream& in, TKeys& value) {
+    return in >> value;
+}
 
-std::ostream& WriteValue(std::ostream& out, int value) { return out << value; }
-std::ostream& WriteValue(std::ostream& out, unsigned int value) { return out << value; }
-std::ostream& WriteValue(std::ostream& out, const TPoint& value) { return out << value; }
-std::ostream& WriteValue(std::ostream& out, const character& value) { return out << value; }
-std::ostream& WriteValue(std::ostream& out, const TAge& value) { return out << value; }
-std::ostream& WriteValue(std::ostream& out, const TKeys& value) { return out << value; }
+std::ostream& WriteValue(std::ostream& out, int value) {
+    return out << value;
+}
+std::ostream& WriteValue(std::ostream& out, unsigned int value) {
+    return out << value;
+}
+std::ostream& WriteValue(std::ostream& out, const TPoint& value) {
+    return out << value;
+}
+std::ostream& WriteValue(std::ostream& out, const character& value) {
+    return out << value;
+}
+std::ostream& WriteValue(std::ostream& out, const TAge& value) {
+    return out << value;
+}
+std::ostream& WriteValue(std::ostream& out, const TKeys& value) {
+    return out << value;
+}

@@ -8,7 +8,7 @@
 #include "settings/keys.h"
 #include "settings/point.h"
 
-// The text forms of the setting value types (Part 4.1), as the entries use them. Every reader
+// The text forms of the setting value types, as the entries use them. Every reader
 // skips white space before a number and before a single separator character; a value that
 // cannot be read is left unchanged (and the stream's failbit is set); trailing text is left in
 // the stream. Unlike the standard extractors, a failed number never stores 0 or a limit.
