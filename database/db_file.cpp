@@ -1,0 +1,154 @@
+#include "database/db_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "database/db_messages.h"
+#include "settings/options.h"
+
+uint32_t TranslationSize = 0;
+
+namespace {
+
+// Restores the cursor on every way out of the loading pass.
+class WaitCursor {
+public:
+    explicit WaitCursor(TDBScreen& screen) : screen_(screen) { screen_.BeginWait(); }
+    ~WaitCursor() { screen_.EndWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    TDBScreen& screen_;
+};
+
+// Records are read in batches of about this many bytes rather than one small read per field.
+constexpr size_t ReadBatchBytes = 64 * 1024;
+
+} // namespace
+
+TDBFile::TDBFile(TOptions& options, TDBScreen& screen, TTableOpener opener)
+    : options_(options), screen_(screen), opener_(std::move(opener)) {
+    for (;;) {
+        const bool shift = screen_.IsShiftDown();
+        if (!shift && Load())
+            return;
+        const TDialogOutcome outcome = screen_.RunOptionsDialog(options_);
+        if (outcome == TDialogOutcome::Unavailable) {
+            // Without a dialog, Shift has nothing to offer: make the one attempt anyway.
+            if (shift)
+                Load();
+            return;
+        }
+        if (outcome != TDialogOutcome::Ok)
+            return;
+    }
+}
+
+TDBFile::~TDBFile() {
+    if (IsLoaded())
+        Close();
+}
+
+bool TDBFile::Problem(const char* text) {
+    Close();
+    screen_.ShowProblem(text);
+    return false;
+}
+
+void TDBFile::Close() {
+    file_.reset();
+    record_ = {};
+    word_ = {};
+    part_ = {};
+    transcript_ = {};
+    thirdLang_ = {};
+    translations_ = {};
+}
+
+bool TDBFile::Load() {
+    Close();
+    current_ = -1;
+    if (!OpenAndCheck())
+        return false;
+    AllocateBuffers();
+    return LoadRecords();
+}
+
+bool TDBFile::OpenAndCheck() {
+    file_ = opener_(options_.FileName.Text);
+    if (!file_) {
+        // At a first start there is neither table nor settings file: the options dialog comes
+        // next without a message.
+        if (!options_.Ini().Exists())
+            return false;
+        return Problem(CannotOpenText);
+    }
+    layout_ = TTableLayout{};
+    const char* problem = ReadTableLayout(*file_, layout_);
+    if (layout_.OptionalFieldsKnown) {
+        options_.PartOfSpeech = layout_.HasPart;
+        options_.Transcription = layout_.HasTranscript;
+        options_.ThirdLanguage = layout_.HasThirdLang;
+    }
+    if (problem != nullptr)
+        return Problem(problem);
+    TranslationSize = layout_.TranslationWidth + 1;
+    return true;
+}
+
+void TDBFile::AllocateBuffers() {
+    const auto text = [](bool present, uint32_t width) {
+        return present ? std::vector<char>(width + size_t{1}, '\0') : std::vector<char>{};
+    };
+    record_.assign(layout_.RecordLength, 0);
+    word_ = text(true, layout_.WordWidth);
+    part_ = text(layout_.HasPart, layout_.PartWidth);
+    transcript_ = text(layout_.HasTranscript, layout_.TranscriptWidth);
+    thirdLang_ = text(layout_.HasThirdLang, layout_.ThirdLangWidth);
+    translations_.assign(layout_.TranslationCount, text(true, layout_.TranslationWidth));
+    questionSize_ = layout_.WordWidth + 19 + layout_.PartWidth + layout_.TranscriptWidth +
+                    layout_.ThirdLangWidth;
+}
+
+bool TDBFile::LoadRecords() {
+    bool complete;
+    {
+        WaitCursor wait(screen_);
+        complete = ReadAllRecords();
+    }
+    // The size check passed, so a short read means the file changed under us.
+    return complete || Problem(SizeOrHeaderText);
+}
+
+bool TDBFile::ReadAllRecords() {
+    eligibleCount_ = 0;
+    widestTranslation_ = 0;
+    words_.Clear();
+
+    const uint32_t recordLength = layout_.RecordLength;
+    const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
+    std::vector<unsigned char> batch(batchRecords * recordLength);
+    for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
+        const uint64_t records = std::min(batchRecords, layout_.RecordCount - first);
+        const size_t bytes = records * recordLength;
+        if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
+                          bytes) != bytes)
+            return false;
+        for (uint64_t r = 0; r < records; ++r) {
+            if (!IsEligible(DecodeRecord(batch.data() + r * recordLength)))
+                continue;
+            ++eligibleCount_;
+            for (const std::vector<char>& translation : translations_) {
+                const size_t length = std::strlen(translation.data());
+                if (length == 0)
+                    continue;
+                widestTranslation_ =
+                    std::max(widestTranslation_, screen_.TextWidth(translation.data(), length));
+                words_.Add(translation.data());
+            }
+        }
+    }
+    position_ = layout_.RecordOffset(layout_.RecordCount);
+    return true;
+}

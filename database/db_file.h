@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "database/db_screen.h"
+#include "database/table_file.h"
+#include "database/table_layout.h"
+#include "database/word_list.h"
+#include "platform/date.h"
+
+class TOptions;
+
+// Translation width + 1 of the last loaded table: the text limit and buffer size of every
+// answer box.
+extern uint32_t TranslationSize;
+
+// The open vocabulary table: checks and loads it, picks records to ask, writes their
+// statistics back in place.
+class TDBFile {
+public:
+    // Opens the table named in the settings. While Shift is held or the table cannot be loaded,
+    // the options dialog is offered; only its OK leads to another attempt. Use IsLoaded() after.
+    TDBFile(TOptions& options, TDBScreen& screen, TTableOpener opener = OpenTableFile);
+    ~TDBFile();
+    TDBFile(const TDBFile&) = delete;
+    TDBFile& operator=(const TDBFile&) = delete;
+
+    // Opens, checks and loads the table; false, with the file closed, on any failure.
+    bool Load();
+    // Closes the file and shows the "Database Problem" box with this text; returns false.
+    bool Problem(const char* text);
+    // Reads the record at the current position into the buffers; returns its age in days.
+    uint32_t ReadRecord();
+    bool IsEligible(uint32_t age) const;
+    void Close();
+    bool RemoveNextDuplicate() { return words_.RemoveNextDuplicate(); }
+
+    // Makes a random eligible record current, never the one just asked directly. False only
+    // when nothing is eligible (the drill is over).
+    bool Pick();
+    // `question` must hold QuestionSize() bytes.
+    void MakeQuestion(char* question, int& leadIn, int& wordLength, int& transcriptionLength) const;
+    // Records an answer to the current record; returns whether it is still eligible.
+    bool Update(bool right);
+
+    bool IsLoaded() const { return file_ != nullptr; }
+    uint32_t TranslationCount() const { return layout_.TranslationCount; }
+    const char* Translation(uint32_t index) const { return translations_[index].data(); }
+    const char* Word() const { return word_.data(); }
+    // Null when the table lacks the field.
+    const char* Part() const { return TextOrNull(part_); }
+    const char* Transcript() const { return TextOrNull(transcript_); }
+    const char* ThirdLang() const { return TextOrNull(thirdLang_); }
+    uint32_t Count() const { return count_; }
+    int64_t CurrentIndex() const { return current_; }
+    uint32_t EligibleCount() const { return eligibleCount_; }
+    uint32_t QuestionSize() const { return questionSize_; }
+    int32_t WidestTranslation() const { return widestTranslation_; }
+    const TWordList& Words() const { return words_; }
+
+private:
+    static const char* TextOrNull(const std::vector<char>& text) {
+        return text.empty() ? nullptr : text.data();
+    }
+    bool OpenAndCheck();
+    void AllocateBuffers();
+    bool LoadRecords();
+    bool ReadAllRecords();
+    // Fills the buffers, flag and COUNT from one record's bytes; returns its age.
+    uint32_t DecodeRecord(const unsigned char* record);
+
+    TOptions& options_;
+    TDBScreen& screen_;
+    TTableOpener opener_;
+    std::unique_ptr<TTableFile> file_;
+    TTableLayout layout_;
+
+    char deletionFlag_ = ' ';
+    uint64_t position_ = 0;
+    int64_t current_ = -1;
+    std::vector<unsigned char> record_;
+    std::vector<char> word_;
+    std::vector<char> part_;
+    std::vector<char> transcript_;
+    std::vector<char> thirdLang_;
+    std::vector<std::vector<char>> translations_;
+
+    const int32_t today_ = TDate().DayNumber();
+    TWordList words_;
+    uint32_t count_ = 0;
+    uint32_t questionSize_ = 0;
+    int32_t widestTranslation_ = 0;
+    uint32_t eligibleCount_ = 0;
+};

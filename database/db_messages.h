@@ -1,0 +1,23 @@
+#pragma once
+
+// The texts of the "Database Problem" box.
+
+inline constexpr const char* DatabaseProblemCaption = "Database Problem";
+
+inline constexpr const char* CannotOpenText =
+    "Cannot open database file.\r\nPlease specify the correct path.";
+inline constexpr const char* NoRecordsText =
+    "There are no records in the database.\r\nPlease add some records and try again.";
+inline constexpr const char* TranslationWidthsText =
+    "Incorrect database file structure.\r\nTranslation fields' lengths are not the "
+    "same.\r\nPlease rebuild the database.";
+inline constexpr const char* NoLastChangeText =
+    "Incorrect database file structure.\r\nLASTCHANGE field not found.\r\nPlease rebuild the "
+    "database.";
+inline constexpr const char* NoCountText =
+    "Incorrect database file structure.\r\nCOUNT field not found.\r\nPlease rebuild the "
+    "database.";
+inline constexpr const char* SizeOrHeaderText =
+    "Database size or header is incorrect.\r\nPlease rebuild the database.";
+inline constexpr const char* CannotWriteText =
+    "Cannot write to database file.\r\nThe answer was not recorded.";

@@ -1,0 +1,45 @@
+#include "database/db_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/clock.h"
+#include "platform/random.h"
+
+bool TDBFile::Pick() {
+    const uint32_t records = layout_.RecordCount;
+    // With nothing eligible the walk below would never end.
+    if (!IsLoaded() || eligibleCount_ == 0)
+        return false;
+    for (;;) {
+        // Every attempt seeds anew, so attempts within one second share a stride.
+        SeedRandom(static_cast<uint32_t>(Seconds()));
+        const uint64_t random = static_cast<uint64_t>(NextRandom());
+        uint64_t index;
+        if (current_ == -1)
+            index = random % records;
+        else if (records == 1)
+            index = 0;
+        else
+            index = (static_cast<uint64_t>(current_) + 1 + random % (records - 1)) % records;
+        current_ = static_cast<int64_t>(index);
+        position_ = layout_.RecordOffset(static_cast<uint32_t>(index));
+        if (IsEligible(ReadRecord()))
+            return true;
+    }
+}
+
+void TDBFile::MakeQuestion(char* question, int& leadIn, int& wordLength,
+                           int& transcriptionLength) const {
+    const bool part = layout_.HasPart;
+    const bool transcript = layout_.HasTranscript;
+    const bool thirdLang = layout_.HasThirdLang;
+    std::snprintf(question, questionSize_, "Translate %s%s%s%s%s%s%s%s", part ? "the " : "",
+                  part ? Part() : "", part ? " " : "", Word(), transcript ? " " : "",
+                  transcript ? Transcript() : "", thirdLang ? " " : "",
+                  thirdLang ? ThirdLang() : "");
+    leadIn = 10 + (part ? static_cast<int>(std::strlen(Part())) + 5 : 0);
+    wordLength = static_cast<int>(std::strlen(Word())) + (transcript || thirdLang ? 1 : 0);
+    transcriptionLength =
+        transcript ? static_cast<int>(std::strlen(Transcript())) + (thirdLang ? 1 : 0) : 0;
+}

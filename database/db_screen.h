@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class TOptions;
+
+// How a run of the options dialog ended, as far as the table reader cares.
+enum class TDialogOutcome {
+    Ok,         // accepted: the settings may name another table, try again
+    Cancelled,  // any other ending: the reader stays not loaded
+    Unavailable // this program offers no options dialog
+};
+
+// What the table reader needs from the screen. The Windows side implements it; tests use fakes.
+class TDBScreen {
+public:
+    virtual ~TDBScreen() = default;
+
+    // Pixel width of `length` bytes of `text` drawn in BoldFont; called only between
+    // BeginWait and EndWait, so a device context may be held over that span.
+    virtual int32_t TextWidth(const char* text, size_t length) = 0;
+    // Shows a box without owner: caption "Database Problem", this text, stop icon, OK only.
+    virtual void ShowProblem(const char* text) = 0;
+    // Shows the wait cursor, remembering the one it replaces.
+    virtual void BeginWait() = 0;
+    // Puts back the cursor that BeginWait replaced.
+    virtual void EndWait() = 0;
+    // Whether the Shift key is down at this moment.
+    virtual bool IsShiftDown() = 0;
+    // Runs the options dialog modally, without parent, on these settings.
+    virtual TDialogOutcome RunOptionsDialog(TOptions& options) = 0;
+};

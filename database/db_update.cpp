@@ -1,0 +1,27 @@
+#include "database/db_file.h"
+
+#include "database/db_messages.h"
+#include "database/field_text.h"
+
+bool TDBFile::Update(bool right) {
+    if (!IsLoaded() || current_ < 0)
+        return false;
+    const bool writeCount = right || count_ != 0;
+    // COUNT has two digits on disk; counting on past 99 would need a third.
+    const uint32_t newCount = right ? (count_ < 99 ? count_ + 1 : 99) : 0;
+    const TDate today;
+    char statistics[10];
+    FormatStatistics(statistics, today.Year(), today.Month(), today.Day(), newCount);
+    // At the record's own offset, whatever was read or written since it was picked.
+    const uint64_t offset = layout_.StatisticsOffset(static_cast<uint32_t>(current_));
+    if (!file_->WriteAt(offset, statistics, writeCount ? 10 : 8)) {
+        // Nothing is counted that is not on disk; the drill goes on.
+        screen_.ShowProblem(CannotWriteText);
+        return true;
+    }
+    count_ = newCount;
+    const bool eligible = IsEligible(0);
+    if (!eligible && eligibleCount_ > 0)
+        --eligibleCount_;
+    return eligible;
+}

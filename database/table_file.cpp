@@ -1,0 +1,67 @@
+#include "database/table_file.h"
+
+#include <cstdio>
+
+namespace {
+
+// 64-bit seeks: a plain fseek takes a long, which is 32 bits on Windows.
+bool SeekTo(std::FILE* file, uint64_t offset) {
+#ifdef _WIN32
+    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+int64_t LengthOf(std::FILE* file) {
+#ifdef _WIN32
+    if (_fseeki64(file, 0, SEEK_END) != 0)
+        return -1;
+    return _ftelli64(file);
+#else
+    if (fseeko(file, 0, SEEK_END) != 0)
+        return -1;
+    return ftello(file);
+#endif
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+class StdioTableFile : public TTableFile {
+public:
+    explicit StdioTableFile(std::FILE* file) : file_(file) {}
+
+    size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
+        if (!SeekTo(file_.get(), offset))
+            return 0;
+        return std::fread(buffer, 1, size, file_.get());
+    }
+
+    bool WriteAt(uint64_t offset, const void* data, size_t size) override {
+        if (!SeekTo(file_.get(), offset))
+            return false;
+        const bool written = std::fwrite(data, 1, size, file_.get()) == size;
+        // Flush even after a short write, so that the stream's error does not linger.
+        const bool flushed = std::fflush(file_.get()) == 0;
+        return written && flushed;
+    }
+
+    uint64_t Length() override {
+        const int64_t length = LengthOf(file_.get());
+        return length < 0 ? 0 : static_cast<uint64_t>(length);
+    }
+
+private:
+    std::unique_ptr<std::FILE, FileCloser> file_;
+};
+
+} // namespace
+
+std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
+    std::FILE* file = std::fopen(path, "r+b");
+    if (file == nullptr)
+        return nullptr;
+    return std::make_unique<StdioTableFile>(file);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// The table reader's access to its file: positioned reads and writes, so that the format code
+// never depends on a shared file position and tests can put any file behind it.
+class TTableFile {
+public:
+    virtual ~TTableFile() = default;
+
+    // Reads up to `size` bytes at `offset`; returns how many were read (fewer at the end).
+    virtual size_t ReadAt(uint64_t offset, void* buffer, size_t size) = 0;
+    // Writes all `size` bytes at `offset` and flushes them; false when any of it failed.
+    virtual bool WriteAt(uint64_t offset, const void* data, size_t size) = 0;
+    // The file's length in bytes.
+    virtual uint64_t Length() = 0;
+};
+
+// Opens a table for reading and writing; null when it cannot be opened.
+using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)>;
+
+// The real opener: the file through <cstdio>, binary, read/write.
+std::unique_ptr<TTableFile> OpenTableFile(const char* path);

@@ -1,0 +1,135 @@
+#include "database/table_layout.h"
+
+#include <cstring>
+
+#include "database/db_messages.h"
+#include "database/table_file.h"
+
+namespace {
+
+constexpr uint32_t DescriptorSize = 32;
+
+uint32_t Little16(const unsigned char* bytes) {
+    return bytes[0] | uint32_t{bytes[1]} << 8;
+}
+
+uint32_t Little32(const unsigned char* bytes) {
+    return Little16(bytes) | Little16(bytes + 2) << 16;
+}
+
+struct Descriptor {
+    unsigned char bytes[DescriptorSize];
+
+    // Only the first 10 name bytes count, so "TRANSCRIPT" and "LASTCHANGE" fill them all.
+    bool Is(const char* keyword) const {
+        char name[10] = {};
+        std::memcpy(name, keyword, std::strlen(keyword));
+        return std::memcmp(bytes, name, sizeof name) == 0;
+    }
+    uint32_t Width() const { return Little16(bytes + 16); }
+};
+
+// Hands out the descriptors in order, never more than the header length makes room for.
+class DescriptorReader {
+public:
+    DescriptorReader(TTableFile& file, int64_t count) : file_(file), count_(count) {}
+
+    bool Next(Descriptor& descriptor) {
+        if (read_ >= count_)
+            return false;
+        const uint64_t offset = DescriptorSize * (1 + static_cast<uint64_t>(read_));
+        if (file_.ReadAt(offset, descriptor.bytes, DescriptorSize) != DescriptorSize)
+            return false;
+        ++read_;
+        return true;
+    }
+
+private:
+    TTableFile& file_;
+    int64_t count_;
+    int64_t read_ = 0;
+};
+
+} // namespace
+
+const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
+    unsigned char header[32];
+    if (file.ReadAt(0, header, sizeof header) != sizeof header)
+        return SizeOrHeaderText;
+    layout.RecordCount = Little32(header + 4);
+    layout.HeaderLength = Little16(header + 8);
+    layout.RecordLength = Little16(header + 10);
+    if (layout.RecordCount == 0)
+        return NoRecordsText;
+
+    // The terminator (and any pad byte) after the last descriptor is below one descriptor's size,
+    // so it never counts as a descriptor.
+    const int64_t descriptorCount = int64_t{layout.HeaderLength} / DescriptorSize - 1;
+    int64_t translations = descriptorCount - 3;
+    if (translations < 0)
+        return SizeOrHeaderText;
+
+    DescriptorReader descriptors(file, descriptorCount);
+    Descriptor field;
+    if (!descriptors.Next(field))
+        return SizeOrHeaderText;
+    layout.WordWidth = field.Width();
+    if (!descriptors.Next(field))
+        return SizeOrHeaderText;
+
+    struct Optional {
+        const char* keyword;
+        bool& present;
+        uint32_t& width;
+    };
+    const Optional optionals[] = {{"PART", layout.HasPart, layout.PartWidth},
+                                  {"TRANSCRIPT", layout.HasTranscript, layout.TranscriptWidth},
+                                  {"THIRDLANG", layout.HasThirdLang, layout.ThirdLangWidth}};
+    for (const Optional& optional : optionals) {
+        optional.present = field.Is(optional.keyword);
+        optional.width = 0;
+        if (!optional.present)
+            continue;
+        optional.width = field.Width();
+        // More optional fields than the header has descriptors for: reading on would run into
+        // the records.
+        if (--translations < 0)
+            return SizeOrHeaderText;
+        if (!descriptors.Next(field))
+            return SizeOrHeaderText;
+    }
+    layout.OptionalFieldsKnown = true;
+
+    layout.TranslationWidth = field.Width();
+    layout.TranslationCount = static_cast<uint32_t>(translations);
+    for (int64_t i = 1; i < translations; ++i) {
+        if (!descriptors.Next(field))
+            return SizeOrHeaderText;
+        if (field.Width() != layout.TranslationWidth)
+            return TranslationWidthsText;
+    }
+    if (!descriptors.Next(field))
+        return SizeOrHeaderText;
+
+    if (!field.Is("LASTCHANGE"))
+        return NoLastChangeText;
+    const uint32_t lastChangeWidth = field.Width();
+    if (!descriptors.Next(field))
+        return SizeOrHeaderText;
+    if (!field.Is("COUNT"))
+        return NoCountText;
+    const uint32_t countWidth = field.Width();
+
+    // The reader and the statistics writes rely on this exact record layout; a table that
+    // breaks it would load and then be misread and overwritten in the wrong bytes.
+    if (lastChangeWidth != 8 || countWidth != 2)
+        return SizeOrHeaderText;
+    const uint64_t fieldsWidth = uint64_t{layout.WordWidth} + layout.PartWidth +
+                                 layout.TranscriptWidth + layout.ThirdLangWidth +
+                                 uint64_t{layout.TranslationCount} * layout.TranslationWidth + 10;
+    if (layout.RecordLength != 1 + fieldsWidth)
+        return SizeOrHeaderText;
+    if (layout.RecordOffset(layout.RecordCount) > file.Length())
+        return SizeOrHeaderText;
+    return nullptr;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+class TTableFile;
+
+// Where everything stands in a vocabulary table, as its header and field descriptors say.
+struct TTableLayout {
+    uint32_t RecordCount = 0;
+    uint32_t HeaderLength = 0;
+    uint32_t RecordLength = 0;
+
+    uint32_t WordWidth = 0;
+    uint32_t PartWidth = 0;
+    uint32_t TranscriptWidth = 0;
+    uint32_t ThirdLangWidth = 0;
+    uint32_t TranslationWidth = 0;
+    uint32_t TranslationCount = 0;
+
+    bool HasPart = false;
+    bool HasTranscript = false;
+    bool HasThirdLang = false;
+    // The three Has... flags have been decided (the descriptors after the word were read).
+    bool OptionalFieldsKnown = false;
+
+    uint64_t RecordOffset(uint32_t index) const {
+        return HeaderLength + uint64_t{index} * RecordLength;
+    }
+    // LASTCHANGE and COUNT are the record's last 10 bytes.
+    uint64_t StatisticsOffset(uint32_t index) const {
+        return RecordOffset(index) + RecordLength - 10;
+    }
+};
+
+// Reads and checks the header and field descriptors. Returns null when the table can be
+// loaded, else the text of the "Database Problem" box. Reads nothing beyond the descriptors.
+const char* ReadTableLayout(TTableFile& file, TTableLayout& layout);
