@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "database/db_messages.h"
+#include "database/field_text.h"
+#include "platform/clock.h"
+#include "tests/support/fake_db_screen.h"
+
+namespace {
+
+std::vector<std::string> WordsOf(const TDBFile& reader) {
+    std::vector<std::string> words;
+    for (uint32_t i = 0; i < reader.Words().Count(); ++i)
+        words.push_back(reader.Words().Item(i));
+    return words;
+}
+
+class LoadingPass : public ::testing::Test {
+protected:
+    LoadingPass() {
+        SetTodayClock([] { return LocalDate{15, 3, 2024}; });
+    }
+    ScopedClocks clocks;
+    TableScene scene;
+};
+
+} // namespace
+
+TEST_F(LoadingPass, EligibilityFollowsFlagCountAndAges) {
+    scene.options->MaxCount = 5;
+    scene.options->AgeList = {{1, 3}, {3, 10}};
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"a", "fresh", "20240315", " 0"})
+        .Record({"b", "resting", "20240313", " 1"})  // 1:3 applies at age 2
+        .Record({"c", "rested", "20240312", " 1"})   // age 3 is no longer below 3
+        .Record({"d", "resting2", "20240306", " 4"}) // 3:10 applies at age 9
+        .Record({"e", "rested2", "20240305", " 4"})
+        .Record({"f", "learnt", "20200101", " 5"}) // COUNT reached Maximum Count
+        .Record({"g", "deleted", "20200101", " 0"}, '*')
+        .Record({"h", "blank", "        ", "  "})   // no date: very old, COUNT 0
+        .Record({"i", "future", "20240320", " 2"}); // negative age: very old unsigned
+    scene.Put(table);
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(reader->EligibleCount(), 5u);
+    EXPECT_EQ(WordsOf(*reader),
+              (std::vector<std::string>{"fresh", "rested", "rested2", "blank", "future"}));
+}
+
+TEST_F(LoadingPass, WordListHoldsEveryNonEmptyTranslationAndTheWidestIsMeasured) {
+    scene.screen.width = [](const std::string& text) {
+        return text == "wide" ? 500 : static_cast<int32_t>(text.size());
+    };
+    TableBuilder table = VocabularyFields(2, 12);
+    table.Record({"a", "dog   ", "hound", "20240101", " 0"})
+        .Record({"b", "", "wide", "20240101", " 0"})
+        .Record({"c", "   ", "dog", "20240101", " 0"})
+        .Record({"d", "very long text", "x", "20240101", "10"});
+    scene.Put(table);
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(reader->EligibleCount(), 3u);
+    EXPECT_EQ(WordsOf(*reader), (std::vector<std::string>{"dog", "hound", "wide", "dog"}));
+    EXPECT_EQ(scene.screen.measured, WordsOf(*reader));
+    EXPECT_EQ(reader->WidestTranslation(), 500);
+    EXPECT_EQ(TranslationSize, 13u);
+    EXPECT_EQ(scene.screen.waits, 1);
+    EXPECT_EQ(scene.screen.waitDepth, 0);
+    EXPECT_FALSE(scene.screen.measuredOutsideWait);
+}
+
+TEST_F(LoadingPass, TableWithNothingToAskStillLoads) {
+    scene.options->MaxCount = 0;
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"a", "b", "20240101", "  "});
+    scene.Put(table);
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(reader->EligibleCount(), 0u);
+    EXPECT_EQ(reader->Words().Count(), 0u);
+    EXPECT_EQ(reader->WidestTranslation(), 0);
+    // Picking would walk forever; the reader refuses instead.
+    EXPECT_FALSE(reader->Pick());
+}
+
+TEST_F(LoadingPass, TextsLoseTrailingBlanksOnly) {
+    TableBuilder table = VocabularyFields(1, 20, {"PART"});
+    table.Record({"  an apple ", "    ", " der Apfel  ", "20240101", " 0"});
+    scene.Put(table);
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->Pick());
+    EXPECT_STREQ(reader->Word(), "  an apple");
+    EXPECT_STREQ(reader->Part(), "");
+    EXPECT_STREQ(reader->Translation(0), " der Apfel");
+}
+
+TEST(FieldText, NumbersConvertLikeAtolWithinTheirWidth) {
+    EXPECT_EQ(FieldNumber(" 7", 2), 7);
+    EXPECT_EQ(FieldNumber("7 ", 2), 7);
+    EXPECT_EQ(FieldNumber("07", 2), 7);
+    EXPECT_EQ(FieldNumber("  ", 2), 0);
+    EXPECT_EQ(FieldNumber("x1", 2), 0);
+    EXPECT_EQ(FieldNumber("1x", 2), 1);
+    EXPECT_EQ(FieldNumber("-3", 2), -3);
+    EXPECT_EQ(FieldNumber("20240509", 4), 2024);
+    EXPECT_EQ(FieldNumber("5\0"
+                          "9",
+                          2),
+              5);
+    EXPECT_EQ(FieldNumber("\t12", 3), 12);
+}
+
+TEST(FieldText, TrimRightCutsSpacesOnly) {
+    char text[] = " a b  ";
+    TrimRight(text);
+    EXPECT_STREQ(text, " a b");
+    char blank[] = "    ";
+    TrimRight(blank);
+    EXPECT_STREQ(blank, "");
+    char tab[] = "a\t";
+    TrimRight(tab);
+    EXPECT_STREQ(tab, "a\t");
+}
+
+TEST(FieldText, StatisticsAreWrittenInTheirWidths) {
+    char bytes[10];
+    FormatStatistics(bytes, 2024, 5, 9, 7);
+    EXPECT_EQ(std::string(bytes, 10), "20240509 7");
+    FormatStatistics(bytes, 2024, 12, 31, 0);
+    EXPECT_EQ(std::string(bytes, 10), "20241231 0");
+    FormatStatistics(bytes, 2024, 1, 1, 12);
+    EXPECT_EQ(std::string(bytes, 10), "2024010112");
+    FormatStatistics(bytes, 2024, 1, 1, 100);
+    EXPECT_EQ(std::string(bytes, 10), "2024010199") << "COUNT must never take a third byte";
+}
+
+// The options dialog offered while Shift is held or the table cannot be loaded.
+class OpeningRecovery : public ::testing::Test {
+protected:
+    OpeningRecovery() {
+        TableBuilder table = VocabularyFields(1);
+        table.Record({"house", "Haus", "20240101", " 0"});
+        good = scene.Put(table);
+        scene.UseFile(scene.dir.File("absent.dbf"));
+    }
+    void FixFileInDialog(int run) {
+        scene.screen.onDialog = [this, run](TOptions& options) {
+            if (scene.screen.dialogRuns == run)
+                options.FileName = character(good.c_str());
+        };
+    }
+    TableScene scene;
+    std::string good;
+};
+
+TEST_F(OpeningRecovery, FailedLoadOffersTheDialogUntilOkBringsALoadableTable) {
+    scene.screen.dialogs = {TDialogOutcome::Ok, TDialogOutcome::Ok};
+    FixFileInDialog(2);
+    auto reader = scene.Open();
+    EXPECT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(scene.screen.dialogRuns, 2);
+    EXPECT_EQ(scene.screen.problems, std::vector<std::string>(2, CannotOpenText));
+}
+
+TEST_F(OpeningRecovery, CancelLeavesTheReaderNotLoaded) {
+    scene.screen.dialogs = {TDialogOutcome::Cancelled, TDialogOutcome::Ok};
+    FixFileInDialog(1);
+    auto reader = scene.Open();
+    EXPECT_FALSE(reader->IsLoaded());
+    EXPECT_EQ(scene.screen.dialogRuns, 1);
+}
+
+TEST_F(OpeningRecovery, ShiftShowsTheDialogBeforeAnyAttemptAndAgainWhileHeld) {
+    scene.screen.shift = {true, true, false};
+    scene.screen.dialogs = {TDialogOutcome::Ok, TDialogOutcome::Ok};
+    FixFileInDialog(2);
+    auto reader = scene.Open();
+    EXPECT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(scene.screen.dialogRuns, 2);
+    EXPECT_TRUE(scene.screen.problems.empty()) << "no attempt may be made while Shift is down";
+}
+
+TEST_F(OpeningRecovery, FirstStartGoesToTheDialogWithoutMessage) {
+    TableScene first(false);
+    first.UseFile(first.dir.File("absent.dbf"));
+    first.screen.dialogs = {TDialogOutcome::Ok};
+    first.screen.onDialog = [this](TOptions& options) {
+        options.FileName = character(good.c_str());
+    };
+    auto reader = first.Open();
+    EXPECT_TRUE(reader->IsLoaded());
+    EXPECT_TRUE(first.screen.problems.empty());
+}
+
+TEST_F(OpeningRecovery, WithoutDialogOneAttemptIsMade) {
+    auto failed = scene.Open();
+    EXPECT_FALSE(failed->IsLoaded());
+    EXPECT_EQ(scene.screen.problems, std::vector<std::string>{CannotOpenText});
+
+    scene.UseFile(good);
+    scene.screen.shift = {true};
+    auto loaded = scene.Open();
+    EXPECT_TRUE(loaded->IsLoaded()) << "Shift has no dialog to offer";
+}
