@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "answer/interlaced.h"
+
+// The hint keys of the answer box, each with its matcher.
+enum class THintMode {
+    StartingWord,       // F2
+    ContiguousWord,     // F3
+    StartingChars,      // F5
+    ContiguousChars,    // F6
+    InterlacingChars,   // F7
+    InterlacingPhrases, // F8
+    WildcardMatches,    // F9
+};
+
+// One key press's search over the word list: made once from the typed text, then asked once
+// per word. Each verdict is the matcher's for (word, typed text, argument), with the argument
+// the answer box passes for that key: the typed length for F2, F3, F5 and F9, 0 for F6, the
+// mode for F7 (1) and F8 (0). Whatever depends only on the typed text is prepared here once.
+class THintSearch {
+public:
+    THintSearch(THintMode mode, std::string_view typed);
+
+    bool Accepts(std::string_view word);
+
+private:
+    THintMode mode;
+    std::string typed;
+    int32_t argument;
+    std::optional<TInterlacedMatcher> interlaced;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "answer/deadline.h"
+#include "answer/subsequence.h"
+
+// The tolerant comparison of a word W with a typed text P. Comments in square brackets are
+// dropped; phrases split at their strongest separator outside parentheses ("|", ";", ",",
+// blank, 0x87) compare part by part, in any order except for blank-separated parts, which keep
+// theirs; trailing parenthesised groups compare on their own; everything else compares by
+// common subsequence: three quarters of the longer text (characters mode: of P) must appear in
+// both in the same order. Each comparison gives up with false once 5000 ms have passed since
+// its start.
+//
+// Made once for P, so that a hint search prepares P only once per key press; then Match once
+// per word. Not for use from several threads at once.
+class TInterlacedMatcher {
+public:
+    // mode 0 compares phrases; any other value characters.
+    TInterlacedMatcher(std::string_view P, int32_t mode);
+
+    bool Match(std::string_view W);
+
+private:
+    bool Phrase(std::string_view w, std::string_view p);
+    bool Parts(std::string_view w, std::string_view p, int sep);
+    bool Subsequence(std::string_view w, std::string_view p);
+    std::size_t Needed(std::size_t wSize, std::size_t pSize) const;
+
+    bool charactersMode;
+    std::string typed; // P without comments; every p above is a piece of it
+    TSubsequenceMasks typedMasks;
+    TDeadline limit;
+};

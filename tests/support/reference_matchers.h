@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The hint matchers written as their rules read, recursion and all: slow (the interlaced
+// comparison and the wildcard match are exponential in the worst case), but plainly right. The
+// differential tests, the fuzz target and the benchmark compare the fast matchers with them.
+// Texts must not hold a zero byte; lengths must not exceed the length of P.
+namespace reference {
+
+bool MatchStartingWord(const std::string& W, const std::string& P, int32_t length);
+bool MatchContiguousWord(const std::string& W, const std::string& P, int32_t length);
+bool MatchStartingChars(const std::string& W, const std::string& P, int32_t length);
+bool MatchContiguousChars(const std::string& W, const std::string& P, int32_t ignored);
+bool MatchWildcard(const std::string& W, const std::string& P, int32_t ignored);
+// Gives up with false when the millisecond clock passes 5000 ms from the call's start, checked
+// at every step of the recursion.
+bool MatchInterlaced(const std::string& W, const std::string& P, int32_t mode);
+
+// The search for a separator outside parentheses, from `from`: the position found, or -1.
+int32_t FindSeparator(const std::string& text, char sep, int32_t from);
+
+} // namespace reference
