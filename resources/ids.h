@@ -1,2 +1,39 @@
 #pragma once
-// Resource and control identifiers, grouped per window and dialog.
+// Resource and control identifiers, grouped per window and dialog. Plain macros: the resource
+// compiler reads this file too.
+
+// Program icon.
+#define IDI_VOCORIX 90
+
+// Drill window: commands and controls.
+#define CM_READY 101
+#define CM_REFUSE 102
+#define CM_CONTINUE 103
+#define CM_ABOUT 104
+#define CM_OPTIONS 105
+#define IDC_WORD_DISPLAY 106
+#define CM_LOCK 107
+#define CM_HELP 108
+#define IDG_RIGHT 110
+#define IDG_TOTAL 111
+#define IDG_RATE 112
+#define IDG_COUNT 113
+#define IDG_ANSWER 114
+#define IDG_ORDER 115
+#define IDC_ANSWER_BOX 200   /* + translation field number */
+#define CM_CHECK_FIELD 299   /* the check key: the answer box that has the focus */
+#define IDC_FIELD_BUTTON 300 /* + translation field number: its "?" button */
+#define IDA_DRILL 400
+
+// Answer box: keyboard table and commands.
+#define IDA_ANSWER_BOX 401
+#define CM_STARTING_WORD 502
+#define CM_CONTIGUOUS_WORD 503
+#define CM_STARTING_CHARS 504
+#define CM_CONTIGUOUS_CHARS 505
+#define CM_INTERLACING_CHARS 506
+#define CM_INTERLACING_PHRASES 507
+#define CM_WILDCARD_MATCHES 508
+#define CM_TOGGLE_HINTS 511
+#define CM_NEXT_HINT 512
+#define CM_CLEAR_HINTS 513

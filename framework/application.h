@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TFrameWindow;
+
+// The program's application object: makes the main window, runs the message loop with
+// accelerators, dialog-style keys and idle processing, and reports what start-up or a handler
+// throws. One runs at a time.
+class TApplication {
+public:
+    explicit TApplication(const char* name = "");
+    virtual ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // InitMainWindow, create and show the main window, run the loop; returns the exit code.
+    // What is thrown is reported in a message box and ends the run with -1.
+    int Run();
+    // Takes ownership: the application deletes its main window when it is destroyed.
+    void SetMainWindow(std::unique_ptr<TFrameWindow> window);
+    TFrameWindow* GetMainWindow() const { return mainWindow_.get(); }
+    const std::string& GetName() const { return name_; }
+
+    // The message loop until WM_QUIT; returns its exit code.
+    int MessageLoop();
+    // Handles every message already queued as the loop does, without idle calls; false when
+    // WM_QUIT was among them.
+    bool PumpWaitingMessages();
+    // Accelerators of the focus window and its ancestors, nearest first, then dialog-style
+    // keys for a top-level window that asks for them; true when the message was used up.
+    bool ProcessAppMsg(MSG& message);
+    // Called while the queue is empty with the number of such calls since the last message;
+    // asks the main window. Returns whether more idle calls are wanted.
+    virtual bool IdleAction(int32_t idleCount);
+
+    static TApplication* Current() { return current_; }
+
+protected:
+    virtual void InitMainWindow();
+
+private:
+    void Dispatch(MSG& message);
+
+    std::string name_;
+    std::unique_ptr<TFrameWindow> mainWindow_;
+    TApplication* previous_;
+    static TApplication* current_;
+};
+
+// The top-level report: a message box with the text. An empty text shows nothing, because
+// whoever threw it has already told the user why.
+void ReportException(const char* text);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/window.h"
+
+// A platform control: created from its predefined class and subclassed, or, built with only a
+// resource id, attached to that control of its parent dialog when the dialog is set up.
+class TControl : public TWindow {
+public:
+    TControl(TWindow* parent, int32_t id, const char* title, int32_t x, int32_t y, int32_t w,
+             int32_t h);
+    TControl(TWindow* parent, int32_t resourceId);
+
+protected:
+    bool IsPredefinedClass() const override { return true; }
+};

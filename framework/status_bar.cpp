@@ -1,0 +1,112 @@
+#include "framework/status_bar.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/dc.h"
+
+namespace {
+// Border and padding of one field, both sides together.
+constexpr int32_t FieldMargin = 8;
+const char CapsText[] = "CAPS";
+
+void InitBarClass() {
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&init) != FALSE;
+    }();
+    (void)done;
+}
+} // namespace
+
+TTextGadget::TTextGadget(int32_t id, uint32_t numChars, const char* text)
+    : id_(id), numChars_(numChars), text_(text) {}
+
+void TTextGadget::SetText(const char* text) {
+    text_ = text;
+    if (bar_ != nullptr && bar_->GetHandle() != nullptr)
+        bar_->ShowText(index_, text_.c_str());
+}
+
+TStatusBar::TStatusBar(TWindow* parent, uint32_t modeIndicators, HFONT font)
+    : TWindow(parent), modeIndicators_(modeIndicators), font_(font) {
+    // The frame places the bar; it must not place itself.
+    Attr.Style = WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+}
+
+const char* TStatusBar::ClassName() const {
+    InitBarClass();
+    return STATUSCLASSNAMEA;
+}
+
+void TStatusBar::Insert(TTextGadget& gadget) {
+    gadget.bar_ = this;
+    gadget.index_ = static_cast<int32_t>(gadgets_.size());
+    gadgets_.push_back(&gadget);
+}
+
+TTextGadget* TStatusBar::GadgetWithId(int32_t id) const {
+    for (TTextGadget* gadget : gadgets_)
+        if (gadget->GetId() == id)
+            return gadget;
+    return nullptr;
+}
+
+int32_t TStatusBar::GadgetWidth(uint32_t numChars) const {
+    TScreenDC dc;
+    TSelection font(dc, font_);
+    INT widths['~' - ' ' + 1];
+    GetCharWidth32A(dc, ' ', '~', widths);
+    const int32_t widest = *std::max_element(std::begin(widths), std::end(widths));
+    return static_cast<int32_t>(numChars) * widest + FieldMargin;
+}
+
+int32_t TStatusBar::DesiredHeight() const {
+    TScreenDC dc;
+    TSelection font(dc, font_);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight + FieldMargin;
+}
+
+RECT TStatusBar::FieldRect(int32_t index) const {
+    RECT rect{};
+    Send(SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+void TStatusBar::SetupWindow() {
+    TWindow::SetupWindow();
+    SetWindowFont(font_, false);
+    std::vector<int> rights;
+    int right = 0;
+    for (TTextGadget* gadget : gadgets_) {
+        right += GadgetWidth(gadget->NumChars());
+        rights.push_back(right);
+    }
+    if (modeIndicators_ & CapsLock) {
+        capsIndex_ = static_cast<int32_t>(rights.size());
+        right += GadgetWidth(sizeof CapsText - 1);
+        rights.push_back(right);
+    }
+    Send(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
+    for (TTextGadget* gadget : gadgets_)
+        ShowText(gadget->index_, gadget->GetText().c_str());
+    capsShown_ = -1;
+    UpdateModeIndicators();
+}
+
+void TStatusBar::ShowText(int32_t index, const char* text) {
+    Send(SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+}
+
+void TStatusBar::UpdateModeIndicators() {
+    if (capsIndex_ < 0 || GetHandle() == nullptr)
+        return;
+    const int caps = GetKeyState(VK_CAPITAL) & 1;
+    if (caps != capsShown_) {
+        capsShown_ = caps;
+        ShowText(capsIndex_, caps ? CapsText : "");
+    }
+}

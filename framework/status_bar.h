@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/window.h"
+
+class TStatusBar;
+
+// A recessed, left-aligned text field of a status bar, as wide as a number of characters.
+class TTextGadget {
+public:
+    TTextGadget(int32_t id, uint32_t numChars, const char* text = "");
+    TTextGadget(const TTextGadget&) = delete;
+    TTextGadget& operator=(const TTextGadget&) = delete;
+
+    int32_t GetId() const { return id_; }
+    uint32_t NumChars() const { return numChars_; }
+    const std::string& GetText() const { return text_; }
+    void SetText(const char* text);
+
+private:
+    friend class TStatusBar;
+    int32_t id_;
+    uint32_t numChars_;
+    std::string text_;
+    TStatusBar* bar_ = nullptr;
+    int32_t index_ = -1;
+};
+
+// The bottom bar of a decorated frame: text gadgets in insertion order, then the mode
+// indicators asked for.
+class TStatusBar : public TWindow {
+public:
+    enum TModeIndicator : uint32_t { CapsLock = 2 };
+
+    TStatusBar(TWindow* parent, uint32_t modeIndicators, HFONT font);
+
+    // Gadgets go in before the bar is created; they must outlive it.
+    void Insert(TTextGadget& gadget);
+    TTextGadget* GadgetWithId(int32_t id) const;
+    // Width in pixels of a gadget of this many characters: each character counts as the
+    // widest printable ASCII character of the bar's font, plus the borders.
+    int32_t GadgetWidth(uint32_t numChars) const;
+    // The height the frame gives the bar: one line of the font plus the borders.
+    int32_t DesiredHeight() const;
+    // The rectangle of the index-th field (gadgets first, then indicators), in bar coordinates.
+    RECT FieldRect(int32_t index) const;
+    // Shows the present state of the keys behind the mode indicators.
+    void UpdateModeIndicators();
+
+protected:
+    const char* ClassName() const override;
+    bool IsPredefinedClass() const override { return true; }
+    void SetupWindow() override;
+
+private:
+    friend class TTextGadget;
+    void ShowText(int32_t index, const char* text);
+
+    std::vector<TTextGadget*> gadgets_;
+    uint32_t modeIndicators_;
+    HFONT font_;
+    int32_t capsIndex_ = -1;
+    int capsShown_ = -1;
+};
