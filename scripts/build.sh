@@ -8,6 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build_root=${2:-$root/build}
 dir=$build_root/$flavour
 jobs=${JOBS:-$(nproc)}
+# Run from make, the outer make's flags would make the inner build chatty.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 
 case $flavour in
 native) args=(-DCMAKE_BUILD_TYPE=Debug -DVOCORIX_SANITIZE=ON) ;;
