@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include "app/vocorix_app.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    MessageBoxA(nullptr, "Version 1.0", "Vocorix", MB_OK | MB_ICONINFORMATION);
-    return 0;
+    TVocorixApp app("");
+    return app.Run();
 }

@@ -1,5 +1,7 @@
 #include "framework/combo_box.h"
 
+#include <cstring>
+
 TComboBox::TComboBox(TWindow* parent, int32_t id, int32_t x, int32_t y, int32_t w, int32_t h,
                      DWORD style, uint32_t textLimit)
     : TControl(parent, id, "", x, y, w, h), TextLimit(textLimit) {
@@ -71,6 +73,20 @@ RECT TComboBox::GetDroppedControlRect() const {
 
 void TComboBox::InitStorage(uint32_t items, uint32_t bytes) {
     Send(CB_INITSTORAGE, items, bytes);
+}
+
+void TComboBox::AppendItems(const std::vector<const char*>& texts) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(GetHandle(), &info);
+    size_t bytes = 0;
+    for (const char* text : texts)
+        bytes += std::strlen(text) + 1;
+    InitStorage(static_cast<uint32_t>(texts.size()), static_cast<uint32_t>(bytes));
+    SendMessageA(info.hwndList, WM_SETREDRAW, FALSE, 0);
+    for (const char* text : texts)
+        InsertString(text, -1);
+    SendMessageA(info.hwndList, WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::SetTextLimit(uint32_t characters) {

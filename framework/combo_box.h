@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/control.h"
 
@@ -34,6 +35,9 @@ public:
     RECT GetDroppedControlRect() const;
     // Room for this many items and text bytes before a long fill.
     void InitStorage(uint32_t items, uint32_t bytes);
+    // Adds texts that are already in the list's order (SortForList) after the present items,
+    // without repainting the list for each one.
+    void AppendItems(const std::vector<const char*>& texts);
     void SetTextLimit(uint32_t characters);
     // Selection in the edit part; the caret stands at its end.
     void GetEditSel(uint32_t& start, uint32_t& end) const;

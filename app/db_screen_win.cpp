@@ -1,0 +1,39 @@
+#include "app/db_screen_win.h"
+
+#include "app/fonts.h"
+
+TWinDBScreen::TMeasuring::TMeasuring() : font(dc, BoldFont) {}
+
+int32_t TWinDBScreen::TextWidth(const char* text, size_t length) {
+    if (!measuring_) {
+        TMeasuring once;
+        SIZE size{};
+        GetTextExtentPoint32A(once.dc, text, static_cast<int>(length), &size);
+        return size.cx;
+    }
+    SIZE size{};
+    GetTextExtentPoint32A(measuring_->dc, text, static_cast<int>(length), &size);
+    return size.cx;
+}
+
+void TWinDBScreen::ShowProblem(const char* text) {
+    MessageBoxA(nullptr, text, "Database Problem", MB_OK | MB_ICONSTOP);
+}
+
+void TWinDBScreen::BeginWait() {
+    previousCursor_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+    measuring_.emplace();
+}
+
+void TWinDBScreen::EndWait() {
+    measuring_.reset();
+    SetCursor(previousCursor_);
+}
+
+bool TWinDBScreen::IsShiftDown() {
+    return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+}
+
+TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions&) {
+    return TDialogOutcome::Unavailable;
+}

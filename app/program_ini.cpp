@@ -1,0 +1,13 @@
+#include <windows.h>
+
+#include "settings/ini_file.h"
+
+namespace {
+std::string ProgramFile() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+} // namespace
+
+TIniFile IniFile = TIniFile::ForProgram(ProgramFile());

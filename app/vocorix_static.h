@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/layout.h"
+#include "framework/static.h"
+
+class TOptions;
+
+// The word display: the question in up to four segments, painted by the program itself. The
+// lead-in in NormalFont and the word in BoldFont on the first line; the transcription
+// (NormalFont) and the third-language form (BoldFont) on lines of their own under the word.
+class TVocorixStatic : public TStatic {
+public:
+    // Line step of the transcription and third-language lines, whatever the font.
+    static constexpr int32_t LineStep = 16;
+
+    TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options);
+
+    // Height for the open table's optional fields (20, 36 or 52), set as both the height
+    // constraint and the window height; returns it.
+    int32_t FitHeight();
+    // Keeps a copy of the question and repaints at once.
+    void SetText(const char* text, int leadIn, int wordLength, int transcriptionLength);
+
+    const char* GetQuestion() const { return text_.get(); }
+    TLayoutMetrics Constraints;
+
+protected:
+    void Paint(HDC dc, bool erase, const RECT& rect) override;
+    const TResponseTable& Responses() const override { return ResponseTable; }
+
+    static const TResponse ResponseRows[];
+    static const TResponseTable ResponseTable;
+
+private:
+    uint32_t length_ = 0;
+    TOptions* options_;
+    std::unique_ptr<char[]> text_;
+    int leadIn_ = 0;
+    int wordLength_ = 0;
+    int transcriptionLength_ = 0;
+};
