@@ -24,6 +24,7 @@ private:
 
 // Records are read in batches of about this many bytes rather than one small read per field.
 constexpr size_t ReadBatchBytes = 64 * 1024;
+constexpr uint64_t MaxWordReservation = 1u << 20;
 
 } // namespace
 
@@ -64,6 +65,7 @@ void TDBFile::Close() {
     transcript_ = {};
     thirdLang_ = {};
     translations_ = {};
+    translationLengths_ = {};
 }
 
 bool TDBFile::Load() {
@@ -107,6 +109,7 @@ void TDBFile::AllocateBuffers() {
     transcript_ = text(layout_.HasTranscript, layout_.TranscriptWidth);
     thirdLang_ = text(layout_.HasThirdLang, layout_.ThirdLangWidth);
     translations_.assign(layout_.TranslationCount, text(true, layout_.TranslationWidth));
+    translationLengths_.assign(layout_.TranslationCount, 0);
     questionSize_ = layout_.WordWidth + 19 + layout_.PartWidth + layout_.TranscriptWidth +
                     layout_.ThirdLangWidth;
 }
@@ -125,6 +128,10 @@ bool TDBFile::ReadAllRecords() {
     eligibleCount_ = 0;
     widestTranslation_ = 0;
     words_.Clear();
+    // Room for every translation of every record, up to a bound: an untouched reservation
+    // costs little, and a table too large for it grows the list as usual.
+    words_.Reserve(std::min<uint64_t>(uint64_t{layout_.RecordCount} * layout_.TranslationCount,
+                                      MaxWordReservation));
 
     const uint32_t recordLength = layout_.RecordLength;
     const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
@@ -136,16 +143,20 @@ bool TDBFile::ReadAllRecords() {
                           bytes) != bytes)
             return false;
         for (uint64_t r = 0; r < records; ++r) {
-            if (!IsEligible(DecodeRecord(batch.data() + r * recordLength)))
+            // Only the translations of eligible records are needed here; the other texts
+            // are read when a record is picked.
+            const unsigned char* record = batch.data() + r * recordLength;
+            if (!IsEligible(DecodeStatistics(record)))
                 continue;
+            DecodeTranslations(record);
             ++eligibleCount_;
-            for (const std::vector<char>& translation : translations_) {
-                const size_t length = std::strlen(translation.data());
+            for (size_t t = 0; t < translations_.size(); ++t) {
+                const uint32_t length = translationLengths_[t];
                 if (length == 0)
                     continue;
-                widestTranslation_ =
-                    std::max(widestTranslation_, screen_.TextWidth(translation.data(), length));
-                words_.Add(translation.data());
+                const char* text = translations_[t].data();
+                widestTranslation_ = std::max(widestTranslation_, screen_.TextWidth(text, length));
+                words_.Add(text, length);
             }
         }
     }

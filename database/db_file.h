@@ -70,6 +70,10 @@ private:
     bool ReadAllRecords();
     // Fills the buffers, flag and COUNT from one record's bytes; returns its age.
     uint32_t DecodeRecord(const unsigned char* record);
+    void DecodeTexts(const unsigned char* record);
+    void DecodeTranslations(const unsigned char* record);
+    // Flag and COUNT only; returns the age.
+    uint32_t DecodeStatistics(const unsigned char* record);
 
     TOptions& options_;
     TDBScreen& screen_;
@@ -86,6 +90,7 @@ private:
     std::vector<char> transcript_;
     std::vector<char> thirdLang_;
     std::vector<std::vector<char>> translations_;
+    std::vector<uint32_t> translationLengths_;
 
     const int32_t today_ = TDate().DayNumber();
     TWordList words_;

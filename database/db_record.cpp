@@ -7,13 +7,14 @@
 
 namespace {
 
-// Copies one text field into its buffer (width + 1 bytes) and cuts its trailing blanks.
-const unsigned char* ReadText(const unsigned char* field, std::vector<char>& text) {
+// Copies one text field into its buffer (width + 1 bytes), NUL-terminated and cut by
+// TrimRight; returns the text's length.
+size_t ReadText(const unsigned char* field, std::vector<char>& text) {
     const size_t width = text.size() - 1;
     std::memcpy(text.data(), field, width);
     text[width] = '\0';
-    TrimRight(text.data());
-    return field + width;
+    const void* end = std::memchr(field, '\0', width);
+    return TrimRight(text.data(), end ? static_cast<const unsigned char*>(end) - field : width);
 }
 
 } // namespace
@@ -31,20 +32,40 @@ uint32_t TDBFile::ReadRecord() {
 }
 
 uint32_t TDBFile::DecodeRecord(const unsigned char* record) {
-    deletionFlag_ = static_cast<char>(record[0]);
-    const unsigned char* field = ReadText(record + 1, word_);
+    DecodeTexts(record);
+    return DecodeStatistics(record);
+}
+
+void TDBFile::DecodeTexts(const unsigned char* record) {
+    const unsigned char* field = record + 1;
+    const auto read = [&field](std::vector<char>& text) {
+        const size_t length = ReadText(field, text);
+        field += text.size() - 1;
+        return length;
+    };
+    read(word_);
     // The layout, not the flags in the settings, says which fields the file has: the flags
     // are public and the buffers of absent fields do not exist.
     if (layout_.HasPart)
-        field = ReadText(field, part_);
+        read(part_);
     if (layout_.HasTranscript)
-        field = ReadText(field, transcript_);
+        read(transcript_);
     if (layout_.HasThirdLang)
-        field = ReadText(field, thirdLang_);
-    for (std::vector<char>& translation : translations_)
-        field = ReadText(field, translation);
+        read(thirdLang_);
+    DecodeTranslations(record);
+}
 
-    const char* statistics = reinterpret_cast<const char*>(field);
+void TDBFile::DecodeTranslations(const unsigned char* record) {
+    const unsigned char* field = record + layout_.TranslationsOffset();
+    for (size_t i = 0; i < translations_.size(); ++i) {
+        translationLengths_[i] = static_cast<uint32_t>(ReadText(field, translations_[i]));
+        field += layout_.TranslationWidth;
+    }
+}
+
+uint32_t TDBFile::DecodeStatistics(const unsigned char* record) {
+    deletionFlag_ = static_cast<char>(record[0]);
+    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
     const int32_t year = FieldNumber(statistics, 4);
     const int32_t month = FieldNumber(statistics + 4, 2);
     const int32_t day = FieldNumber(statistics + 6, 2);

@@ -5,9 +5,21 @@
 #include <cstring>
 
 void TrimRight(char* text) {
-    size_t length = std::strlen(text);
-    while (length > 0 && text[length - 1] == ' ')
-        text[--length] = '\0';
+    TrimRight(text, std::strlen(text));
+}
+
+size_t TrimRight(char* text, size_t length) {
+    // Fields are mostly padding: skip it eight bytes at a time.
+    constexpr uint64_t Blanks = 0x2020202020202020u;
+    size_t kept = length;
+    uint64_t chunk;
+    while (kept >= sizeof chunk &&
+           (std::memcpy(&chunk, text + kept - sizeof chunk, sizeof chunk), chunk == Blanks))
+        kept -= sizeof chunk;
+    while (kept > 0 && text[kept - 1] == ' ')
+        --kept;
+    std::memset(text + kept, '\0', length - kept);
+    return kept;
 }
 
 int32_t FieldNumber(const char* text, size_t width) {

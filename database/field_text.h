@@ -8,6 +8,8 @@
 // Replaces trailing spaces by NULs, from the end of the NUL-terminated text back to the first
 // non-space; an all-space text becomes empty.
 void TrimRight(char* text);
+// The same for a text whose length is known; returns the new length.
+size_t TrimRight(char* text, size_t length);
 
 // Converts at most `width` bytes like atol: leading white space skipped, an optional sign, then
 // digits up to the first non-digit or NUL. No digits give 0.

@@ -23,6 +23,10 @@ struct TTableLayout {
     // The three Has... flags have been decided (the descriptors after the word were read).
     bool OptionalFieldsKnown = false;
 
+    // Where the first translation stands within a record.
+    uint32_t TranslationsOffset() const {
+        return 1 + WordWidth + PartWidth + TranscriptWidth + ThirdLangWidth;
+    }
     uint64_t RecordOffset(uint32_t index) const {
         return HeaderLength + uint64_t{index} * RecordLength;
     }

@@ -10,7 +10,10 @@ class TWordList {
 public:
     TWordList() { words_.reserve(1000); }
 
+    // Makes room for this many words at once, so that a loading pass never moves the list.
+    void Reserve(size_t count) { words_.reserve(count); }
     void Add(const char* text) { words_.emplace_back(text); }
+    void Add(const char* text, size_t length) { words_.emplace_back(text, length); }
     // Empties the list and starts duplicate removal afresh.
     void Clear();
 

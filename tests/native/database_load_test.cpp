@@ -116,6 +116,10 @@ TEST(FieldText, TrimRightCutsSpacesOnly) {
     char blank[] = "    ";
     TrimRight(blank);
     EXPECT_STREQ(blank, "");
+    char padded[] = "x        y                   ";
+    EXPECT_EQ(TrimRight(padded, sizeof padded - 1), 10u);
+    EXPECT_STREQ(padded, "x        y");
+    EXPECT_EQ(padded[sizeof padded - 2], '\0');
     char tab[] = "a\t";
     TrimRight(tab);
     EXPECT_STREQ(tab, "a\t");

@@ -1,0 +1,186 @@
+// The table reader on a 100,000-record table with three 40-byte translations: the loading
+// pass against a plain read of the same bytes, and one question's Pick, MakeQuestion, Update.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/db_file.h"
+#include "settings/options.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uint32_t Records = 100000;
+constexpr uint32_t WordWidth = 30;
+constexpr uint32_t TranslationWidth = 40;
+constexpr uint32_t Translations = 3;
+
+const fs::path& TablePath() {
+    static const fs::path path =
+        fs::temp_directory_path() / ("vocorix-bench-" + std::to_string(std::rand()) + ".dbf");
+    return path;
+}
+
+void PutLittle(std::string& bytes, size_t at, uint32_t value, int width) {
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+std::string Padded(std::string text, uint32_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+void WriteTable() {
+    const std::vector<std::pair<std::string, uint32_t>> fields = {{"WORD", WordWidth},
+                                                                  {"TRANS1", TranslationWidth},
+                                                                  {"TRANS2", TranslationWidth},
+                                                                  {"TRANS3", TranslationWidth},
+                                                                  {"LASTCHANGE", 8},
+                                                                  {"COUNT", 2}};
+    const uint32_t headerLength = 32 + 32 * static_cast<uint32_t>(fields.size()) + 1;
+    const uint32_t recordLength = 1 + WordWidth + Translations * TranslationWidth + 10;
+    std::string bytes(headerLength, '\0');
+    bytes[0] = 0x03;
+    PutLittle(bytes, 4, Records, 4);
+    PutLittle(bytes, 8, headerLength, 2);
+    PutLittle(bytes, 10, recordLength, 2);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        bytes.replace(32 + 32 * i, fields[i].first.size(), fields[i].first);
+        PutLittle(bytes, 32 + 32 * i + 16, fields[i].second, 2);
+    }
+    bytes[headerLength - 1] = 0x0D;
+    bytes.reserve(headerLength + size_t{Records} * recordLength + 1);
+    // Vocabulary as tables hold it: single words and short phrases, 3 to 33 bytes.
+    const char* const stems[] = {"Haus",
+                                 "maison",
+                                 "to run away",
+                                 "Baum",
+                                 "to look forward to",
+                                 "schnell",
+                                 "eau",
+                                 "the day after tomorrow",
+                                 "Brot"};
+    char statistics[16];
+    for (uint32_t r = 0; r < Records; ++r) {
+        bytes += ' ';
+        bytes += Padded("word " + std::to_string(r), WordWidth);
+        for (uint32_t t = 0; t < Translations; ++t)
+            bytes += Padded(std::string(stems[(r + 4 * t) % 9]) + " " + std::to_string(r),
+                            TranslationWidth);
+        std::snprintf(statistics, sizeof statistics, "2023%02u%02u%2u", r % 12 + 1, r % 28 + 1,
+                      r % 10);
+        bytes += statistics;
+    }
+    bytes += '\x1A';
+    std::FILE* file = std::fopen(TablePath().string().c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+class BenchScreen : public TDBScreen {
+public:
+    int32_t TextWidth(const char*, size_t length) override {
+        return 7 * static_cast<int32_t>(length);
+    }
+    void ShowProblem(const char*) override {}
+    void BeginWait() override {}
+    void EndWait() override {}
+    bool IsShiftDown() override { return false; }
+    TDialogOutcome RunOptionsDialog(TOptions&) override { return TDialogOutcome::Unavailable; }
+};
+
+struct Settings {
+    Settings()
+        : ini((fs::temp_directory_path() / "vocorix-bench-absent.ini").string()), options(ini) {
+        options.FileName = character(TablePath().string().c_str());
+    }
+    TIniFile ini;
+    TOptions options;
+};
+
+void LoadingPass(benchmark::State& state) {
+    Settings settings;
+    BenchScreen screen;
+    for (auto _ : state) {
+        auto reader = std::make_unique<TDBFile>(settings.options, screen);
+        if (!reader->IsLoaded() || reader->EligibleCount() != Records)
+            state.SkipWithError("the table did not load");
+        benchmark::DoNotOptimize(reader->Words().Count());
+        // Releasing the word list is not part of loading.
+        state.PauseTiming();
+        reader.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * fs::file_size(TablePath()));
+}
+BENCHMARK(LoadingPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PlainRead(benchmark::State& state) {
+    std::vector<char> buffer(64 * 1024);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(TablePath().string().c_str(), "rb");
+        size_t total = 0;
+        size_t read;
+        while ((read = std::fread(buffer.data(), 1, buffer.size(), file)) > 0)
+            total += read;
+        std::fclose(file);
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(state.iterations() * fs::file_size(TablePath()));
+}
+BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void AskOneQuestion(benchmark::State& state) {
+    Settings settings;
+    BenchScreen screen;
+    TDBFile reader(settings.options, screen);
+    std::vector<char> question(reader.QuestionSize());
+    int leadIn, word, transcription;
+    bool right = true;
+    for (auto _ : state) {
+        reader.Pick();
+        reader.MakeQuestion(question.data(), leadIn, word, transcription);
+        // Alternating answers keep every record eligible.
+        reader.Update(right);
+        right = !right;
+    }
+}
+BENCHMARK(AskOneQuestion)->Unit(benchmark::kMicrosecond);
+
+// Keeps the real time per iteration of each run, for the ratio printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    WriteTable();
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto load = reporter.seconds.find("LoadingPass/real_time");
+    const auto read = reporter.seconds.find("PlainRead/real_time");
+    if (load != reporter.seconds.end() && read != reporter.seconds.end() && read->second > 0)
+        std::printf("loading pass / plain read: %.2f (goal: at most 3)\n",
+                    load->second / read->second);
+    std::error_code ignored;
+    fs::remove(TablePath(), ignored);
+    benchmark::Shutdown();
+    return 0;
+}
