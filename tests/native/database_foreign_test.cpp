@@ -31,6 +31,7 @@ uint32_t Little16(const std::string& bytes, size_t at) {
            static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
 }
 
+#ifndef _WIN32
 std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
@@ -38,7 +39,6 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-#ifndef _WIN32
 std::string Run(const std::string& command) {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
