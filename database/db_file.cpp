@@ -1,7 +1,6 @@
 #include "database/db_file.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "database/db_messages.h"
 #include "settings/options.h"
