@@ -2,34 +2,44 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <memory_resource>
+#include <vector>
 
 #include "answer/comments.h"
 #include "answer/match.h"
-#include "answer/separators.h"
 
 namespace {
 
-constexpr std::array<bool, 256> MakeStructureTable() {
-    std::array<bool, 256> table{};
-    for (const unsigned char sep : PhraseSeparators)
-        table[sep] = true;
-    table['('] = true;
-    table[')'] = true;
-    table['['] = true;
-    return table;
+// What a byte of W can change about the comparison: bit i for PhraseSeparators[i], and two
+// more for the bytes that need a closer look.
+constexpr uint8_t OpensGroup = 1u << std::size(PhraseSeparators);
+constexpr uint8_t OpensComment = OpensGroup << 1;
+
+constexpr std::array<uint8_t, 256> MakeByteKinds() {
+    std::array<uint8_t, 256> kinds{};
+    for (std::size_t s = 0; s < std::size(PhraseSeparators); ++s)
+        kinds[PhraseSeparators[s]] = static_cast<uint8_t>(1u << s);
+    kinds['('] = OpensGroup;
+    kinds['['] = OpensComment;
+    return kinds;
 }
 
-constexpr std::array<bool, 256> structureBytes = MakeStructureTable();
+constexpr std::array<uint8_t, 256> byteKinds = MakeByteKinds();
 
-// Without a separator, a parenthesis or a comment in W, every rule of the comparison ends in
-// comparing W with the whole of P by common subsequence.
-bool HasStructure(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return structureBytes[static_cast<unsigned char>(c)]; });
+uint8_t KindsIn(std::string_view text) {
+    uint8_t kinds = 0;
+    for (const char c : text)
+        kinds |= byteKinds[static_cast<unsigned char>(c)];
+    return kinds;
 }
 
 bool EndsWithGroup(std::string_view text) {
     return !text.empty() && text.back() == ')' && text.find('(') != std::string_view::npos;
+}
+
+uint64_t Hash(uint64_t key) {
+    return (key * 0x9E3779B97F4A7C15u) >> 32;
 }
 
 constexpr std::size_t None = static_cast<std::size_t>(-1);
@@ -40,9 +50,10 @@ constexpr std::size_t None = static_cast<std::size_t>(-1);
 // first needed; the identical order is tried first, as the phrases mostly keep it.
 template <class PairMatches> class TPartPairing {
 public:
-    TPartPairing(std::size_t n, PairMatches matches, TDeadline& limit)
-        : n(n), matches(matches), limit(limit), verdicts(n * n, Unknown), holder(n, None),
-          held(n, None), seen(n) {}
+    TPartPairing(std::size_t n, PairMatches matches, TDeadline& limit,
+                 std::pmr::memory_resource* memory)
+        : n(n), matches(matches), limit(limit), verdicts(n * n, Unknown, memory),
+          holder(n, None, memory), held(n, None, memory), seen(n, 0, memory) {}
 
     bool PairAll() {
         for (std::size_t w = 0; w < n; ++w)
@@ -53,7 +64,7 @@ public:
         for (std::size_t w = 0; w < n; ++w) {
             if (held[w] != None)
                 continue;
-            std::fill(seen.begin(), seen.end(), false);
+            std::fill(seen.begin(), seen.end(), 0);
             if (!Augment(w) || limit.HasPassed())
                 return false;
         }
@@ -76,7 +87,7 @@ private:
                 return false;
             if (seen[p] || !Pairs(w, p))
                 continue;
-            seen[p] = true;
+            seen[p] = 1;
             if (holder[p] == None || Augment(holder[p])) {
                 holder[p] = w;
                 held[w] = p;
@@ -89,56 +100,95 @@ private:
     std::size_t n;
     PairMatches matches;
     TDeadline& limit;
-    std::vector<signed char> verdicts;
-    std::vector<std::size_t> holder; // the part of W that holds each part of P
-    std::vector<std::size_t> held;   // the part of P that each part of W holds
-    std::vector<bool> seen;
+    std::pmr::vector<signed char> verdicts;
+    std::pmr::vector<std::size_t> holder; // the part of W that holds each part of P
+    std::pmr::vector<std::size_t> held;   // the part of P that each part of W holds
+    std::pmr::vector<char> seen;
 };
 
 } // namespace
 
 TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode)
-    : charactersMode(mode != 0), typed(RemoveComments(P)), typedMasks(typed) {}
+    : charactersMode(mode != 0), typed(RemoveComments(P)),
+      typedIsPlain(PhraseSeparatorsOutsideParentheses(typed) == 0 && !EndsWithGroup(typed)),
+      typedMasks(typed) {}
 
 bool TInterlacedMatcher::Match(std::string_view W) {
-    if (!HasStructure(W)) {
-        const std::size_t needed = Needed(W.size(), typed.size());
-        // Most words of a hint search end here, before the clock is read.
-        if (typed.empty() || W.size() < needed)
-            return false;
-        limit.Start();
-        return typedMasks.HaveCommon(W, 0, typed.size(), needed, limit) && !limit.Check();
+    limit.Account(static_cast<uint32_t>(W.size()) + 16);
+    // A typed text without a separator outside parentheses or a trailing group meets every W
+    // as a whole: the counts differ, or there is no separator, and there is no pair of groups.
+    if (typedIsPlain) {
+        if (W.find('[') == std::string_view::npos)
+            return WholeMatch(W);
+        word = RemoveComments(W);
+        return WholeMatch(word);
     }
-    const std::string word = RemoveComments(W);
+    const uint8_t kinds = KindsIn(W);
+    if (!(kinds & (OpensGroup | OpensComment))) {
+        // No group, so no trailing group in W and every separator stands outside parentheses.
+        // Unless both texts hold the strongest separator equally often, every rule ends in
+        // comparing them whole.
+        const int sep = StrongestPhraseSeparator(kinds | PieceOf(typed).separators);
+        if (sep == NoPhraseSeparator || !(kinds & (1u << sep)) ||
+            std::count(W.begin(), W.end(), static_cast<char>(PhraseSeparators[sep])) !=
+                static_cast<std::ptrdiff_t>(CountIn(typed, sep)))
+            return WholeMatch(W);
+        limit.Start();
+        return Phrase(W, typed) && !limit.Check();
+    }
+    std::string_view w = W;
+    if (kinds & OpensComment) {
+        word = RemoveComments(W);
+        w = word;
+    }
     limit.Start();
-    return Phrase(word, typed) && !limit.Check();
+    return Phrase(w, typed) && !limit.Check();
+}
+
+bool TInterlacedMatcher::WholeMatch(std::string_view w) {
+    const std::size_t needed = Needed(w.size(), typed.size());
+    // Most words of a hint search end here, before the clock is read.
+    if (typed.empty() || w.size() < needed)
+        return false;
+    limit.Start();
+    return typedMasks.HaveCommon(w, 0, typed.size(), needed, limit) && !limit.Check();
 }
 
 bool TInterlacedMatcher::Phrase(std::string_view w, std::string_view p) {
     if (limit.Spend(static_cast<uint32_t>(w.size() + p.size() + 16)))
         return false;
-    const int sep = FirstPhraseSeparator(w, p);
-    if (sep == '|' || sep == ';')
-        return Parts(w, p, sep);
+    const uint32_t wSeparators = PhraseSeparatorsOutsideParentheses(w);
+    const int sep = StrongestPhraseSeparator(wSeparators | PieceOf(p).separators);
+    if (sep == 0 || sep == 1) // "|" or ";"
+        return Parts(w, p, sep, SameCount(w, p, sep));
     if (EndsWithGroup(w) && EndsWithGroup(p)) {
         const std::size_t wOpen = w.rfind('(');
         const std::size_t pOpen = p.rfind('(');
         if (!Phrase(w.substr(wOpen + 1, w.size() - wOpen - 2),
                     p.substr(pOpen + 1, p.size() - pOpen - 2)))
             return false;
-        return Parts(w.substr(0, wOpen), p.substr(0, pOpen), sep);
+        const std::string_view wHead = w.substr(0, wOpen);
+        const std::string_view pHead = p.substr(0, pOpen);
+        return Parts(wHead, pHead, sep, SameCount(wHead, pHead, sep));
     }
-    return Parts(w, p, sep);
+    return Parts(w, p, sep, SameCount(w, p, sep));
 }
 
-bool TInterlacedMatcher::Parts(std::string_view w, std::string_view p, int sep) {
-    if (sep == NoPhraseSeparator)
+bool TInterlacedMatcher::SameCount(std::string_view w, std::string_view p, int sep) {
+    return sep != NoPhraseSeparator &&
+           CountOutsideParentheses(w, PhraseSeparators[sep]) == CountIn(p, sep);
+}
+
+// `sep` is an index into PhraseSeparators.
+bool TInterlacedMatcher::Parts(std::string_view w, std::string_view p, int sep, bool sameCount) {
+    if (sep == NoPhraseSeparator || !sameCount)
         return Subsequence(w, p);
-    const auto separator = static_cast<unsigned char>(sep);
-    const auto wParts = SplitOutsideParentheses(w, separator);
-    const auto pParts = SplitOutsideParentheses(p, separator);
-    if (wParts.size() != pParts.size())
-        return Subsequence(w, p);
+    // Parts and pairings of short phrases live on the stack.
+    std::array<std::byte, 1024> buffer;
+    std::pmr::monotonic_buffer_resource arena(buffer.data(), buffer.size());
+    const unsigned char separator = PhraseSeparators[sep];
+    const auto wParts = SplitOutsideParentheses(w, separator, &arena);
+    const auto& pParts = PartsOf(p, sep);
     if (separator == ' ') {
         for (std::size_t i = 0; i < wParts.size(); ++i)
             if (!Phrase(wParts[i], pParts[i]))
@@ -146,14 +196,66 @@ bool TInterlacedMatcher::Parts(std::string_view w, std::string_view p, int sep) 
         return true;
     }
     auto matches = [&](std::size_t i, std::size_t j) { return Phrase(wParts[i], pParts[j]); };
-    return TPartPairing(wParts.size(), matches, limit).PairAll();
+    return TPartPairing(wParts.size(), matches, limit, &arena).PairAll();
+}
+
+TInterlacedMatcher::TTypedPiece& TInterlacedMatcher::PieceOf(std::string_view p) {
+    // Keys are offset and length, plus one so that 0 marks a free place; the table is kept at
+    // most half full.
+    if (pieceKeys.size() < 2 * (pieces.size() + 1)) {
+        std::vector<uint64_t> keys(std::max<std::size_t>(64, 4 * pieceKeys.size()));
+        std::vector<uint32_t> slots(keys.size());
+        const std::size_t mask = keys.size() - 1;
+        for (std::size_t i = 0; i < pieceKeys.size(); ++i)
+            if (pieceKeys[i] != 0) {
+                std::size_t at = Hash(pieceKeys[i]) & mask;
+                while (keys[at] != 0)
+                    at = (at + 1) & mask;
+                keys[at] = pieceKeys[i];
+                slots[at] = pieceSlots[i];
+            }
+        pieceKeys.swap(keys);
+        pieceSlots.swap(slots);
+    }
+    const uint64_t key = ((uint64_t{Offset(p)} << 32) | p.size()) + 1;
+    const std::size_t mask = pieceKeys.size() - 1;
+    std::size_t at = Hash(key) & mask;
+    while (pieceKeys[at] != 0) {
+        if (pieceKeys[at] == key)
+            return pieces[pieceSlots[at]];
+        at = (at + 1) & mask;
+    }
+    pieceKeys[at] = key;
+    pieceSlots[at] = static_cast<uint32_t>(pieces.size());
+    TTypedPiece& piece = pieces.emplace_back();
+    piece.separators = PhraseSeparatorsOutsideParentheses(p);
+    return piece;
+}
+
+uint32_t TInterlacedMatcher::CountIn(std::string_view p, int sep) {
+    int32_t& count = PieceOf(p).counts[static_cast<std::size_t>(sep)];
+    if (count < 0)
+        count = static_cast<int32_t>(CountOutsideParentheses(p, PhraseSeparators[sep]));
+    return static_cast<uint32_t>(count);
+}
+
+const std::vector<std::string_view>& TInterlacedMatcher::PartsOf(std::string_view p, int sep) {
+    auto& parts = PieceOf(p).parts[static_cast<std::size_t>(sep)];
+    if (parts.empty()) {
+        const auto split = SplitOutsideParentheses(p, PhraseSeparators[sep]);
+        parts.assign(split.begin(), split.end());
+    }
+    return parts;
+}
+
+uint32_t TInterlacedMatcher::Offset(std::string_view p) const {
+    return static_cast<uint32_t>(p.data() - typed.data());
 }
 
 bool TInterlacedMatcher::Subsequence(std::string_view w, std::string_view p) {
     if (p.empty())
         return false;
-    const auto offset = static_cast<std::size_t>(p.data() - typed.data());
-    return typedMasks.HaveCommon(w, offset, p.size(), Needed(w.size(), p.size()), limit);
+    return typedMasks.HaveCommon(w, Offset(p), p.size(), Needed(w.size(), p.size()), limit);
 }
 
 std::size_t TInterlacedMatcher::Needed(std::size_t wSize, std::size_t pSize) const {

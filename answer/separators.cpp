@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <iterator>
 
 namespace {
 
@@ -27,6 +26,15 @@ constexpr std::array<bool, 256> MakeWordSeparatorTable() {
 
 constexpr std::array<bool, 256> wordSeparators = MakeWordSeparatorTable();
 
+constexpr std::array<uint8_t, 256> MakePhraseSeparatorBits() {
+    std::array<uint8_t, 256> bits{};
+    for (std::size_t s = 0; s < std::size(PhraseSeparators); ++s)
+        bits[PhraseSeparators[s]] = static_cast<uint8_t>(1u << s);
+    return bits;
+}
+
+constexpr std::array<uint8_t, 256> phraseSeparatorBit = MakePhraseSeparatorBits();
+
 } // namespace
 
 bool IsWordSeparator(unsigned char byte) {
@@ -49,34 +57,26 @@ std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std
     return std::string_view::npos;
 }
 
-namespace {
-
-// Bit i is set when PhraseSeparators[i] stands outside parentheses in the text: the walk of
-// FindOutsideParentheses skips the same groups whichever separator it looks for.
-uint32_t PhraseSeparatorsIn(std::string_view text) {
-    uint32_t found = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '(') {
-            i = text.find(')', i + 1);
-            if (i == std::string_view::npos)
-                break;
-            continue;
-        }
-        for (uint32_t s = 0; s < std::size(PhraseSeparators); ++s)
-            if (byte == PhraseSeparators[s])
-                found |= 1u << s;
+uint32_t PhraseSeparatorsOutsideParentheses(std::string_view text) {
+    // The walk of FindOutsideParentheses, which skips the same groups whichever separator it
+    // seeks: every byte up to each "(", then on after the first ")" that follows it.
+    uint32_t present = 0;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t open = text.find('(', from);
+        const std::size_t end = open == std::string_view::npos ? text.size() : open;
+        uint8_t bits = 0;
+        for (std::size_t i = from; i < end; ++i)
+            bits |= phraseSeparatorBit[static_cast<unsigned char>(text[i])];
+        present |= bits;
+        if (open == std::string_view::npos)
+            break;
+        const std::size_t close = text.find(')', open + 1);
+        if (close == std::string_view::npos)
+            break;
+        from = close + 1;
     }
-    return found;
-}
-
-} // namespace
-
-int FirstPhraseSeparator(std::string_view first, std::string_view second) {
-    const uint32_t found = PhraseSeparatorsIn(first) | PhraseSeparatorsIn(second);
-    if (found == 0)
-        return NoPhraseSeparator;
-    return PhraseSeparators[std::countr_zero(found)];
+    return present;
 }
 
 uint32_t CountOutsideParentheses(std::string_view text, unsigned char sep) {
@@ -87,8 +87,13 @@ uint32_t CountOutsideParentheses(std::string_view text, unsigned char sep) {
     return count;
 }
 
-std::vector<std::string_view> SplitOutsideParentheses(std::string_view text, unsigned char sep) {
-    std::vector<std::string_view> parts;
+int StrongestPhraseSeparator(uint32_t present) {
+    return present == 0 ? NoPhraseSeparator : std::countr_zero(present);
+}
+
+std::pmr::vector<std::string_view> SplitOutsideParentheses(std::string_view text, unsigned char sep,
+                                                           std::pmr::memory_resource* memory) {
+    std::pmr::vector<std::string_view> parts(memory);
     std::size_t begin = 0;
     for (std::size_t at = FindOutsideParentheses(text, sep); at != std::string_view::npos;
          at = FindOutsideParentheses(text, sep, at + 1)) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <memory_resource>
 #include <string_view>
 #include <vector>
 
@@ -17,13 +20,17 @@ inline constexpr unsigned char PhraseSeparators[] = {'|', ';', ',', ' ', 0x87};
 // ")" follows.
 std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std::size_t from = 0);
 
-// The strongest phrase separator that stands outside parentheses in `first` or in `second`, or
-// NoPhraseSeparator.
-inline constexpr int NoPhraseSeparator = -1;
-int FirstPhraseSeparator(std::string_view first, std::string_view second);
+// The phrase separators that stand outside parentheses in a text: bit i for PhraseSeparators[i].
+uint32_t PhraseSeparatorsOutsideParentheses(std::string_view text);
 
 uint32_t CountOutsideParentheses(std::string_view text, unsigned char sep);
 
+// The index of the strongest separator of a `present` set, or NoPhraseSeparator for none.
+inline constexpr int NoPhraseSeparator = -1;
+int StrongestPhraseSeparator(uint32_t present);
+
 // The pieces between the separators outside parentheses, in text order, untrimmed: one more
 // piece than there are separators. The pieces point into `text`.
-std::vector<std::string_view> SplitOutsideParentheses(std::string_view text, unsigned char sep);
+std::pmr::vector<std::string_view>
+SplitOutsideParentheses(std::string_view text, unsigned char sep,
+                        std::pmr::memory_resource* memory = std::pmr::get_default_resource());

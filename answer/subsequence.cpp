@@ -1,7 +1,5 @@
 #include "answer/subsequence.h"
 
-#include <bit>
-
 namespace {
 
 constexpr std::size_t WordBits = 64;
@@ -12,11 +10,45 @@ uint64_t LowBits(std::size_t count) {
     return count >= WordBits ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
 }
 
+// Bits set in x, without relying on a population-count instruction, which not every processor
+// of the Windows build has.
+std::size_t OnesIn(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<std::size_t>((x * 0x0101010101010101u) >> 56);
+}
+
 void BuildMasks(std::string_view text, std::size_t words, std::vector<uint64_t>& masks) {
     masks.assign(256 * words, 0);
     for (std::size_t q = 0; q < text.size(); ++q)
         masks[static_cast<unsigned char>(text[q]) * words + q / WordBits] |= uint64_t{1}
                                                                              << (q % WordBits);
+}
+
+// The number of common bytes is the number of zero bits in the vector (within `length`). It
+// grows by at most one per byte of `other`, so the test stops as soon as it has reached
+// `needed` or can no longer reach it.
+template <class MaskOf>
+bool HaveCommonInOneWord(std::string_view other, uint64_t low, std::size_t needed, TDeadline& limit,
+                         MaskOf maskOf) {
+    uint64_t vector = ~uint64_t{0};
+    const std::size_t size = other.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const uint64_t match = maskOf(static_cast<unsigned char>(other[i])) & low;
+        // vector - (vector & match) == vector & ~match: no borrow.
+        vector = (vector + (vector & match)) | (vector & ~match);
+        if ((i + 1) % ExitTestStride == 0 || i + 1 == size) {
+            if (limit.Spend(ExitTestStride))
+                return false;
+            const std::size_t common = OnesIn(~vector & low);
+            if (common >= needed)
+                return true;
+            if (common + (size - i - 1) < needed)
+                return false;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -45,39 +77,21 @@ bool TSubsequenceMasks::HaveCommon(std::string_view other, std::size_t offset, s
     return HaveCommonLong(other, pieceMasks.data(), pieceWords, length, needed, limit);
 }
 
-// The number of common bytes is the number of zero bits in the vector (within `length`). It
-// grows by at most one per byte of `other`, so the test stops as soon as it has reached
-// `needed` or can no longer reach it.
 bool TSubsequenceMasks::HaveCommonShort(std::string_view other, std::size_t offset,
                                         std::size_t length, std::size_t needed,
                                         TDeadline& limit) const {
     const uint64_t low = LowBits(length);
     const std::size_t first = offset / WordBits;
     const unsigned shift = offset % WordBits;
-    const bool spans = shift != 0 && first + 1 < words && shift + length > WordBits;
     const uint64_t* base = masks.data() + first;
-    uint64_t vector = ~uint64_t{0};
-    const std::size_t size = other.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const uint64_t* byteMasks = base + static_cast<unsigned char>(other[i]) * words;
-        uint64_t match = byteMasks[0] >> shift;
-        if (spans)
-            match |= byteMasks[1] << (WordBits - shift);
-        match &= low;
-        const uint64_t taken = vector & match;
-        // vector - taken == vector & ~match: no borrow, taken is a subset of vector.
-        vector = (vector + taken) | (vector & ~match);
-        if ((i + 1) % ExitTestStride == 0 || i + 1 == size) {
-            if (limit.Spend(ExitTestStride))
-                return false;
-            const auto common = static_cast<std::size_t>(std::popcount(~vector & low));
-            if (common >= needed)
-                return true;
-            if (common + (size - i - 1) < needed)
-                return false;
-        }
-    }
-    return false;
+    const std::size_t stride = words;
+    if (shift + length <= WordBits)
+        return HaveCommonInOneWord(other, low, needed, limit, [base, stride, shift](unsigned c) {
+            return base[c * stride] >> shift;
+        });
+    return HaveCommonInOneWord(other, low, needed, limit, [base, stride, shift](unsigned c) {
+        return (base[c * stride] >> shift) | (base[c * stride + 1] << (WordBits - shift));
+    });
 }
 
 bool TSubsequenceMasks::HaveCommonLong(std::string_view other, const uint64_t* masksOfPiece,
@@ -102,8 +116,8 @@ bool TSubsequenceMasks::HaveCommonLong(std::string_view other, const uint64_t* m
                 return false;
             std::size_t common = 0;
             for (std::size_t k = 0; k + 1 < words; ++k)
-                common += static_cast<std::size_t>(std::popcount(~row[k]));
-            common += static_cast<std::size_t>(std::popcount(~row[words - 1] & topLow));
+                common += OnesIn(~row[k]);
+            common += OnesIn(~row[words - 1] & topLow);
             if (common >= needed)
                 return true;
             if (common + (size - i - 1) < needed)

@@ -49,8 +49,11 @@ TVocorixComboBox::~TVocorixComboBox() {
 
 void TVocorixComboBox::SetupWindow() {
     Edit = std::make_unique<TEdit>(this, GetEditHandle(), TranslationSize);
-    TakeFrameRect();
     TComboBox::SetupWindow();
+    // Before the frame lays the box out: the height it then gives is the edit part's in this
+    // font plus the list's.
+    SetWindowFont(NormalFont, false);
+    TakeFrameRect();
     HintList = 0;
 }
 

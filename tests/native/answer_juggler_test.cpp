@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,22 +36,24 @@ TEST(SeparatorSearchTest, GroupsHideSeparatorsWithoutNesting) {
     EXPECT_EQ(FindOutsideParentheses("a(b,c", ','), std::string_view::npos) << "unclosed group";
     EXPECT_EQ(FindOutsideParentheses("a,(b", ','), 1u);
     EXPECT_EQ(FindOutsideParentheses(")a,b", ','), 2u);
-    EXPECT_EQ(CountOutsideParentheses("a, b (c, d), e", ','), 2u);
 }
 
-TEST(SeparatorSearchTest, StrongestSeparatorOfEitherTextWins) {
-    EXPECT_EQ(FirstPhraseSeparator("a b, c", "x"), ',');
-    EXPECT_EQ(FirstPhraseSeparator("a b", "c;d"), ';');
-    EXPECT_EQ(FirstPhraseSeparator("a\x87"
-                                   "b",
-                                   "c d"),
-              ' ');
-    EXPECT_EQ(FirstPhraseSeparator("a\x87"
-                                   "b",
-                                   "cd"),
-              0x87);
-    EXPECT_EQ(FirstPhraseSeparator("(a|b)", "c (d;e)"), ' ');
-    EXPECT_EQ(FirstPhraseSeparator("a.b-c/d", "e:f"), NoPhraseSeparator);
+TEST(SeparatorSearchTest, PhraseSeparatorsAreFoundOutsideParentheses) {
+    const std::string_view text = "a, b (c, d), e; f|(g\x87h";
+    EXPECT_EQ(PhraseSeparatorsOutsideParentheses(text), 0b01111u);
+    EXPECT_EQ(CountOutsideParentheses(text, ','), 2u);
+    EXPECT_EQ(CountOutsideParentheses(text, ' '), 4u);
+    EXPECT_EQ(CountOutsideParentheses(text, 0x87), 0u) << "after an unclosed group";
+    EXPECT_EQ(PhraseSeparatorsOutsideParentheses("x.y-z(a b)"), 0u);
+    EXPECT_EQ(PhraseSeparatorsOutsideParentheses("x\x87y"), 0b10000u);
+}
+
+TEST(SeparatorSearchTest, StrongestSeparatorWins) {
+    EXPECT_EQ(StrongestPhraseSeparator(0), NoPhraseSeparator);
+    EXPECT_EQ(StrongestPhraseSeparator(0b11000u), 3) << "blank before 0x87";
+    EXPECT_EQ(StrongestPhraseSeparator(0b00110u), 1) << "; before ,";
+    EXPECT_EQ(PhraseSeparators[0], '|');
+    EXPECT_EQ(PhraseSeparators[4], 0x87);
 }
 
 TEST(JugglerTest, PartsAreThePiecesBetweenSeparatorsOutsideParentheses) {
