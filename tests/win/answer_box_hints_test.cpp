@@ -1,0 +1,246 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "answer/vocorix_combo_box.h"
+#include "tests/win/drill_scene.h"
+
+namespace {
+
+std::vector<std::string> Items(const TComboBox& box) {
+    std::vector<std::string> items;
+    for (int32_t i = 0; i < box.GetCount(); ++i)
+        items.push_back(box.GetString(i));
+    return items;
+}
+
+using Words = std::vector<std::string>;
+
+// Hint keys pressed in answer box 0 of a window on a one-field table of these words.
+class HintKeys : public testing::Test {
+protected:
+    TVocorixComboBox& Open(const Words& words, const std::string& settings = "") {
+        scene.Put(WordTable(words), settings);
+        scene.Open();
+        box().SetFocus();
+        return box();
+    }
+    TVocorixComboBox& box() { return *scene.window->AnswerBoxes[0]; }
+    void Enter(const std::string& text) {
+        box().SetText(text.c_str());
+        box().SetEditSel(static_cast<uint32_t>(text.size()), static_cast<uint32_t>(text.size()));
+    }
+
+    DrillScene scene;
+};
+
+TEST_F(HintKeys, F2ListsWholeWordsThatStartWithTheText) {
+    TVocorixComboBox& box = Open({"tomorrow", "to be", "to", "toe", "house", "to-do"});
+    Enter("to");
+    scene.Key(VK_F2);
+    EXPECT_EQ(Items(box), (Words{"to", "to be", "to-do"}));
+    EXPECT_TRUE(box.GetDroppedState());
+    EXPECT_EQ(box.GetText(), "to");
+}
+
+TEST_F(HintKeys, F3ListsWordsHoldingTheTextAsAWord) {
+    TVocorixComboBox& box = Open({"to go away", "go", "going", "ago"});
+    Enter("go");
+    scene.Key(VK_F3);
+    EXPECT_EQ(Items(box), (Words{"go", "to go away"}));
+}
+
+TEST_F(HintKeys, F5OnAnEmptyBoxListsEveryWordSortedAndCompletesTheFirst) {
+    TVocorixComboBox& box = Open({"house", "Apfel", "zebra", "apple", "Baum"});
+    scene.Key(VK_F5);
+    EXPECT_EQ(Items(box), (Words{"Apfel", "apple", "Baum", "house", "zebra"}));
+    EXPECT_EQ(box.GetSelIndex(), 0);
+    EXPECT_EQ(box.GetText(), "Apfel");
+    EXPECT_EQ(box.HintList, 1);
+}
+
+TEST_F(HintKeys, F5AgainSearchesWithTheCompletedText) {
+    TVocorixComboBox& box = Open({"house", "home", "hotel", "homework"});
+    Enter("ho");
+    scene.Key(VK_F5);
+    EXPECT_EQ(Items(box), (Words{"home", "homework", "hotel", "house"}));
+    EXPECT_EQ(box.GetText(), "home");
+    scene.Key(VK_F5);
+    EXPECT_EQ(Items(box), (Words{"home", "homework"}));
+}
+
+TEST_F(HintKeys, F6F7F8AndF9UseTheirMatchers) {
+    TVocorixComboBox& box = Open({"house", "mouse", "horse", "hose"});
+    Enter("ous");
+    scene.Key(VK_F6);
+    EXPECT_EQ(Items(box), (Words{"house", "mouse"}));
+    Enter("h?use");
+    scene.Key(VK_F9);
+    EXPECT_EQ(Items(box), (Words{"house"}));
+    Enter("hse");
+    scene.Key(VK_F7); // characters: three quarters of the typed text in order
+    EXPECT_EQ(Items(box), (Words{"horse", "hose", "house"}));
+    Enter("hause");
+    scene.Key(VK_F8); // phrases: three quarters of the longer text
+    EXPECT_EQ(Items(box), (Words{"house"}));
+}
+
+TEST_F(HintKeys, ASearchWithoutMatchesLeavesAnOpenEmptyListAndSelectsTheText) {
+    TVocorixComboBox& box = Open({"house"});
+    Enter("xyz");
+    scene.Key(VK_F2);
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_TRUE(box.GetDroppedState());
+    uint32_t start = 1, end = 0;
+    box.GetEditSel(start, end);
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+    EXPECT_EQ(box.HintList, 0);
+}
+
+TEST_F(HintKeys, DownStepsThroughTheHintsAndStopsAtTheLast) {
+    TVocorixComboBox& box = Open({"house", "home", "hotel"});
+    Enter("ho");
+    scene.Key(VK_DOWN); // first press fills without showing, and completes
+    EXPECT_EQ(Items(box), (Words{"home", "hotel", "house"}));
+    EXPECT_FALSE(box.GetDroppedState());
+    EXPECT_EQ(box.GetText(), "home");
+    scene.Key(VK_DOWN);
+    EXPECT_EQ(box.GetText(), "hotel");
+    scene.Key(VK_DOWN);
+    EXPECT_EQ(box.GetText(), "house");
+    scene.Key(VK_DOWN);
+    EXPECT_EQ(box.GetSelIndex(), 2);
+    EXPECT_EQ(box.GetText(), "house");
+}
+
+TEST_F(HintKeys, F4OpensAFilledListAndClosesItAgain) {
+    TVocorixComboBox& box = Open({"house", "home"});
+    Enter("ho");
+    scene.Key(VK_F4);
+    EXPECT_EQ(Items(box), (Words{"home", "house"}));
+    EXPECT_TRUE(box.GetDroppedState());
+    scene.Key(VK_F4);
+    EXPECT_FALSE(box.GetDroppedState());
+    EXPECT_EQ(box.GetCount(), 2);
+}
+
+TEST_F(HintKeys, CtrlDeleteEmptiesAndClosesTheList) {
+    TVocorixComboBox& box = Open({"house", "home"});
+    Enter("ho");
+    scene.Key(VK_F5);
+    ASSERT_EQ(box.GetCount(), 2);
+    scene.Key(VK_DELETE, Ctrl);
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_FALSE(box.GetDroppedState());
+}
+
+TEST_F(HintKeys, TypingWhileHintsShowEmptiesTheListAndKeepsTextAndCaret) {
+    TVocorixComboBox& box = Open({"house", "home"});
+    Enter("ho");
+    scene.Key(VK_F5);
+    ASSERT_EQ(box.GetText(), "home");
+    box.SetEditSel(2, 2);
+    scene.Char('x');
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_EQ(box.HintList, 0);
+    EXPECT_EQ(box.GetText(), "hoxme");
+    uint32_t start = 0, end = 0;
+    box.GetEditSel(start, end);
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(end, 3u);
+}
+
+TEST_F(HintKeys, SelectingAHintDoesNotEmptyTheList) {
+    TVocorixComboBox& box = Open({"house", "home", "hotel"});
+    Enter("ho");
+    scene.Key(VK_F5);
+    scene.Key(VK_DOWN);
+    EXPECT_EQ(box.GetCount(), 3);
+    EXPECT_EQ(box.GetText(), "hotel");
+}
+
+TEST_F(HintKeys, AKeyWithheldForTheRecordsCountDoesNothingWhileAnotherWorks) {
+    // COUNT is blank, so level 0 applies: F9 withheld, F5 granted.
+    TVocorixComboBox& box =
+        Open({"house", "home"}, "[Keys]\r\nKeys=1\r\nKey0=1,0,1,1,1,1,1,1,0\r\n");
+    Enter("h*");
+    scene.Key(VK_F9);
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_FALSE(box.GetDroppedState());
+    EXPECT_EQ(box.GetText(), "h*");
+    Enter("ho");
+    scene.Key(VK_F5);
+    EXPECT_EQ(box.GetCount(), 2);
+}
+
+TEST_F(HintKeys, F4AndDownFallBackToStartingWordWhenStartingCharsIsWithheld) {
+    TVocorixComboBox& box =
+        Open({"to be", "tomorrow"}, "[Keys]\r\nKeys=1\r\nKey0=1,0,1,1,0,1,1,1,1\r\n");
+    Enter("to");
+    scene.Key(VK_DOWN);
+    EXPECT_EQ(Items(box), (Words{"to be"}));
+    EXPECT_TRUE(box.GetDroppedState()); // the starting-word fill shows its list
+}
+
+TEST_F(HintKeys, KeysOfALevelBeyondTheStoredListAreTheDefaults) {
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"w", "house", "", " 5"});
+    scene.Put(table, "[Keys]\r\nKeys=1\r\nKey0=1,0,0,0,0,0,0,0,0\r\n");
+    scene.Open();
+    box().SetFocus();
+    Enter("ho");
+    scene.Key(VK_F5);
+    EXPECT_EQ(box().GetCount(), 1);
+}
+
+// Before the idle-time duplicate removal is done, short hint lists are kept free of
+// duplicates by the box itself.
+TEST_F(HintKeys, DuplicatesAreShownOnceInAShortListBeforeRemovalIsDone) {
+    TVocorixComboBox& box = Open({"to", "to be", "to", "Haus", "haus", "to"});
+    scene.Key(VK_F5);
+    EXPECT_EQ(Items(box), (Words{"Haus", "to", "to be"}));
+}
+
+TEST_F(HintKeys, BeyondAHundredItemsDuplicatesAreNotLookedFor) {
+    Words words;
+    for (int i = 0; i < 101; ++i)
+        words.push_back("w" + std::to_string(1000 + i));
+    words.push_back("w1000");
+    TVocorixComboBox& box = Open(words);
+    scene.Key(VK_F5);
+    EXPECT_EQ(box.GetCount(), 102);
+    EXPECT_EQ(box.GetString(0), "w1000");
+    EXPECT_EQ(box.GetString(1), "w1000");
+}
+
+TEST_F(HintKeys, AfterRemovalIsDoneTheListIsNotGuarded) {
+    TVocorixComboBox& box = Open({"to", "To"});
+    scene.window->DuplicatesRemoved = 1;
+    scene.Key(VK_F5);
+    EXPECT_EQ(box.GetCount(), 2);
+}
+
+// The box sorts long lists itself and hands them over in order; the control must end up with
+// the order it would have made by sorting every word itself.
+TEST_F(HintKeys, AFilledListHasTheControlsOwnOrder) {
+    const Words words{"Zürich", "zebra",  "Äpfel",   "apple",   "Apfel", "co-op", "coop",
+                      "co op",  "öl",     "Ol",      "oz",      "_x",    "1st",   "10th",
+                      "2nd",    "straße", "strasse", "Straßen", "a'b",   "ab",    "a-c",
+                      "résumé", "resume", "Éclair",  "eclairs", "ß",     "ss",    "ä"};
+    TVocorixComboBox& box = Open(words);
+    scene.window->DuplicatesRemoved = 1;
+    scene.Key(VK_F5);
+
+    TComboBox reference(scene.window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
+    reference.Attr.Style &= ~WS_VISIBLE;
+    reference.Create();
+    for (const std::string& word : words)
+        reference.AddString(word.c_str());
+    EXPECT_EQ(Items(box), Items(reference));
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "answer/vocorix_combo_box.h"
+#include "framework/instance.h"
+#include "resources/ids.h"
+#include "tests/win/drill_scene.h"
+
+namespace {
+
+// The accelerator table of a resource as the program's loader builds it.
+std::vector<ACCEL> TableEntries(uint32_t id) {
+    TAccelerators table(ModuleInstance(), id);
+    const int count = CopyAcceleratorTableA(table.GetHandle(), nullptr, 0);
+    std::vector<ACCEL> entries(static_cast<size_t>(count));
+    CopyAcceleratorTableA(table.GetHandle(), entries.data(), count);
+    return entries;
+}
+
+using Row = std::tuple<int, int, int>; // flags (without FNOINVERT), key, command
+
+std::set<Row> Rows(uint32_t id) {
+    std::set<Row> rows;
+    for (const ACCEL& entry : TableEntries(id))
+        rows.insert({entry.fVirt & ~FNOINVERT, entry.key, entry.cmd});
+    return rows;
+}
+
+TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
+    const int V = FVIRTKEY;
+    const std::set<Row> expected{
+        {V, VK_F1, CM_HELP},
+        {FALT, '/', CM_CHECK_FIELD},
+        {V | FCONTROL, 0xBF, CM_CHECK_FIELD},
+        {V | FCONTROL, VK_RETURN, CM_READY},
+        {V | FALT, VK_RETURN, CM_READY},
+        {V, VK_RETURN, CM_CONTINUE},
+        {0, 0x12, CM_READY},
+        {FALT, 0xEA, CM_READY},
+        {0, 0x05, CM_REFUSE},
+        {FALT, 0xF3, CM_REFUSE},
+        {FALT, 0xF1, CM_CONTINUE},
+        {0, 0x0F, CM_OPTIONS},
+        {FALT, 'o', CM_OPTIONS},
+        {FALT, 0xF9, CM_OPTIONS},
+        {0, 0x01, CM_ABOUT},
+        {FALT, 'a', CM_ABOUT},
+        {FALT, 0xF4, CM_ABOUT},
+        {0, 0x0C, CM_LOCK},
+        {FALT, 'l', CM_LOCK},
+        {FALT, 0xE4, CM_LOCK},
+    };
+    // Character keys come back through the ANSI code page as a char, sign and all.
+    std::set<Row> rows;
+    for (auto [flags, key, command] : Rows(IDA_DRILL))
+        rows.insert({flags, (flags & FVIRTKEY) ? key : key & 0xFF, command});
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(TableEntries(IDA_DRILL).size(), expected.size());
+}
+
+TEST(KeyboardTables, AnswerBoxTableHoldsExactlyItsRows) {
+    const int V = FVIRTKEY;
+    const std::set<Row> expected{
+        {V, VK_F2, CM_STARTING_WORD},       {V, VK_F3, CM_CONTIGUOUS_WORD},
+        {V, VK_F4, CM_TOGGLE_HINTS},        {V, VK_F5, CM_STARTING_CHARS},
+        {V, VK_F6, CM_CONTIGUOUS_CHARS},    {V, VK_F7, CM_INTERLACING_CHARS},
+        {V, VK_F8, CM_INTERLACING_PHRASES}, {V, VK_F9, CM_WILDCARD_MATCHES},
+        {V, VK_DOWN, CM_NEXT_HINT},         {V | FCONTROL, VK_DELETE, CM_CLEAR_HINTS},
+    };
+    EXPECT_EQ(Rows(IDA_ANSWER_BOX), expected);
+}
+
+// The drill keys pressed in answer box 0, through the message loop.
+class DrillKeys : public testing::Test {
+protected:
+    void SetUp() override {
+        TableBuilder table = VocabularyFields(2);
+        table.Record({"house", "das Haus", "das Heim"});
+        table.Record({"tree", "der Baum", "der Stamm"});
+        scene.Put(table);
+        scene.Open();
+        window().AnswerBoxes[0]->SetFocus();
+    }
+    TVocorixDlg& window() { return *scene.window; }
+    // The question is closed: the boxes show their translations.
+    bool Judged() { return window().Answering == 0; }
+
+    DrillScene scene;
+};
+
+TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
+    const std::vector<std::pair<const char*, std::function<void()>>> presses{
+        {"Ctrl+Enter", [&] { scene.Key(VK_RETURN, Ctrl); }},
+        {"Alt+Enter", [&] { scene.Key(VK_RETURN, Alt); }},
+        {"Ctrl+R", [&] { scene.Char(0x12, Ctrl); }},
+        {"Alt+Cyrillic ka", [&] { scene.Char(0xEA, Alt); }},
+    };
+    for (const auto& [name, press] : presses) {
+        SCOPED_TRACE(name);
+        const uint32_t total = window().Total;
+        ASSERT_EQ(window().Answering, 1);
+        press();
+        EXPECT_TRUE(Judged());
+        EXPECT_EQ(window().Total, total + 2);
+        EXPECT_EQ(window().AnswerBoxes[0]->GetText(), window().Database->Translation(0));
+        scene.Key(VK_RETURN); // Continue
+        EXPECT_EQ(window().Answering, 1);
+        window().AnswerBoxes[0]->SetFocus();
+    }
+}
+
+TEST_F(DrillKeys, RefuseKeysRevealTheAnswers) {
+    for (auto press : {std::function<void()>([&] { scene.Char(0x05, Ctrl); }),
+                       std::function<void()>([&] { scene.Char(0xF3, Alt); })}) {
+        ASSERT_EQ(window().Answering, 1);
+        press();
+        EXPECT_TRUE(Judged());
+        EXPECT_EQ(window().OrderOk, 0);
+        EXPECT_EQ(window().AnswerBoxes[1]->GetText(), window().Database->Translation(1));
+        scene.Char(0xF1, Alt); // Continue by its Cyrillic key
+        EXPECT_EQ(window().Answering, 1);
+        window().AnswerBoxes[0]->SetFocus();
+    }
+}
+
+TEST_F(DrillKeys, EnterContinuesOnlyOnceTheQuestionIsClosed) {
+    scene.Type("x");
+    scene.Key(VK_RETURN);
+    EXPECT_EQ(window().Answering, 1);
+    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "x");
+}
+
+TEST_F(DrillKeys, CheckKeysJudgeTheFocusedBox) {
+    window().AnswerBoxes[1]->SetFocus();
+    scene.Key(0xBF, Ctrl); // Ctrl + the slash and question mark key
+    EXPECT_EQ(window().AnswerBoxes[1]->Judged, 1);
+    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 0);
+    scene.Char('/', Alt);
+    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 1);
+    EXPECT_TRUE(Judged());
+}
+
+TEST_F(DrillKeys, EscapeDoesNothing) {
+    scene.Type("das");
+    scene.Key(VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(window().GetHandle()));
+    EXPECT_EQ(window().Answering, 1);
+    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "das");
+}
+
+TEST_F(DrillKeys, WhileLockedNoCommandReachesItsHandler) {
+    window().Locked = 1;
+    scene.Key(VK_RETURN, Ctrl);
+    scene.Char(0x05, Ctrl);
+    window().ReadyButton.Send(BM_CLICK);
+    scene.Pump();
+    window().Send(WM_COMMAND, CM_REFUSE);
+    window().Send(WM_COMMAND, IDC_FIELD_BUTTON);
+    EXPECT_EQ(window().Answering, 1);
+    EXPECT_EQ(window().Total, 0u);
+    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 0);
+    window().Locked = 0;
+    window().ReadyButton.Send(BM_CLICK);
+    scene.Pump();
+    EXPECT_TRUE(Judged());
+}
+
+TEST_F(DrillKeys, HintKeysGoToTheBoxNotTheWindow) {
+    window().Locked = 1;
+    scene.Key(VK_F5);
+    EXPECT_GT(window().AnswerBoxes[0]->GetCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+#include "tests/win/drill_scene.h"
+
+#include <gtest/gtest.h>
+
+MessageBoxWatcher* MessageBoxWatcher::current_ = nullptr;
+
+MessageBoxWatcher::MessageBoxWatcher()
+    : hook_(SetWindowsHookExA(WH_CBT, &MessageBoxWatcher::Hook, nullptr, GetCurrentThreadId())),
+      previous_(current_) {
+    current_ = this;
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    UnhookWindowsHookEx(hook_);
+    current_ = previous_;
+}
+
+LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && current_ != nullptr) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char className[32] = "";
+        GetClassNameA(window, className, sizeof className);
+        if (std::string(className) == "#32770") {
+            char caption[256] = "";
+            char text[1024] = "";
+            GetWindowTextA(window, caption, sizeof caption);
+            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+            current_->boxes.push_back({caption, text, GetWindow(window, GW_OWNER)});
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HeldKeys::HeldKeys(unsigned modifiers) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    auto hold = [&](int key, bool down) { state[key] = down ? 0x80 : 0; };
+    hold(VK_CONTROL, modifiers & Ctrl);
+    hold(VK_LCONTROL, modifiers & Ctrl);
+    hold(VK_MENU, modifiers & Alt);
+    hold(VK_LMENU, modifiers & Alt);
+    hold(VK_SHIFT, modifiers & Shift);
+    hold(VK_LSHIFT, modifiers & Shift);
+    SetKeyboardState(state);
+}
+
+HeldKeys::~HeldKeys() {
+    SetKeyboardState(saved_);
+}
+
+DrillScene::DrillScene() : tablePath(dir.File("words.dbf")) {}
+
+DrillScene::~DrillScene() {
+    Close();
+}
+
+void DrillScene::Put(const TableBuilder& table, const std::string& moreSettings) {
+    WriteFileBytes(tablePath, table.Bytes());
+    const std::string iniPath = dir.File("vocorix.INI");
+    WriteFileBytes(iniPath, "[Database]\r\nFile Name=" + tablePath + "\r\n" + moreSettings);
+    ini = std::make_unique<TIniFile>(iniPath);
+}
+
+TVocorixDlg& DrillScene::Open() {
+    window = std::make_unique<TVocorixDlg>(nullptr, *ini);
+    window->Create();
+    Pump();
+    return *window;
+}
+
+void DrillScene::Close() {
+    if (window != nullptr) {
+        window->Destroy();
+        window.reset();
+        Pump();
+    }
+}
+
+void DrillScene::Pump() {
+    app.PumpWaitingMessages();
+}
+
+void DrillScene::Key(UINT key, unsigned modifiers) {
+    HeldKeys held(modifiers);
+    HWND focus = GetFocus();
+    const bool alt = modifiers & Alt;
+    const UINT scan = MapVirtualKeyA(key, 0);
+    const LPARAM down = 1 | (scan << 16) | (alt ? (1 << 29) : 0);
+    const LPARAM up = down | (1u << 30) | (1u << 31);
+    PostMessageA(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+    PostMessageA(focus, alt ? WM_SYSKEYUP : WM_KEYUP, key, up);
+    Pump();
+}
+
+void DrillScene::Char(unsigned char character, unsigned modifiers) {
+    HeldKeys held(modifiers);
+    const bool alt = modifiers & Alt;
+    PostMessageA(GetFocus(), alt ? WM_SYSCHAR : WM_CHAR, character, 1 | (alt ? (1 << 29) : 0));
+    Pump();
+}
+
+void DrillScene::Type(const std::string& text) {
+    for (char c : text)
+        Char(static_cast<unsigned char>(c));
+}
+
+TableBuilder WordTable(const std::vector<std::string>& translations) {
+    TableBuilder table = VocabularyFields(1);
+    int n = 0;
+    for (const std::string& translation : translations)
+        table.Record({"w" + std::to_string(n++), translation});
+    return table;
+}

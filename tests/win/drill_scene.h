@@ -1,0 +1,86 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/vocorix_dlg.h"
+#include "framework/application.h"
+#include "settings/ini_file.h"
+#include "tests/support/table_builder.h"
+#include "tests/support/temp_dir.h"
+
+// Closes every message box this thread shows with its default button and records it.
+class MessageBoxWatcher {
+public:
+    struct Box {
+        std::string caption;
+        std::string text;
+        HWND owner;
+    };
+
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<Box> boxes;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_;
+    MessageBoxWatcher* previous_;
+    static MessageBoxWatcher* current_;
+};
+
+// Modifier keys held while a key is sent.
+enum Modifiers : unsigned { NoKeys = 0, Ctrl = 1, Alt = 2, Shift = 4 };
+
+// Holds the modifiers in this thread's key state for one scope, as the keyboard would.
+class HeldKeys {
+public:
+    explicit HeldKeys(unsigned modifiers);
+    ~HeldKeys();
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    BYTE saved_[256];
+};
+
+// The drill window on a table and a settings file made by the test, with an application to
+// run the message loop.
+class DrillScene {
+public:
+    DrillScene();
+    ~DrillScene();
+
+    // Writes the table and a settings file naming it, with `moreSettings` (lines of the
+    // settings file) after the "Database" section.
+    void Put(const TableBuilder& table, const std::string& moreSettings = "");
+    // Makes and shows the drill window; its first question is then asked.
+    TVocorixDlg& Open();
+    // Destroys the window (its CleanupWindow runs) and deletes it.
+    void Close();
+
+    // Handles what is queued, the way the program's loop does.
+    void Pump();
+    // A key press sent to the focus window through the message loop: key down, the character
+    // it types (if any), key up.
+    void Key(UINT key, unsigned modifiers = NoKeys);
+    // A typed character (WM_CHAR; with Alt, WM_SYSCHAR) sent to the focus window.
+    void Char(unsigned char character, unsigned modifiers = NoKeys);
+    void Type(const std::string& text);
+
+    TempDir dir;
+    std::string tablePath;
+    std::unique_ptr<TIniFile> ini;
+    TApplication app;
+    MessageBoxWatcher messages;
+    std::unique_ptr<TVocorixDlg> window;
+};
+
+// A table of one translation field holding these words, one record each (word "w<n>").
+TableBuilder WordTable(const std::vector<std::string>& translations);

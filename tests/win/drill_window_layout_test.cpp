@@ -1,0 +1,227 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "answer/vocorix_combo_box.h"
+#include "app/fonts.h"
+#include "framework/dc.h"
+#include "tests/win/drill_scene.h"
+
+namespace {
+
+struct Shape {
+    uint32_t translations;
+    std::vector<std::string> optional;
+    int32_t displayHeight;
+};
+
+// The table: one record whose translations are all filled, the widest one known.
+TableBuilder ShapeTable(const Shape& shape, const std::string& widest) {
+    TableBuilder table = VocabularyFields(shape.translations, 30, shape.optional);
+    std::vector<std::string> values{"house"};
+    for (size_t i = 0; i < shape.optional.size(); ++i)
+        values.push_back("extra");
+    for (uint32_t i = 0; i < shape.translations; ++i)
+        values.push_back(i == 0 ? widest : "Haus");
+    table.Record(values);
+    return table;
+}
+
+int32_t BoldWidth(const std::string& text) {
+    TScreenDC dc;
+    TSelection font(dc, BoldFont);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+RECT InParent(const TWindow& window) {
+    return window.GetRectInParent();
+}
+
+class DrillWindowLayout : public testing::TestWithParam<Shape> {};
+
+TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
+    const Shape shape = GetParam();
+    const std::string widest = "Wohnungsbaugenossenschaft";
+    DrillScene scene;
+    scene.Put(ShapeTable(shape, widest));
+    TVocorixDlg& window = scene.Open();
+
+    const int32_t h = shape.displayHeight;
+    const RECT client = window.GetClientRect();
+    const int32_t barHeight = window.StatusBar.DesiredHeight();
+    EXPECT_EQ(client.right, BoldWidth(widest) + 181);
+    EXPECT_EQ(client.bottom, 30 * static_cast<int32_t>(std::max<uint32_t>(shape.translations, 3)) +
+                                 h + 35 + barHeight);
+
+    const RECT display = InParent(window.WordDisplay);
+    EXPECT_EQ(display.left, 20);
+    EXPECT_EQ(display.top, 20);
+    EXPECT_EQ(display.right, client.right - 20);
+    EXPECT_EQ(display.bottom - display.top, h);
+
+    ASSERT_EQ(window.AnswerBoxes.size(), shape.translations);
+    for (uint32_t i = 0; i < shape.translations; ++i) {
+        SCOPED_TRACE("translation field " + std::to_string(i));
+        const RECT boxRect = InParent(*window.AnswerBoxes[i]);
+        EXPECT_EQ(boxRect.left, 20);
+        EXPECT_EQ(boxRect.top, 20 + h + 5 + 30 * static_cast<int32_t>(i));
+        EXPECT_EQ(boxRect.right, client.right - 130);
+        // Open, the box reaches 100 pixels down, less what the list's whole lines leave over.
+        TVocorixComboBox& open = *window.AnswerBoxes[i];
+        open.ShowList(true);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(open.GetHandle(), &info);
+        RECT list{};
+        GetWindowRect(info.hwndList, &list);
+        const int32_t reach = list.bottom - open.GetWindowRect().top;
+        EXPECT_LE(reach, 100);
+        EXPECT_GT(reach, 100 - static_cast<int32_t>(open.Send(CB_GETITEMHEIGHT, 0)));
+        open.ShowList(false);
+
+        const RECT button = InParent(*window.FieldButtons[i]);
+        EXPECT_EQ(button.left, boxRect.right + 6);
+        EXPECT_EQ(button.top, boxRect.top);
+        EXPECT_EQ(button.right - button.left, 18);
+        EXPECT_EQ(button.bottom - button.top, 20);
+        EXPECT_EQ(window.FieldButtons[i]->GetText(), "?");
+        EXPECT_FALSE(GetWindowLongA(window.FieldButtons[i]->GetHandle(), GWL_STYLE) & WS_TABSTOP);
+    }
+
+    const RECT firstButton = InParent(*window.FieldButtons[0]);
+    int32_t top = 20 + h + 4;
+    for (TButton* button : {&window.ReadyButton, &window.RefuseButton, &window.ContinueButton}) {
+        SCOPED_TRACE(button->GetText());
+        const RECT rect = InParent(*button);
+        EXPECT_EQ(rect.left, firstButton.right + 20);
+        EXPECT_EQ(rect.top, top);
+        EXPECT_EQ(rect.right, client.right - 20);
+        EXPECT_EQ(rect.bottom - rect.top, 22);
+        top += 30;
+    }
+
+    // Everything stands above the status bar, which runs along the whole bottom edge.
+    const RECT bar = InParent(window.StatusBar);
+    EXPECT_EQ(bar.left, 0);
+    EXPECT_EQ(bar.right, client.right);
+    EXPECT_EQ(bar.bottom, client.bottom);
+    EXPECT_EQ(bar.top, client.bottom - barHeight);
+    EXPECT_LE(InParent(window.ContinueButton).bottom, bar.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(TableShapes, DrillWindowLayout,
+                         testing::Values(Shape{1, {}, 20}, Shape{2, {}, 20}, Shape{4, {}, 20},
+                                         Shape{2, {"TRANSCRIPT"}, 36}, Shape{2, {"THIRDLANG"}, 36},
+                                         Shape{1, {"PART", "TRANSCRIPT", "THIRDLANG"}, 52},
+                                         Shape{4, {"PART"}, 20}));
+
+TEST(DrillWindowPlacement, StandsAtTheStoredPositionOrAtTheDefault) {
+    for (const std::string& settings :
+         {std::string(), std::string("TopLeft Point=(230,170)\r\n")}) {
+        DrillScene scene;
+        scene.Put(ShapeTable({1, {}, 20}, "Haus"), settings);
+        const RECT outer = scene.Open().GetWindowRect();
+        const POINT expected = settings.empty() ? POINT{100, 100} : POINT{230, 170};
+        EXPECT_EQ(outer.left, expected.x) << settings;
+        EXPECT_EQ(outer.top, expected.y) << settings;
+    }
+}
+
+TEST(DrillWindowPlacement, ClosingStoresThePositionTheWindowWasMovedTo) {
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    SetWindowPos(window.GetHandle(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    scene.Close();
+    const std::string ini = ReadFileBytes(scene.ini->Path);
+    EXPECT_NE(ini.find("TopLeft Point=(321,123)"), std::string::npos) << ini;
+}
+
+TEST(DrillWindowLook, AttributesAndFonts) {
+    DrillScene scene;
+    scene.Put(ShapeTable({2, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    EXPECT_EQ(window.GetText(), "Vocorix");
+    // The platform adds WS_CLIPSIBLINGS to every top-level window.
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window.GetHandle(), GWL_STYLE));
+    EXPECT_EQ(style & ~static_cast<DWORD>(WS_CLIPSIBLINGS) & 0xFFFF0000u, 0x10CE0000u);
+    EXPECT_EQ(window.ReadyButton.GetText(), "&Ready");
+    EXPECT_EQ(window.RefuseButton.GetText(), "R&efuse");
+    EXPECT_EQ(window.ContinueButton.GetText(), "&Continue");
+    for (TWindow* control :
+         {static_cast<TWindow*>(&window.ReadyButton), static_cast<TWindow*>(&window.RefuseButton),
+          static_cast<TWindow*>(&window.ContinueButton),
+          static_cast<TWindow*>(window.FieldButtons[0].get()),
+          static_cast<TWindow*>(window.FieldButtons[1].get()),
+          static_cast<TWindow*>(window.AnswerBoxes[0].get()),
+          static_cast<TWindow*>(&window.StatusBar)}) {
+        EXPECT_EQ(control->GetWindowFont(), NormalFont.GetHandle()) << control->GetText();
+    }
+    // Light grey behind the controls.
+    TClientDC dc(window.GetHandle());
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(192, 192, 192));
+}
+
+TEST(DrillWindowLook, FontsAreTheProgramsOwn) {
+    for (const TFont* font : {&NormalFont, &BoldFont}) {
+        const LOGFONTA log = font->GetLogFont();
+        EXPECT_STREQ(log.lfFaceName, "Vocorix Font");
+        EXPECT_EQ(log.lfHeight, 8);
+        EXPECT_EQ(log.lfWidth, 0);
+        EXPECT_EQ(log.lfItalic, 0);
+        EXPECT_EQ(log.lfUnderline, 0);
+        EXPECT_EQ(log.lfStrikeOut, 0);
+        EXPECT_EQ(log.lfCharSet, DEFAULT_CHARSET);
+    }
+    EXPECT_EQ(NormalFont.GetLogFont().lfWeight, 400);
+    EXPECT_EQ(BoldFont.GetLogFont().lfWeight, 700);
+}
+
+TEST(DrillWindowLook, EmptyTranslationHidesItsBoxAndButton) {
+    DrillScene scene;
+    TableBuilder table = VocabularyFields(3, 20);
+    table.Record({"house", "das Haus", "", "das Heim"});
+    scene.Put(table);
+    TVocorixDlg& window = scene.Open();
+    EXPECT_TRUE(window.AnswerBoxes[0]->IsVisible());
+    EXPECT_FALSE(window.AnswerBoxes[1]->IsVisible());
+    EXPECT_FALSE(window.FieldButtons[1]->IsVisible());
+    EXPECT_FALSE(window.AnswerBoxes[1]->Active);
+    EXPECT_TRUE(window.AnswerBoxes[2]->IsVisible());
+    EXPECT_TRUE(window.FieldButtons[2]->IsVisible());
+    // The hidden box's place shows the window's grey, not the box.
+    const RECT place = window.AnswerBoxes[1]->GetRectInParent();
+    TClientDC dc(window.GetHandle());
+    EXPECT_EQ(GetPixel(dc, place.left + 5, place.top + 5), RGB(192, 192, 192));
+}
+
+TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    const char* longest[] = {"Right:999", "Total:999",   "Rate:100%",
+                             "Count:99",  "Answer:\x9d", "Order:\x9f"};
+    const uint32_t chars[] = {5, 5, 5, 5, 5, 4};
+    TScreenDC dc;
+    TSelection font(dc, NormalFont);
+    int32_t right = 0;
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(longest[i]);
+        const RECT field = window.StatusBar.FieldRect(i);
+        right += window.StatusBar.GadgetWidth(chars[i]);
+        EXPECT_EQ(field.right, right);
+        SIZE text{};
+        GetTextExtentPoint32A(dc, longest[i], static_cast<int>(strlen(longest[i])), &text);
+        EXPECT_GT(field.right - field.left, text.cx + 4);
+    }
+    EXPECT_LT(window.StatusBar.GadgetWidth(4), window.StatusBar.GadgetWidth(5));
+    EXPECT_EQ(window.StatusBar.GadgetWithId(113)->GetText(), "Count:0");
+}
+
+} // namespace
