@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "database/db_messages.h"
+#include "database/field_text.h"
 #include "settings/options.h"
 
 uint32_t TranslationSize = 0;
@@ -64,7 +65,6 @@ void TDBFile::Close() {
     transcript_ = {};
     thirdLang_ = {};
     translations_ = {};
-    translationLengths_ = {};
 }
 
 bool TDBFile::Load() {
@@ -108,7 +108,6 @@ void TDBFile::AllocateBuffers() {
     transcript_ = text(layout_.HasTranscript, layout_.TranscriptWidth);
     thirdLang_ = text(layout_.HasThirdLang, layout_.ThirdLangWidth);
     translations_.assign(layout_.TranslationCount, text(true, layout_.TranslationWidth));
-    translationLengths_.assign(layout_.TranslationCount, 0);
     questionSize_ = layout_.WordWidth + 19 + layout_.PartWidth + layout_.TranscriptWidth +
                     layout_.ThirdLangWidth;
 }
@@ -142,20 +141,22 @@ bool TDBFile::ReadAllRecords() {
                           bytes) != bytes)
             return false;
         for (uint64_t r = 0; r < records; ++r) {
-            // Only the translations of eligible records are needed here; the other texts
-            // are read when a record is picked.
+            // Only eligibility and the translations matter here: the buffers are filled when
+            // a record is picked.
             const unsigned char* record = batch.data() + r * recordLength;
             if (!IsEligible(DecodeStatistics(record)))
                 continue;
-            DecodeTranslations(record);
             ++eligibleCount_;
-            for (size_t t = 0; t < translations_.size(); ++t) {
-                const uint32_t length = translationLengths_[t];
-                if (length == 0)
-                    continue;
-                const char* text = translations_[t].data();
-                widestTranslation_ = std::max(widestTranslation_, screen_.TextWidth(text, length));
-                words_.Add(text, length);
+            const char* field =
+                reinterpret_cast<const char*>(record) + layout_.TranslationsOffset();
+            for (uint32_t t = 0; t < layout_.TranslationCount; ++t) {
+                const size_t length = TrimmedLength(field, layout_.TranslationWidth);
+                if (length > 0) {
+                    widestTranslation_ =
+                        std::max(widestTranslation_, screen_.TextWidth(field, length));
+                    words_.Add(field, length);
+                }
+                field += layout_.TranslationWidth;
             }
         }
     }

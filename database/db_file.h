@@ -90,7 +90,6 @@ private:
     std::vector<char> transcript_;
     std::vector<char> thirdLang_;
     std::vector<std::vector<char>> translations_;
-    std::vector<uint32_t> translationLengths_;
 
     const int32_t today_ = TDate().DayNumber();
     TWordList words_;

@@ -13,8 +13,7 @@ size_t ReadText(const unsigned char* field, std::vector<char>& text) {
     const size_t width = text.size() - 1;
     std::memcpy(text.data(), field, width);
     text[width] = '\0';
-    const void* end = std::memchr(field, '\0', width);
-    return TrimRight(text.data(), end ? static_cast<const unsigned char*>(end) - field : width);
+    return TrimRight(text.data(), width);
 }
 
 } // namespace
@@ -57,8 +56,8 @@ void TDBFile::DecodeTexts(const unsigned char* record) {
 
 void TDBFile::DecodeTranslations(const unsigned char* record) {
     const unsigned char* field = record + layout_.TranslationsOffset();
-    for (size_t i = 0; i < translations_.size(); ++i) {
-        translationLengths_[i] = static_cast<uint32_t>(ReadText(field, translations_[i]));
+    for (std::vector<char>& translation : translations_) {
+        ReadText(field, translation);
         field += layout_.TranslationWidth;
     }
 }

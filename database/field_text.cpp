@@ -9,16 +9,22 @@ void TrimRight(char* text) {
 }
 
 size_t TrimRight(char* text, size_t length) {
+    const size_t kept = TrimmedLength(text, length);
+    std::memset(text + kept, '\0', length - kept);
+    return kept;
+}
+
+size_t TrimmedLength(const char* field, size_t width) {
+    const void* end = std::memchr(field, '\0', width);
+    size_t kept = end ? static_cast<size_t>(static_cast<const char*>(end) - field) : width;
     // Fields are mostly padding: skip it eight bytes at a time.
     constexpr uint64_t Blanks = 0x2020202020202020u;
-    size_t kept = length;
     uint64_t chunk;
     while (kept >= sizeof chunk &&
-           (std::memcpy(&chunk, text + kept - sizeof chunk, sizeof chunk), chunk == Blanks))
+           (std::memcpy(&chunk, field + kept - sizeof chunk, sizeof chunk), chunk == Blanks))
         kept -= sizeof chunk;
-    while (kept > 0 && text[kept - 1] == ' ')
+    while (kept > 0 && field[kept - 1] == ' ')
         --kept;
-    std::memset(text + kept, '\0', length - kept);
     return kept;
 }
 

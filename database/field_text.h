@@ -10,6 +10,9 @@
 void TrimRight(char* text);
 // The same for a text whose length is known; returns the new length.
 size_t TrimRight(char* text, size_t length);
+// The length TrimRight leaves of a field of `width` bytes that need not be NUL-terminated:
+// up to its first NUL, without trailing spaces.
+size_t TrimmedLength(const char* field, size_t width);
 
 // Converts at most `width` bytes like atol: leading white space skipped, an optional sign, then
 // digits up to the first non-digit or NUL. No digits give 0.

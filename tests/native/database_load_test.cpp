@@ -120,6 +120,9 @@ TEST(FieldText, TrimRightCutsSpacesOnly) {
     EXPECT_EQ(TrimRight(padded, sizeof padded - 1), 10u);
     EXPECT_STREQ(padded, "x        y");
     EXPECT_EQ(padded[sizeof padded - 2], '\0');
+    EXPECT_EQ(TrimmedLength("ab\0cd   ", 8), 2u) << "a NUL ends the text";
+    EXPECT_EQ(TrimmedLength("        x               ", 24), 9u);
+    EXPECT_EQ(TrimmedLength("word", 4), 4u) << "a field without padding";
     char tab[] = "a\t";
     TrimRight(tab);
     EXPECT_STREQ(tab, "a\t");
