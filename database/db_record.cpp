@@ -8,12 +8,12 @@
 namespace {
 
 // Copies one text field into its buffer (width + 1 bytes), NUL-terminated and cut by
-// TrimRight; returns the text's length.
-size_t ReadText(const unsigned char* field, std::vector<char>& text) {
+// TrimRight.
+void ReadText(const unsigned char* field, std::vector<char>& text) {
     const size_t width = text.size() - 1;
     std::memcpy(text.data(), field, width);
     text[width] = '\0';
-    return TrimRight(text.data(), width);
+    TrimRight(text.data(), width);
 }
 
 } // namespace
@@ -38,9 +38,8 @@ uint32_t TDBFile::DecodeRecord(const unsigned char* record) {
 void TDBFile::DecodeTexts(const unsigned char* record) {
     const unsigned char* field = record + 1;
     const auto read = [&field](std::vector<char>& text) {
-        const size_t length = ReadText(field, text);
+        ReadText(field, text);
         field += text.size() - 1;
-        return length;
     };
     read(word_);
     // The layout, not the flags in the settings, says which fields the file has: the flags
