@@ -38,10 +38,6 @@ bool EndsWithGroup(std::string_view text) {
     return !text.empty() && text.back() == ')' && text.find('(') != std::string_view::npos;
 }
 
-uint64_t Hash(uint64_t key) {
-    return (key * 0x9E3779B97F4A7C15u) >> 32;
-}
-
 constexpr std::size_t None = static_cast<std::size_t>(-1);
 
 // Whether every part of W can be paired with a part of P of its own such that each pair
@@ -109,9 +105,8 @@ private:
 } // namespace
 
 TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode)
-    : charactersMode(mode != 0), typed(RemoveComments(P)),
-      typedIsPlain(PhraseSeparatorsOutsideParentheses(typed) == 0 && !EndsWithGroup(typed)),
-      typedMasks(typed) {}
+    : charactersMode(mode != 0), typed(RemoveComments(P)), typedMasks(typed),
+      whole(NewPiece(typed)), typedIsPlain(whole.separators.present == 0 && !whole.endsWithGroup) {}
 
 bool TInterlacedMatcher::Match(std::string_view W) {
     limit.Account(static_cast<uint32_t>(W.size()) + 16);
@@ -128,13 +123,13 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         // No group, so no trailing group in W and every separator stands outside parentheses.
         // Unless both texts hold the strongest separator equally often, every rule ends in
         // comparing them whole.
-        const int sep = StrongestPhraseSeparator(kinds | PieceOf(typed).separators);
+        const int sep = StrongestPhraseSeparator(kinds | whole.separators.present);
         if (sep == NoPhraseSeparator || !(kinds & (1u << sep)) ||
             std::count(W.begin(), W.end(), static_cast<char>(PhraseSeparators[sep])) !=
-                static_cast<std::ptrdiff_t>(CountIn(typed, sep)))
+                static_cast<std::ptrdiff_t>(whole.separators.counts[sep]))
             return WholeMatch(W);
         limit.Start();
-        return Phrase(W, typed) && !limit.Check();
+        return Phrase(W, whole) && !limit.Check();
     }
     std::string_view w = W;
     if (kinds & OpensComment) {
@@ -142,7 +137,7 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         w = word;
     }
     limit.Start();
-    return Phrase(w, typed) && !limit.Check();
+    return Phrase(w, whole) && !limit.Check();
 }
 
 bool TInterlacedMatcher::WholeMatch(std::string_view w) {
@@ -154,35 +149,33 @@ bool TInterlacedMatcher::WholeMatch(std::string_view w) {
     return typedMasks.HaveCommon(w, 0, typed.size(), needed, limit) && !limit.Check();
 }
 
-bool TInterlacedMatcher::Phrase(std::string_view w, std::string_view p) {
-    if (limit.Spend(static_cast<uint32_t>(w.size() + p.size() + 16)))
+bool TInterlacedMatcher::Phrase(std::string_view w, TPiece& p) {
+    if (limit.Spend(static_cast<uint32_t>(w.size() + p.text.size() + 16)))
         return false;
-    const uint32_t wSeparators = PhraseSeparatorsOutsideParentheses(w);
-    const int sep = StrongestPhraseSeparator(wSeparators | PieceOf(p).separators);
+    const TPhraseSeparatorCounts wSeparators = CountPhraseSeparators(w);
+    const int sep = StrongestPhraseSeparator(wSeparators.present | p.separators.present);
+    const bool sameCount =
+        sep != NoPhraseSeparator && wSeparators.counts[sep] == p.separators.counts[sep];
     if (sep == 0 || sep == 1) // "|" or ";"
-        return Parts(w, p, sep, SameCount(w, p, sep));
-    if (EndsWithGroup(w) && EndsWithGroup(p)) {
+        return Parts(w, p, sep, sameCount);
+    if (p.endsWithGroup && EndsWithGroup(w)) {
         const std::size_t wOpen = w.rfind('(');
-        const std::size_t pOpen = p.rfind('(');
-        if (!Phrase(w.substr(wOpen + 1, w.size() - wOpen - 2),
-                    p.substr(pOpen + 1, p.size() - pOpen - 2)))
+        if (!Phrase(w.substr(wOpen + 1, w.size() - wOpen - 2), ContentsOf(p)))
             return false;
         const std::string_view wHead = w.substr(0, wOpen);
-        const std::string_view pHead = p.substr(0, pOpen);
-        return Parts(wHead, pHead, sep, SameCount(wHead, pHead, sep));
+        TPiece& pHead = HeadOf(p);
+        const bool sameHeadCount =
+            sep != NoPhraseSeparator &&
+            CountOutsideParentheses(wHead, PhraseSeparators[sep]) == pHead.separators.counts[sep];
+        return Parts(wHead, pHead, sep, sameHeadCount);
     }
-    return Parts(w, p, sep, SameCount(w, p, sep));
-}
-
-bool TInterlacedMatcher::SameCount(std::string_view w, std::string_view p, int sep) {
-    return sep != NoPhraseSeparator &&
-           CountOutsideParentheses(w, PhraseSeparators[sep]) == CountIn(p, sep);
+    return Parts(w, p, sep, sameCount);
 }
 
 // `sep` is an index into PhraseSeparators.
-bool TInterlacedMatcher::Parts(std::string_view w, std::string_view p, int sep, bool sameCount) {
+bool TInterlacedMatcher::Parts(std::string_view w, TPiece& p, int sep, bool sameCount) {
     if (sep == NoPhraseSeparator || !sameCount)
-        return Subsequence(w, p);
+        return Subsequence(w, p.text);
     // Parts and pairings of short phrases live on the stack.
     std::array<std::byte, 1024> buffer;
     std::pmr::monotonic_buffer_resource arena(buffer.data(), buffer.size());
@@ -191,71 +184,49 @@ bool TInterlacedMatcher::Parts(std::string_view w, std::string_view p, int sep, 
     const auto& pParts = PartsOf(p, sep);
     if (separator == ' ') {
         for (std::size_t i = 0; i < wParts.size(); ++i)
-            if (!Phrase(wParts[i], pParts[i]))
+            if (!Phrase(wParts[i], *pParts[i]))
                 return false;
         return true;
     }
-    auto matches = [&](std::size_t i, std::size_t j) { return Phrase(wParts[i], pParts[j]); };
+    auto matches = [&](std::size_t i, std::size_t j) { return Phrase(wParts[i], *pParts[j]); };
     return TPartPairing(wParts.size(), matches, limit, &arena).PairAll();
 }
 
-TInterlacedMatcher::TTypedPiece& TInterlacedMatcher::PieceOf(std::string_view p) {
-    // Keys are offset and length, plus one so that 0 marks a free place; the table is kept at
-    // most half full.
-    if (pieceKeys.size() < 2 * (pieces.size() + 1)) {
-        std::vector<uint64_t> keys(std::max<std::size_t>(64, 4 * pieceKeys.size()));
-        std::vector<uint32_t> slots(keys.size());
-        const std::size_t mask = keys.size() - 1;
-        for (std::size_t i = 0; i < pieceKeys.size(); ++i)
-            if (pieceKeys[i] != 0) {
-                std::size_t at = Hash(pieceKeys[i]) & mask;
-                while (keys[at] != 0)
-                    at = (at + 1) & mask;
-                keys[at] = pieceKeys[i];
-                slots[at] = pieceSlots[i];
-            }
-        pieceKeys.swap(keys);
-        pieceSlots.swap(slots);
-    }
-    const uint64_t key = ((uint64_t{Offset(p)} << 32) | p.size()) + 1;
-    const std::size_t mask = pieceKeys.size() - 1;
-    std::size_t at = Hash(key) & mask;
-    while (pieceKeys[at] != 0) {
-        if (pieceKeys[at] == key)
-            return pieces[pieceSlots[at]];
-        at = (at + 1) & mask;
-    }
-    pieceKeys[at] = key;
-    pieceSlots[at] = static_cast<uint32_t>(pieces.size());
-    TTypedPiece& piece = pieces.emplace_back();
-    piece.separators = PhraseSeparatorsOutsideParentheses(p);
+TInterlacedMatcher::TPiece& TInterlacedMatcher::NewPiece(std::string_view text) {
+    auto& piece = *pieces.emplace_back(std::make_unique<TPiece>());
+    piece.text = text;
+    piece.separators = CountPhraseSeparators(text);
+    piece.endsWithGroup = EndsWithGroup(text);
     return piece;
 }
 
-uint32_t TInterlacedMatcher::CountIn(std::string_view p, int sep) {
-    int32_t& count = PieceOf(p).counts[static_cast<std::size_t>(sep)];
-    if (count < 0)
-        count = static_cast<int32_t>(CountOutsideParentheses(p, PhraseSeparators[sep]));
-    return static_cast<uint32_t>(count);
-}
-
-const std::vector<std::string_view>& TInterlacedMatcher::PartsOf(std::string_view p, int sep) {
-    auto& parts = PieceOf(p).parts[static_cast<std::size_t>(sep)];
-    if (parts.empty()) {
-        const auto split = SplitOutsideParentheses(p, PhraseSeparators[sep]);
-        parts.assign(split.begin(), split.end());
+TInterlacedMatcher::TPiece& TInterlacedMatcher::ContentsOf(TPiece& p) {
+    if (p.contents == nullptr) {
+        const std::size_t open = p.text.rfind('(');
+        p.contents = &NewPiece(p.text.substr(open + 1, p.text.size() - open - 2));
     }
-    return parts;
+    return *p.contents;
 }
 
-uint32_t TInterlacedMatcher::Offset(std::string_view p) const {
-    return static_cast<uint32_t>(p.data() - typed.data());
+TInterlacedMatcher::TPiece& TInterlacedMatcher::HeadOf(TPiece& p) {
+    if (p.head == nullptr)
+        p.head = &NewPiece(p.text.substr(0, p.text.rfind('(')));
+    return *p.head;
+}
+
+const std::vector<TInterlacedMatcher::TPiece*>& TInterlacedMatcher::PartsOf(TPiece& p, int sep) {
+    auto& parts = p.parts[static_cast<std::size_t>(sep)];
+    if (parts.empty())
+        for (const auto part : SplitOutsideParentheses(p.text, PhraseSeparators[sep]))
+            parts.push_back(&NewPiece(part));
+    return parts;
 }
 
 bool TInterlacedMatcher::Subsequence(std::string_view w, std::string_view p) {
     if (p.empty())
         return false;
-    return typedMasks.HaveCommon(w, Offset(p), p.size(), Needed(w.size(), p.size()), limit);
+    const auto offset = static_cast<std::size_t>(p.data() - typed.data());
+    return typedMasks.HaveCommon(w, offset, p.size(), Needed(w.size(), p.size()), limit);
 }
 
 std::size_t TInterlacedMatcher::Needed(std::size_t wSize, std::size_t pSize) const {

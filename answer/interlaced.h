@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,34 +30,35 @@ public:
     bool Match(std::string_view W);
 
 private:
-    // What the comparison learns about a piece of P, kept for the following words: a hint
-    // search meets the same pieces with every word.
-    struct TTypedPiece {
-        uint32_t separators = 0; // outside parentheses, bit i for PhraseSeparators[i]
-        std::array<int32_t, std::size(PhraseSeparators)> counts{-1, -1, -1, -1, -1};
-        std::array<std::vector<std::string_view>, std::size(PhraseSeparators)> parts;
+    // A piece of P with what the comparison learns about it, kept for the following words: a
+    // hint search meets the same pieces of P with every word. Pieces are made when first
+    // needed and live as long as the matcher.
+    struct TPiece {
+        std::string_view text;
+        TPhraseSeparatorCounts separators;
+        bool endsWithGroup = false;
+        TPiece* contents = nullptr; // of the trailing group
+        TPiece* head = nullptr;     // before the trailing group
+        std::array<std::vector<TPiece*>, std::size(PhraseSeparators)> parts;
     };
 
     bool WholeMatch(std::string_view w);
-    bool Phrase(std::string_view w, std::string_view p);
-    bool Parts(std::string_view w, std::string_view p, int sep, bool sameCount);
+    bool Phrase(std::string_view w, TPiece& p);
+    bool Parts(std::string_view w, TPiece& p, int sep, bool sameCount);
     bool Subsequence(std::string_view w, std::string_view p);
     std::size_t Needed(std::size_t wSize, std::size_t pSize) const;
-    bool SameCount(std::string_view w, std::string_view p, int sep);
 
-    TTypedPiece& PieceOf(std::string_view p);
-    uint32_t CountIn(std::string_view p, int sep);
-    const std::vector<std::string_view>& PartsOf(std::string_view p, int sep);
-    uint32_t Offset(std::string_view p) const;
+    TPiece& NewPiece(std::string_view text);
+    TPiece& ContentsOf(TPiece& p);
+    TPiece& HeadOf(TPiece& p);
+    const std::vector<TPiece*>& PartsOf(TPiece& p, int sep);
 
     bool charactersMode;
-    std::string typed; // P without comments; every p above is a piece of it
-    bool typedIsPlain; // no separator outside parentheses, no trailing group
+    std::string typed; // P without comments; every piece is a piece of it
     TSubsequenceMasks typedMasks;
-    // An open-addressing table from offset and length to the piece in `pieces`.
-    std::vector<uint64_t> pieceKeys;
-    std::vector<uint32_t> pieceSlots;
-    std::deque<TTypedPiece> pieces;
-    std::string word; // W without comments, when it has any
+    std::vector<std::unique_ptr<TPiece>> pieces;
+    TPiece& whole;
+    bool typedIsPlain; // no separator outside parentheses, no trailing group
+    std::string word;  // W without comments, when it has any
     TDeadline limit;
 };

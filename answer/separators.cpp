@@ -26,14 +26,17 @@ constexpr std::array<bool, 256> MakeWordSeparatorTable() {
 
 constexpr std::array<bool, 256> wordSeparators = MakeWordSeparatorTable();
 
-constexpr std::array<uint8_t, 256> MakePhraseSeparatorBits() {
-    std::array<uint8_t, 256> bits{};
+constexpr unsigned PackedBits = 12;
+constexpr uint64_t PackedMax = (uint64_t{1} << PackedBits) - 1;
+
+constexpr std::array<uint64_t, 256> MakePackedIncrements() {
+    std::array<uint64_t, 256> increments{};
     for (std::size_t s = 0; s < std::size(PhraseSeparators); ++s)
-        bits[PhraseSeparators[s]] = static_cast<uint8_t>(1u << s);
-    return bits;
+        increments[PhraseSeparators[s]] = uint64_t{1} << (PackedBits * s);
+    return increments;
 }
 
-constexpr std::array<uint8_t, 256> phraseSeparatorBit = MakePhraseSeparatorBits();
+constexpr std::array<uint64_t, 256> packedIncrement = MakePackedIncrements();
 
 } // namespace
 
@@ -57,33 +60,51 @@ std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std
     return std::string_view::npos;
 }
 
-uint32_t PhraseSeparatorsOutsideParentheses(std::string_view text) {
+TPhraseSeparatorCounts CountPhraseSeparators(std::string_view text) {
     // The walk of FindOutsideParentheses, which skips the same groups whichever separator it
-    // seeks: every byte up to each "(", then on after the first ")" that follows it.
-    uint32_t present = 0;
-    std::size_t from = 0;
-    while (from < text.size()) {
-        const std::size_t open = text.find('(', from);
-        const std::size_t end = open == std::string_view::npos ? text.size() : open;
-        uint8_t bits = 0;
-        for (std::size_t i = from; i < end; ++i)
-            bits |= phraseSeparatorBit[static_cast<unsigned char>(text[i])];
-        present |= bits;
-        if (open == std::string_view::npos)
-            break;
-        const std::size_t close = text.find(')', open + 1);
-        if (close == std::string_view::npos)
-            break;
-        from = close + 1;
+    // seeks. Counting adds one table entry per byte: the five counters sit side by side in one
+    // 64-bit number, 12 bits each, and are taken out before they could overflow.
+    TPhraseSeparatorCounts result;
+    uint64_t packed = 0;
+    uint32_t pending = 0;
+    const auto takeOut = [&] {
+        for (std::size_t s = 0; s < result.counts.size(); ++s)
+            result.counts[s] += static_cast<uint32_t>((packed >> (PackedBits * s)) & PackedMax);
+        packed = 0;
+        pending = 0;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '(') {
+            i = text.find(')', i + 1);
+            if (i == std::string_view::npos)
+                break;
+            continue;
+        }
+        packed += packedIncrement[byte];
+        if (++pending == PackedMax)
+            takeOut();
     }
-    return present;
+    takeOut();
+    for (std::size_t s = 0; s < result.counts.size(); ++s)
+        if (result.counts[s] != 0)
+            result.present |= 1u << s;
+    return result;
 }
 
 uint32_t CountOutsideParentheses(std::string_view text, unsigned char sep) {
+    // The walk of FindOutsideParentheses, carried on after each separator.
     uint32_t count = 0;
-    for (std::size_t at = FindOutsideParentheses(text, sep); at != std::string_view::npos;
-         at = FindOutsideParentheses(text, sep, at + 1))
-        ++count;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == sep) {
+            ++count;
+        } else if (byte == '(') {
+            i = text.find(')', i + 1);
+            if (i == std::string_view::npos)
+                break;
+        }
+    }
     return count;
 }
 
@@ -94,11 +115,18 @@ int StrongestPhraseSeparator(uint32_t present) {
 std::pmr::vector<std::string_view> SplitOutsideParentheses(std::string_view text, unsigned char sep,
                                                            std::pmr::memory_resource* memory) {
     std::pmr::vector<std::string_view> parts(memory);
+    parts.reserve(4);
     std::size_t begin = 0;
-    for (std::size_t at = FindOutsideParentheses(text, sep); at != std::string_view::npos;
-         at = FindOutsideParentheses(text, sep, at + 1)) {
-        parts.push_back(text.substr(begin, at - begin));
-        begin = at + 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == sep) {
+            parts.push_back(text.substr(begin, i - begin));
+            begin = i + 1;
+        } else if (byte == '(') {
+            i = text.find(')', i + 1);
+            if (i == std::string_view::npos)
+                break;
+        }
     }
     parts.push_back(text.substr(begin));
     return parts;

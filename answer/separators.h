@@ -20,8 +20,13 @@ inline constexpr unsigned char PhraseSeparators[] = {'|', ';', ',', ' ', 0x87};
 // ")" follows.
 std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std::size_t from = 0);
 
-// The phrase separators that stand outside parentheses in a text: bit i for PhraseSeparators[i].
-uint32_t PhraseSeparatorsOutsideParentheses(std::string_view text);
+// How often each phrase separator stands outside parentheses in a text, by its index in
+// PhraseSeparators; bit i of `present` is set when separator i occurs.
+struct TPhraseSeparatorCounts {
+    std::array<uint32_t, std::size(PhraseSeparators)> counts{};
+    uint32_t present = 0;
+};
+TPhraseSeparatorCounts CountPhraseSeparators(std::string_view text);
 
 uint32_t CountOutsideParentheses(std::string_view text, unsigned char sep);
 

@@ -38,14 +38,17 @@ TEST(SeparatorSearchTest, GroupsHideSeparatorsWithoutNesting) {
     EXPECT_EQ(FindOutsideParentheses(")a,b", ','), 2u);
 }
 
-TEST(SeparatorSearchTest, PhraseSeparatorsAreFoundOutsideParentheses) {
+TEST(SeparatorSearchTest, PhraseSeparatorsAreCountedOutsideParentheses) {
     const std::string_view text = "a, b (c, d), e; f|(g\x87h";
-    EXPECT_EQ(PhraseSeparatorsOutsideParentheses(text), 0b01111u);
+    const auto found = CountPhraseSeparators(text);
+    EXPECT_EQ(found.counts, (std::array<uint32_t, 5>{1, 1, 2, 4, 0})) << "none after an open (";
+    EXPECT_EQ(found.present, 0b01111u);
     EXPECT_EQ(CountOutsideParentheses(text, ','), 2u);
     EXPECT_EQ(CountOutsideParentheses(text, ' '), 4u);
-    EXPECT_EQ(CountOutsideParentheses(text, 0x87), 0u) << "after an unclosed group";
-    EXPECT_EQ(PhraseSeparatorsOutsideParentheses("x.y-z(a b)"), 0u);
-    EXPECT_EQ(PhraseSeparatorsOutsideParentheses("x\x87y"), 0b10000u);
+    EXPECT_EQ(CountPhraseSeparators("x.y-z(a b)").present, 0u);
+    EXPECT_EQ(CountPhraseSeparators("x\x87y").present, 0b10000u);
+    const std::string many(5000, ',');
+    EXPECT_EQ(CountPhraseSeparators(many).counts[2], 5000u) << "counters must not overflow";
 }
 
 TEST(SeparatorSearchTest, StrongestSeparatorWins) {
