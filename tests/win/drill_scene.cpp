@@ -16,18 +16,29 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 }
 
 LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && current_ != nullptr) {
-        HWND window = reinterpret_cast<HWND>(wParam);
+    HWND window = reinterpret_cast<HWND>(wParam);
+    auto isBox = [&] {
         char className[32] = "";
         GetClassNameA(window, className, sizeof className);
-        if (std::string(className) == "#32770") {
-            char caption[256] = "";
-            char text[1024] = "";
-            GetWindowTextA(window, caption, sizeof caption);
-            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-            current_->boxes.push_back({caption, text, GetWindow(window, GW_OWNER)});
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        return std::string(className) == "#32770";
+    };
+    if (current_ != nullptr && code == HCBT_ACTIVATE && isBox()) {
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    } else if (current_ != nullptr && code == HCBT_DESTROYWND && isBox()) {
+        // Read as it goes: by then the box has been filled in.
+        char caption[256] = "";
+        char text[1024] = "";
+        GetWindowTextA(window, caption, sizeof caption);
+        // The message text is the box's static control that is not its icon.
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            char childClass[32] = "";
+            GetClassNameA(child, childClass, sizeof childClass);
+            if (std::string(childClass) == "Static" &&
+                GetWindowTextLengthA(child) > static_cast<int>(strlen(text)))
+                GetWindowTextA(child, text, sizeof text);
         }
+        current_->boxes.push_back({caption, text, GetWindow(window, GW_OWNER)});
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
