@@ -1,5 +1,7 @@
 #include "answer/subsequence.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t WordBits = 64;
@@ -34,19 +36,20 @@ bool HaveCommonInOneWord(std::string_view other, uint64_t low, std::size_t neede
                          MaskOf maskOf) {
     uint64_t vector = ~uint64_t{0};
     const std::size_t size = other.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const uint64_t match = maskOf(static_cast<unsigned char>(other[i])) & low;
-        // vector - (vector & match) == vector & ~match: no borrow.
-        vector = (vector + (vector & match)) | (vector & ~match);
-        if ((i + 1) % ExitTestStride == 0 || i + 1 == size) {
-            if (limit.Spend(ExitTestStride))
-                return false;
-            const std::size_t common = OnesIn(~vector & low);
-            if (common >= needed)
-                return true;
-            if (common + (size - i - 1) < needed)
-                return false;
+    for (std::size_t block = 0; block < size; block += ExitTestStride) {
+        const std::size_t end = std::min(size, block + ExitTestStride);
+        for (std::size_t i = block; i < end; ++i) {
+            const uint64_t match = maskOf(static_cast<unsigned char>(other[i]));
+            // vector - (vector & match) == vector & ~match: no borrow.
+            vector = (vector + (vector & match)) | (vector & ~match);
         }
+        if (limit.Spend(ExitTestStride))
+            return false;
+        const std::size_t common = OnesIn(~vector & low);
+        if (common >= needed)
+            return true;
+        if (common + (size - end) < needed)
+            return false;
     }
     return false;
 }
@@ -81,16 +84,19 @@ bool TSubsequenceMasks::HaveCommonShort(std::string_view other, std::size_t offs
                                         std::size_t length, std::size_t needed,
                                         TDeadline& limit) const {
     const uint64_t low = LowBits(length);
-    const std::size_t first = offset / WordBits;
-    const unsigned shift = offset % WordBits;
-    const uint64_t* base = masks.data() + first;
+    const uint64_t* base = masks.data() + offset / WordBits;
     const std::size_t stride = words;
+    const unsigned shift = offset % WordBits;
+    // The whole of a text of one word: its masks need neither shift nor cut.
+    if (words == 1 && length == text.size())
+        return HaveCommonInOneWord(other, low, needed, limit,
+                                   [base](unsigned c) { return base[c]; });
     if (shift + length <= WordBits)
-        return HaveCommonInOneWord(other, low, needed, limit, [base, stride, shift](unsigned c) {
-            return base[c * stride] >> shift;
-        });
-    return HaveCommonInOneWord(other, low, needed, limit, [base, stride, shift](unsigned c) {
-        return (base[c * stride] >> shift) | (base[c * stride + 1] << (WordBits - shift));
+        return HaveCommonInOneWord(
+            other, low, needed, limit,
+            [base, stride, shift, low](unsigned c) { return (base[c * stride] >> shift) & low; });
+    return HaveCommonInOneWord(other, low, needed, limit, [base, stride, shift, low](unsigned c) {
+        return ((base[c * stride] >> shift) | (base[c * stride + 1] << (WordBits - shift))) & low;
     });
 }
 
