@@ -4,30 +4,26 @@
 
 #include "platform/clock.h"
 
-// The time limit of one interlaced comparison: 5000 ms from Start on the millisecond clock.
-// The clock is read at the start, after every CheckInterval units of work (a unit is about one
-// step of a loop, so reads come well under a millisecond apart), and whenever a caller asks
+// The time limit of one interlaced comparison: 5000 ms from its start on the millisecond clock.
+// The clock is read after every CheckInterval units of work (a unit is about one step of a
+// loop, so readings come well under a millisecond of work apart), and whenever a caller asks
 // before reporting a match. Once passed, the limit stays passed until the next Start.
 //
-// One deadline serves the comparisons of a hint search one after the other. A comparison that
-// starts while little work has been done since the last reading takes that reading as its start
-// instead of reading the clock again: a start at most a fraction of a millisecond early, which
-// saves a clock reading for nearly every word of the list.
+// The start is a reading at the start, or, where a hint search asks every word of the list,
+// the first reading within the comparison: that comes after less than CheckInterval units of
+// the comparison's own work and saves a reading for nearly every word.
 class TDeadline {
 public:
     static constexpr uint32_t LimitMs = 5000;
     static constexpr uint32_t CheckInterval = 1u << 16;
 
-    void Start() {
-        if (!haveReading || sinceReading >= CheckInterval)
-            Read();
-        start = lastReading;
+    void Start(bool readNow) {
+        started = readNow;
+        if (readNow)
+            start = Milliseconds();
+        sinceReading = 0;
         passed = false;
     }
-
-    // Counts work done outside a comparison, so that the next Start knows how old the last
-    // reading is.
-    void Account(uint32_t work) { sinceReading += work; }
 
     // Counts work; true once the limit has passed.
     bool Spend(uint32_t work) {
@@ -41,25 +37,24 @@ public:
 
     // Reads the clock now; true once the limit has passed.
     bool Check() {
-        if (!passed) {
-            Read();
-            passed = lastReading - start > LimitMs;
+        if (passed)
+            return true;
+        const uint32_t now = Milliseconds();
+        sinceReading = 0;
+        if (!started) {
+            start = now;
+            started = true;
+            return false;
         }
+        passed = now - start > LimitMs;
         return passed;
     }
 
     bool HasPassed() const { return passed; }
 
 private:
-    void Read() {
-        lastReading = Milliseconds();
-        sinceReading = 0;
-        haveReading = true;
-    }
-
     uint32_t start = 0;
-    uint32_t lastReading = 0;
     uint64_t sinceReading = 0;
-    bool haveReading = false;
+    bool started = false;
     bool passed = false;
 };

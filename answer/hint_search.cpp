@@ -21,7 +21,7 @@ int32_t ArgumentFor(THintMode mode, std::string_view typed) {
 THintSearch::THintSearch(THintMode mode, std::string_view typed)
     : mode(mode), typed(typed), argument(ArgumentFor(mode, typed)) {
     if (mode == THintMode::InterlacingChars || mode == THintMode::InterlacingPhrases)
-        interlaced.emplace(typed, argument);
+        interlaced.emplace(typed, argument, false);
 }
 
 bool THintSearch::Accepts(std::string_view word) {

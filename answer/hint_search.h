@@ -22,6 +22,8 @@ enum class THintMode {
 // per word. Each verdict is the matcher's for (word, typed text, argument), with the argument
 // the answer box passes for that key: the typed length for F2, F3, F5 and F9, 0 for F6, the
 // mode for F7 (1) and F8 (0). Whatever depends only on the typed text is prepared here once.
+// Each interlaced comparison keeps its own time limit, measured from its first clock reading
+// (see TDeadline), so time the caller spends between words does not count.
 class THintSearch {
 public:
     THintSearch(THintMode mode, std::string_view typed);

@@ -104,12 +104,12 @@ private:
 
 } // namespace
 
-TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode)
-    : charactersMode(mode != 0), typed(RemoveComments(P)), typedMasks(typed),
-      whole(NewPiece(typed)), typedIsPlain(whole.separators.present == 0 && !whole.endsWithGroup) {}
+TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode, bool readAtStart)
+    : charactersMode(mode != 0), readAtStart(readAtStart), typed(RemoveComments(P)),
+      typedMasks(typed), whole(NewPiece(typed)),
+      typedIsPlain(whole.separators.present == 0 && !whole.endsWithGroup) {}
 
 bool TInterlacedMatcher::Match(std::string_view W) {
-    limit.Account(static_cast<uint32_t>(W.size()) + 16);
     // A typed text without a separator outside parentheses or a trailing group meets every W
     // as a whole: the counts differ, or there is no separator, and there is no pair of groups.
     if (typedIsPlain) {
@@ -128,7 +128,7 @@ bool TInterlacedMatcher::Match(std::string_view W) {
             std::count(W.begin(), W.end(), static_cast<char>(PhraseSeparators[sep])) !=
                 static_cast<std::ptrdiff_t>(whole.separators.counts[sep]))
             return WholeMatch(W);
-        limit.Start();
+        limit.Start(readAtStart);
         return Phrase(W, whole) && !limit.Check();
     }
     std::string_view w = W;
@@ -136,7 +136,7 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         word = RemoveComments(W);
         w = word;
     }
-    limit.Start();
+    limit.Start(readAtStart);
     return Phrase(w, whole) && !limit.Check();
 }
 
@@ -145,7 +145,7 @@ bool TInterlacedMatcher::WholeMatch(std::string_view w) {
     // Most words of a hint search end here, before the clock is read.
     if (typed.empty() || w.size() < needed)
         return false;
-    limit.Start();
+    limit.Start(readAtStart);
     return typedMasks.HaveCommon(w, 0, typed.size(), needed, limit) && !limit.Check();
 }
 

@@ -24,8 +24,10 @@
 // per word. Not for use from several threads at once.
 class TInterlacedMatcher {
 public:
-    // mode 0 compares phrases; any other value characters.
-    TInterlacedMatcher(std::string_view P, int32_t mode);
+    // mode 0 compares phrases; any other value characters. `readAtStart` false lets each
+    // comparison take its first clock reading within as its start (TDeadline), for a search
+    // that asks many words in a row.
+    TInterlacedMatcher(std::string_view P, int32_t mode, bool readAtStart = true);
 
     bool Match(std::string_view W);
 
@@ -54,6 +56,7 @@ private:
     const std::vector<TPiece*>& PartsOf(TPiece& p, int sep);
 
     bool charactersMode;
+    bool readAtStart;
     std::string typed; // P without comments; every piece is a piece of it
     TSubsequenceMasks typedMasks;
     std::vector<std::unique_ptr<TPiece>> pieces;

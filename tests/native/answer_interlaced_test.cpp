@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "answer/comments.h"
+#include "answer/hint_search.h"
 #include "answer/match.h"
 #include "platform/clock.h"
 #include "tests/support/reference_matchers.h"
@@ -168,4 +169,26 @@ TEST(InterlacedTimeLimitTest, LongComparisonsReadTheClockAndStopOnceItPasses) {
         EXPECT_FALSE(MatchInterlaced(W, P, Phrases)) << W.size() << " bytes";
         EXPECT_EQ(reads, 7u) << W.size() << " bytes";
     }
+}
+
+TEST(InterlacedTimeLimitTest, HintSearchTimesEachWordOnItsOwn) {
+    ScopedClocks restore;
+    uint32_t now = 0;
+    SetMillisecondClock([&] { return now; });
+    THintSearch search(THintMode::InterlacingPhrases, "to go; to walk");
+    EXPECT_TRUE(search.Accepts("to walk; to go"));
+    now += 60000; // the caller takes its time between two words
+    EXPECT_TRUE(search.Accepts("to go;to wlak"));
+    EXPECT_TRUE(search.Accepts("to go, to walk") ==
+                MatchInterlaced("to go, to walk", "to go; to walk", 0));
+
+    std::mt19937 random(11);
+    const std::string longText = RandomLetters(random, 20000);
+    THintSearch longSearch(THintMode::InterlacingChars, longText);
+    uint32_t reads = 0;
+    SetMillisecondClock([&] { return ++reads * 1000u; });
+    EXPECT_FALSE(longSearch.Accepts(longText));
+    EXPECT_EQ(reads, 7u) << "the first reading starts the limit, the seventh ends it";
+    SetMillisecondClock([] { return 42u; });
+    EXPECT_TRUE(longSearch.Accepts(longText)) << "the next word starts afresh";
 }
