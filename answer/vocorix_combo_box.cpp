@@ -1,7 +1,6 @@
 #include "answer/vocorix_combo_box.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "app/fonts.h"
@@ -121,7 +120,6 @@ void TVocorixComboBox::EmptyList() {
 }
 
 void TVocorixComboBox::FillHints(THintMode mode, bool show) {
-    auto t0 = GetTickCount();
     CloseHints();
     THintSearch search(mode, ReadText());
     const TWordList& words = DrillWindow->Database->Words();
@@ -144,11 +142,8 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
         }
         hints.push_back(word.c_str());
     }
-    auto t1 = GetTickCount();
     SortForList(hints);
-    auto t2 = GetTickCount();
     AppendItems(hints);
-    auto t3 = GetTickCount();
 
     HintList = GetCount() > 0;
     if (show)
@@ -157,8 +152,6 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
         SetSelIndex(0);
     else if (GetDroppedState())
         SetEditSel(0, static_cast<uint32_t>(-1));
-    fprintf(stderr, "collect %lu sort %lu append %lu rest %lu\n", t1 - t0, t2 - t1, t3 - t2,
-            GetTickCount() - t3);
 }
 
 void TVocorixComboBox::FillFirstHints() {

@@ -2,14 +2,21 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "framework/dc.h"
 #include "framework/instance.h"
 #include "framework/pending_exception.h"
 
 namespace {
-const char ObjectProperty[] = "Vocorix.Window";
 const char WindowClass[] = "VocorixWindow";
+
+// The object of every window we handle. Kept here rather than in a window property: every
+// message looks its object up, and a property costs a call into the window server.
+std::unordered_map<HWND, TWindow*>& Objects() {
+    static std::unordered_map<HWND, TWindow*> objects;
+    return objects;
+}
 } // namespace
 
 const TResponse TWindow::ResponseRows[] = {
@@ -42,7 +49,8 @@ TWindow::~TWindow() {
 }
 
 TWindow* TWindow::FromHandle(HWND handle) {
-    return handle != nullptr ? static_cast<TWindow*>(GetPropA(handle, ObjectProperty)) : nullptr;
+    const auto found = Objects().find(handle);
+    return found != Objects().end() ? found->second : nullptr;
 }
 
 HINSTANCE TWindow::Module() const {
@@ -193,7 +201,7 @@ void TWindow::UseResourceControl(int32_t resourceId) {
 
 void TWindow::Bind(HWND handle) {
     handle_ = handle;
-    SetPropA(handle, ObjectProperty, this);
+    Objects()[handle] = this;
 }
 
 void TWindow::Subclass(HWND handle) {
@@ -209,7 +217,7 @@ void TWindow::Unbind() {
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
         previousProc_ = nullptr;
     }
-    RemovePropA(handle_, ObjectProperty);
+    Objects().erase(handle_);
     handle_ = nullptr;
 }
 

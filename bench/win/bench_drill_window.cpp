@@ -1,0 +1,142 @@
+// Speed of the drill window on a large table: from the window's construction to its first
+// question on the screen, and F5 on an empty answer box (every word into the sorted hint list).
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_dlg.h"
+#include "framework/application.h"
+
+namespace {
+
+constexpr uint32_t Records = 100000;
+constexpr uint32_t Translations = 3;
+constexpr uint32_t WordWidth = 20;
+constexpr uint32_t TranslationWidth = 30;
+
+// German-looking words from syllables: many distinct ones, some repeated, as a real table.
+std::string MakeWord(uint32_t& seed, uint32_t syllables) {
+    static const char* const parts[] = {"ber", "gen", "haus", "lich", "sch", "ter",  "an",
+                                        "ver", "ung", "keit", "ein",  "mal", "stra", "ße",
+                                        "üb",  "ör",  "wald", "feld", "tag", "nacht"};
+    std::string word;
+    for (uint32_t i = 0; i < syllables; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        word += parts[(seed >> 16) % 20];
+    }
+    return word;
+}
+
+std::string Pad(std::string text, uint32_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+void WriteTable(const std::string& path) {
+    const uint32_t fields = 1 + Translations + 2;
+    const uint32_t headerLength = 32 + 32 * fields + 1;
+    const uint32_t recordLength = 1 + WordWidth + Translations * TranslationWidth + 8 + 2;
+    std::string bytes(32, '\0');
+    bytes[0] = 0x03;
+    auto put32 = [&](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    auto put16 = [&](size_t at, uint32_t value) {
+        bytes[at] = static_cast<char>(value);
+        bytes[at + 1] = static_cast<char>(value >> 8);
+    };
+    put32(4, Records);
+    put16(8, headerLength);
+    put16(10, recordLength);
+    auto field = [&](const std::string& name, uint32_t width) {
+        std::string descriptor(32, '\0');
+        descriptor.replace(0, name.size(), name);
+        descriptor[11] = 'C';
+        descriptor[16] = static_cast<char>(width);
+        bytes += descriptor;
+    };
+    field("WORD", WordWidth);
+    for (uint32_t t = 0; t < Translations; ++t)
+        field("TRANS" + std::to_string(t + 1), TranslationWidth);
+    field("LASTCHANGE", 8);
+    field("COUNT", 2);
+    bytes += '\r';
+    uint32_t seed = 2024;
+    for (uint32_t r = 0; r < Records; ++r) {
+        bytes += ' ';
+        bytes += Pad(MakeWord(seed, 2), WordWidth);
+        for (uint32_t t = 0; t < Translations; ++t)
+            bytes += Pad(MakeWord(seed, 2 + (seed >> 24) % 3), TranslationWidth);
+        bytes += std::string(10, ' ');
+    }
+    bytes += '\x1a';
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+double Milliseconds(std::chrono::steady_clock::duration span) {
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main() {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / "vocorix-bench-drill-window";
+    std::filesystem::create_directories(dir);
+    const std::string table = (dir / "large.dbf").string();
+    const std::string iniPath = (dir / "bench.INI").string();
+    WriteTable(table);
+    std::ofstream(iniPath, std::ios::binary) << "[Database]\r\nFile Name=" << table << "\r\n";
+    TIniFile ini(iniPath);
+    TApplication app;
+
+    std::vector<double> starts;
+    std::vector<double> hints;
+    for (int run = 0; run < 5; ++run) {
+        const auto begin = std::chrono::steady_clock::now();
+        auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
+        window->Create();
+        const auto shown = std::chrono::steady_clock::now();
+        starts.push_back(Milliseconds(shown - begin));
+        app.PumpWaitingMessages();
+
+        TVocorixComboBox& box = *window->AnswerBoxes[0];
+        box.SetFocus();
+        box.SetText("");
+        const auto before = std::chrono::steady_clock::now();
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_F5, 1);
+        app.PumpWaitingMessages();
+        const auto after = std::chrono::steady_clock::now();
+        hints.push_back(Milliseconds(after - before));
+        if (run == 0)
+            std::printf("words in the list: %u, hints listed: %d\n",
+                        window->Database->Words().Count(), box.GetCount());
+        window->Destroy();
+        window.reset();
+        app.PumpWaitingMessages();
+    }
+    std::printf("table: %u records, %u translation fields\n", Records, Translations);
+    std::printf("start to first question: median %.0f ms (runs:", Median(starts));
+    for (double t : starts)
+        std::printf(" %.0f", t);
+    std::printf(")\nF5 on an empty answer box: median %.0f ms (runs:", Median(hints));
+    for (double t : hints)
+        std::printf(" %.0f", t);
+    std::printf(")\n");
+    std::filesystem::remove_all(dir);
+    return 0;
+}
