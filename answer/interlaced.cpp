@@ -27,10 +27,14 @@ constexpr std::array<uint8_t, 256> MakeByteKinds() {
 
 constexpr std::array<uint8_t, 256> byteKinds = MakeByteKinds();
 
+// Stops at the first group or comment, after which the separators no longer matter here.
 uint8_t KindsIn(std::string_view text) {
     uint8_t kinds = 0;
-    for (const char c : text)
+    for (const char c : text) {
         kinds |= byteKinds[static_cast<unsigned char>(c)];
+        if (kinds & (OpensGroup | OpensComment))
+            break;
+    }
     return kinds;
 }
 
@@ -132,7 +136,7 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         return Phrase(W, whole) && !limit.Check();
     }
     std::string_view w = W;
-    if (kinds & OpensComment) {
+    if ((kinds & OpensComment) || W.find('[') != std::string_view::npos) {
         word = RemoveComments(W);
         w = word;
     }
