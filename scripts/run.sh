@@ -27,6 +27,8 @@ shot() {
     local pid=$!
     sleep "${VOCORIX_RUN_SECONDS:-8}"
     import -window root "$build_root/screenshot.png"
+    # The virtual display is black around the window: keep just the window.
+    convert "$build_root/screenshot.png" -trim +repage "$build_root/screenshot.png"
     kill "$pid" 2>/dev/null || true
     WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
