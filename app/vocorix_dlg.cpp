@@ -16,9 +16,13 @@ constexpr DWORD DrillWindowStyle = 0x10CE0000; // visible, caption, system menu,
 } // namespace
 
 const TResponse TVocorixDlg::ResponseRows[] = {
-    OnCommand<&TVocorixDlg::CmReady>(CM_READY),       OnCommand<&TVocorixDlg::CmRefuse>(CM_REFUSE),
-    OnCommand<&TVocorixDlg::CmContinue>(CM_CONTINUE), OnCommand<&TVocorixDlg::CmContinue>(IDOK),
+    OnCommand<&TVocorixDlg::CmReady>(CM_READY),
+    OnCommand<&TVocorixDlg::CmRefuse>(CM_REFUSE),
+    OnCommand<&TVocorixDlg::CmContinue>(CM_CONTINUE),
+    OnCommand<&TVocorixDlg::CmContinue>(IDOK),
     OnCommand<&TVocorixDlg::CmCancel>(IDCANCEL),
+    OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
+    OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
 };
 
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
@@ -101,6 +105,7 @@ void TVocorixDlg::SetupWindow() {
          {&RightGadget, &TotalGadget, &RateGadget, &CountGadget, &AnswerGadget, &OrderGadget})
         StatusBar.Insert(*gadget);
     TDecoratedFrame::SetupWindow();
+    EditSystemMenu();
     for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
         button->SetWindowFont(NormalFont, false);
     FitWindow();

@@ -84,8 +84,14 @@ protected:
     static const TResponse ResponseRows[];
     static const TResponseTable ResponseTable;
 
+    // The system-menu commands About, Lock and Help (the menu's own commands go on as usual),
+    // and the sizing border taken as caption: the window's size is the table's.
+    LRESULT EvSysCommand(WPARAM command, LPARAM);
+    LRESULT EvNCHitTest(WPARAM, LPARAM);
+
 private:
     void CmCancel() {}
+    void EditSystemMenu();
     // The switches of the current record's COUNT level.
     TKeys CurrentKeys() const;
 };
