@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -222,6 +224,30 @@ TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
     }
     EXPECT_LT(window.StatusBar.GadgetWidth(4), window.StatusBar.GadgetWidth(5));
     EXPECT_EQ(window.StatusBar.GadgetWithId(113)->GetText(), "Count:0");
+}
+
+TEST(DrillWindowLook, TheLastStatusFieldShowsCapsLock) {
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    auto capsField = [&] {
+        char text[16] = "";
+        window.StatusBar.Send(SB_GETTEXTA, 6, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE saved = keys[VK_CAPITAL];
+    keys[VK_CAPITAL] = 1; // toggled on
+    SetKeyboardState(keys);
+    scene.Key(VK_SHIFT);
+    EXPECT_EQ(capsField(), "CAPS");
+    keys[VK_CAPITAL] = 0;
+    SetKeyboardState(keys);
+    scene.Key(VK_SHIFT);
+    EXPECT_EQ(capsField(), "");
+    keys[VK_CAPITAL] = saved;
+    SetKeyboardState(keys);
 }
 
 } // namespace
