@@ -83,6 +83,9 @@ TEST(InterlacedTest, PartsMayBeReorderedExceptAtBlanks) {
         {"big house", "big huse", Phrases, true},
         {"to go; to walk", "to walk, to go", Phrases, false},
         {"one\x87two", "two\x87one", Phrases, true},
+        // The first part could take either part of P; the second only the first one.
+        {"aaaa|aaxb", "aaab|aaac", Phrases, true},
+        {"aaaa|aaxb", "aaac|aaad", Phrases, false},
     });
 }
 
