@@ -11,8 +11,9 @@ export VOCORIX_BUILD=$build_root
 
 bin=$build_root/win64/app
 if [ -f "$root/examples/vocabulary.dbf" ]; then
-    cp "$root/examples/vocabulary.dbf" "$bin/"
-    # An existing settings file is the learner's own: leave it alone.
+    # An existing table and settings file are the learner's own, with their progress: leave
+    # them alone.
+    [ -f "$bin/vocabulary.dbf" ] || cp "$root/examples/vocabulary.dbf" "$bin/"
     [ -f "$bin/vocorix.INI" ] || printf '[Database]\r\nFile Name=vocabulary.dbf\r\n' >"$bin/vocorix.INI"
 fi
 

@@ -28,8 +28,8 @@ dbfadd shapelib_optional.dbf "slowly" "adverb" "slouli" "medlenno" "langsam" "20
 import datetime
 import dbf
 
-def make(name, spec, rows, deleted=()):
-    table = dbf.Table(name, spec, dbf_type='db3')
+def make(name, fields, rows, deleted=()):
+    table = dbf.Table(name, fields, dbf_type='db3')
     table.open(mode=dbf.READ_WRITE)
     for row in rows:
         table.append(row)
