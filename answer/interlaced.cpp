@@ -140,6 +140,15 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         word = RemoveComments(W);
         w = word;
     }
+    // The first steps of Phrase, to spare most words the rest: without equal counts of the
+    // strongest separator, and without a trailing group on both sides, W meets P whole.
+    const TPhraseSeparatorCounts separators = CountPhraseSeparators(w);
+    const int sep = StrongestPhraseSeparator(separators.present | whole.separators.present);
+    const bool sameCount =
+        sep != NoPhraseSeparator && separators.counts[sep] == whole.separators.counts[sep];
+    const bool groups = sep != 0 && sep != 1 && whole.endsWithGroup && EndsWithGroup(w);
+    if (!sameCount && !groups)
+        return WholeMatch(w);
     limit.Start(readAtStart);
     return Phrase(w, whole) && !limit.Check();
 }

@@ -1,5 +1,6 @@
 #include "answer/separators.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -63,29 +64,27 @@ std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std
 TPhraseSeparatorCounts CountPhraseSeparators(std::string_view text) {
     // The walk of FindOutsideParentheses, which skips the same groups whichever separator it
     // seeks. Counting adds one table entry per byte: the five counters sit side by side in one
-    // 64-bit number, 12 bits each, and are taken out before they could overflow.
+    // 64-bit number, 12 bits each, taken out after every stretch of at most PackedMax bytes.
     TPhraseSeparatorCounts result;
-    uint64_t packed = 0;
-    uint32_t pending = 0;
-    const auto takeOut = [&] {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = std::min(text.size(), i + PackedMax);
+        uint64_t packed = 0;
+        for (; i < end; ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            if (byte == '(')
+                break;
+            packed += packedIncrement[byte];
+        }
         for (std::size_t s = 0; s < result.counts.size(); ++s)
             result.counts[s] += static_cast<uint32_t>((packed >> (PackedBits * s)) & PackedMax);
-        packed = 0;
-        pending = 0;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '(') {
+        if (i < end) {
             i = text.find(')', i + 1);
             if (i == std::string_view::npos)
                 break;
-            continue;
+            ++i;
         }
-        packed += packedIncrement[byte];
-        if (++pending == PackedMax)
-            takeOut();
     }
-    takeOut();
     for (std::size_t s = 0; s < result.counts.size(); ++s)
         if (result.counts[s] != 0)
             result.present |= 1u << s;

@@ -17,8 +17,11 @@ bool SameWithQuestionMarks(std::string_view word, std::string_view pattern) {
 } // namespace
 
 bool MatchWildcard(std::string_view W, std::string_view P, int32_t) {
+    // Most words of a hint search differ in the first byte.
+    if (!P.empty() && P[0] != '*' && P[0] != '?' && (W.empty() || W[0] != P[0]))
+        return false;
     // A "*" of the pattern is a wildcard even where W holds a "*" too, so the pattern is split
-    // at its stars before any byte is compared.
+    // at its stars before any more bytes are compared.
     const std::size_t firstStar = P.find('*');
     if (firstStar == std::string_view::npos)
         return SameWithQuestionMarks(W, P);
