@@ -68,7 +68,7 @@ TPhraseSeparatorCounts CountPhraseSeparators(std::string_view text) {
     TPhraseSeparatorCounts result;
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t end = std::min(text.size(), i + PackedMax);
+        const std::size_t end = std::min<std::size_t>(text.size(), i + std::size_t{PackedMax});
         uint64_t packed = 0;
         for (; i < end; ++i) {
             const auto byte = static_cast<unsigned char>(text[i]);
