@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <memory_resource>
+#include <optional>
 #include <vector>
 
 #include "answer/comments.h"
@@ -114,6 +115,7 @@ TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode, bool re
       typedIsPlain(whole.separators.present == 0 && !whole.endsWithGroup) {}
 
 bool TInterlacedMatcher::Match(std::string_view W) {
+    limit.Start(readAtStart);
     // A typed text without a separator outside parentheses or a trailing group meets every W
     // as a whole: the counts differ, or there is no separator, and there is no pair of groups.
     if (typedIsPlain) {
@@ -122,7 +124,16 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         word = RemoveComments(W);
         return WholeMatch(word);
     }
-    const uint8_t kinds = KindsIn(W);
+    // For a short typed text, the common subsequence comes with the classification in one
+    // pass; it is wasted on the few words with a group or comment.
+    const std::size_t needed = Needed(W.size(), typed.size());
+    std::optional<bool> common;
+    uint8_t kinds = 0;
+    if (typedMasks.FitsOneWord() && W.size() >= needed && needed <= typed.size()) {
+        common = typedMasks.HaveCommonClassifying(W, needed, limit, byteKinds.data(), kinds);
+    } else {
+        kinds = KindsIn(W);
+    }
     if (!(kinds & (OpensGroup | OpensComment))) {
         // No group, so no trailing group in W and every separator stands outside parentheses.
         // Unless both texts hold the strongest separator equally often, every rule ends in
@@ -131,9 +142,9 @@ bool TInterlacedMatcher::Match(std::string_view W) {
         if (sep == NoPhraseSeparator || !(kinds & (1u << sep)) ||
             std::count(W.begin(), W.end(), static_cast<char>(PhraseSeparators[sep])) !=
                 static_cast<std::ptrdiff_t>(whole.separators.counts[sep]))
-            return WholeMatch(W);
-        limit.Start(readAtStart);
-        return Phrase(W, whole) && !limit.Check();
+            return common ? *common && !limit.Check() : WholeMatch(W);
+        // What Phrase would do next, as W has no trailing group.
+        return Parts(W, whole, sep, true) && !limit.Check();
     }
     std::string_view w = W;
     if ((kinds & OpensComment) || W.find('[') != std::string_view::npos) {
@@ -149,16 +160,15 @@ bool TInterlacedMatcher::Match(std::string_view W) {
     const bool groups = sep != 0 && sep != 1 && whole.endsWithGroup && EndsWithGroup(w);
     if (!sameCount && !groups)
         return WholeMatch(w);
-    limit.Start(readAtStart);
+    if (!groups)
+        return Parts(w, whole, sep, true) && !limit.Check();
     return Phrase(w, whole) && !limit.Check();
 }
 
 bool TInterlacedMatcher::WholeMatch(std::string_view w) {
     const std::size_t needed = Needed(w.size(), typed.size());
-    // Most words of a hint search end here, before the clock is read.
     if (typed.empty() || w.size() < needed)
         return false;
-    limit.Start(readAtStart);
     return typedMasks.HaveCommon(w, 0, typed.size(), needed, limit) && !limit.Check();
 }
 
@@ -201,6 +211,9 @@ bool TInterlacedMatcher::Parts(std::string_view w, TPiece& p, int sep, bool same
                 return false;
         return true;
     }
+    if (wParts.size() == 2) // the common case, without the bookkeeping of a pairing
+        return (Phrase(wParts[0], *pParts[0]) && Phrase(wParts[1], *pParts[1])) ||
+               (Phrase(wParts[0], *pParts[1]) && Phrase(wParts[1], *pParts[0]));
     auto matches = [&](std::size_t i, std::size_t j) { return Phrase(wParts[i], *pParts[j]); };
     return TPartPairing(wParts.size(), matches, limit, &arena).PairAll();
 }

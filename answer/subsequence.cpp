@@ -100,6 +100,23 @@ bool TSubsequenceMasks::HaveCommonShort(std::string_view other, std::size_t offs
     });
 }
 
+bool TSubsequenceMasks::HaveCommonClassifying(std::string_view other, std::size_t needed,
+                                              TDeadline& limit, const uint8_t* kindOf,
+                                              uint8_t& kinds) const {
+    uint64_t vector = ~uint64_t{0};
+    uint8_t seen = 0;
+    for (const char c : other) {
+        const auto byte = static_cast<unsigned char>(c);
+        const uint64_t match = masks[byte];
+        vector = (vector + (vector & match)) | (vector & ~match);
+        seen |= kindOf[byte];
+    }
+    kinds = seen;
+    if (words != 1 || limit.Spend(static_cast<uint32_t>(other.size())))
+        return false;
+    return needed > 0 && OnesIn(~vector & LowBits(text.size())) >= needed;
+}
+
 bool TSubsequenceMasks::HaveCommonLong(std::string_view other, const uint64_t* masksOfPiece,
                                        std::size_t words, std::size_t length, std::size_t needed,
                                        TDeadline& limit) {

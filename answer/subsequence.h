@@ -24,6 +24,13 @@ public:
     bool HaveCommon(std::string_view other, std::size_t offset, std::size_t length,
                     std::size_t needed, TDeadline& limit);
 
+    // The same test against the whole text when it fits in one word, reading every byte of
+    // `other` (no early exit) and OR-ing kindOf[byte] into `kinds` on the way: one pass for a
+    // caller that needs to classify `other` too. False when the text does not fit.
+    bool HaveCommonClassifying(std::string_view other, std::size_t needed, TDeadline& limit,
+                               const uint8_t* kindOf, uint8_t& kinds) const;
+    bool FitsOneWord() const { return words == 1; }
+
 private:
     bool HaveCommonShort(std::string_view other, std::size_t offset, std::size_t length,
                          std::size_t needed, TDeadline& limit) const;
