@@ -24,6 +24,7 @@ fi
 
 shot() {
     cd "$bin"
+    "$root/scripts/wine.sh" --prepare
     "$root/scripts/wine.sh" ./vocorix.exe &
     local pid=$!
     sleep "${VOCORIX_RUN_SECONDS:-8}"

@@ -3,6 +3,7 @@
 # build tree (made once, reused), no debug output, unmanaged X11 windows so that windows draw
 # their own frames on a display without a window manager.
 # Usage: scripts/wine.sh PROGRAM.exe [ARGS...]   (needs $DISPLAY: see with-display.sh)
+#        scripts/wine.sh --prepare              (makes the prefix and nothing else)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,5 +30,8 @@ if [ ! -f "$WINEPREFIX/.vocorix-ready" ]; then
     "$wineserver_cmd" -w 2>/dev/null || true
     touch "$WINEPREFIX/.vocorix-ready"
 fi
+
+# --prepare: only make sure the prefix exists (its first set-up shows a dialog for a while).
+[ "${1:-}" = "--prepare" ] && exit 0
 
 exec "$wine" "$@"
