@@ -29,16 +29,24 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
         char caption[256] = "";
         char text[1024] = "";
         GetWindowTextA(window, caption, sizeof caption);
+        Box box{caption, "", GetWindow(window, GW_OWNER), nullptr, {}};
         // The message text is the box's static control that is not its icon.
         for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
              child = GetWindow(child, GW_HWNDNEXT)) {
             char childClass[32] = "";
             GetClassNameA(child, childClass, sizeof childClass);
-            if (std::string(childClass) == "Static" &&
-                GetWindowTextLengthA(child) > static_cast<int>(strlen(text)))
+            const std::string kind = childClass;
+            if (kind == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                box.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+            else if (kind == "Static" &&
+                     GetWindowTextLengthA(child) > static_cast<int>(strlen(text)))
                 GetWindowTextA(child, text, sizeof text);
+            // By now the box itself is hidden: the buttons' own style tells which it offered.
+            else if (kind == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+                box.buttons.push_back(GetDlgCtrlID(child));
         }
-        current_->boxes.push_back({caption, text, GetWindow(window, GW_OWNER)});
+        box.text = text;
+        current_->boxes.push_back(box);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -68,7 +76,11 @@ DrillScene::~DrillScene() {
 }
 
 void DrillScene::Put(const TableBuilder& table, const std::string& moreSettings) {
-    WriteFileBytes(tablePath, table.Bytes());
+    PutBytes(table.Bytes(), moreSettings);
+}
+
+void DrillScene::PutBytes(const std::string& table, const std::string& moreSettings) {
+    WriteFileBytes(tablePath, table);
     const std::string iniPath = dir.File("vocorix.INI");
     WriteFileBytes(iniPath, "[Database]\r\nFile Name=" + tablePath + "\r\n" + moreSettings);
     ini = std::make_unique<TIniFile>(iniPath);

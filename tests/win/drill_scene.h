@@ -19,6 +19,9 @@ public:
         std::string caption;
         std::string text;
         HWND owner;
+        // The icon shown, and the ids of the buttons offered.
+        HICON icon = nullptr;
+        std::vector<int> buttons;
     };
 
     MessageBoxWatcher();
@@ -60,6 +63,8 @@ public:
     // Writes the table and a settings file naming it, with `moreSettings` (lines of the
     // settings file) after the "Database" section.
     void Put(const TableBuilder& table, const std::string& moreSettings = "");
+    // The same with a table file's bytes.
+    void PutBytes(const std::string& table, const std::string& moreSettings = "");
     // Makes and shows the drill window; its first question is then asked.
     TVocorixDlg& Open();
     // Destroys the window (its CleanupWindow runs) and deletes it.

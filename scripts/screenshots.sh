@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Makes the drill pictures of the README: runs the end-to-end drill test on a fresh virtual
+# display with VOCORIX_SCREENSHOTS set, crops each screen picture to the windows on it (the
+# display is black around them) and writes docs/NAME.png and docs/NAME-2x.png.
+# Usage: scripts/screenshots.sh [BUILD_ROOT]
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_root=${1:-$root/build}
+export VOCORIX_BUILD=$build_root
+"$root/scripts/build.sh" win64 "$build_root"
+
+shots=$(mktemp -d)
+trap 'rm -rf "$shots"' EXIT
+# Wine shows the build machine's root as drive Z:.
+VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" \
+    "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
+    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics'
+
+# No time stamps in the files: a picture that did not change stays byte for byte the same.
+png=(-strip -define png:exclude-chunks=date,time)
+for bmp in "$shots"/*.bmp; do
+    name=$(basename "$bmp" .bmp)
+    convert "$bmp" -trim +repage "${png[@]}" "$root/docs/$name.png"
+    convert "$root/docs/$name.png" -scale 200% "${png[@]}" "$root/docs/$name-2x.png"
+    echo "docs/$name.png docs/$name-2x.png"
+done
