@@ -36,8 +36,8 @@ class TWordMaker {
 public:
     std::string Word() {
         static const char* const syllables[] = {
-            "ba", "be", "ho", "use", "ta", "ke", "ri", "mon", "sa", "lo", "ver", "in", "ga",
-            "ster", "pa", "tion", "de", "ly", "on", "ar", "ma", "ne", "ti", "ch", "st", "ou"};
+            "ba",   "be", "ho",   "use", "ta", "ke", "ri", "mon", "sa", "lo", "ver", "in", "ga",
+            "ster", "pa", "tion", "de",  "ly", "on", "ar", "ma",  "ne", "ti", "ch",  "st", "ou"};
         std::string word;
         for (std::size_t n = 1 + Below(4); n > 0; --n)
             word += syllables[Below(std::size(syllables))];
@@ -203,8 +203,7 @@ int main(int argc, char** argv) {
                 (std::string("KeyPress/") + key.name + "/" + std::to_string(length)).c_str(),
                 KeyPress, key.mode, length)
                 ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AdversarialPair", AdversarialPair)
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("AdversarialPair", AdversarialPair)->Unit(benchmark::kMicrosecond);
     for (const auto& key : keys)
         for (const std::size_t length : {3, 8, 20})
             benchmark::RegisterBenchmark(
