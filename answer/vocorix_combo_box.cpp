@@ -130,17 +130,18 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     std::vector<std::string> listedKeys;
     std::vector<const char*> hints;
     for (uint32_t i = 0; i < words.Count(); ++i) {
-        const std::string& word = words.Item(i);
+        // A word's bytes are followed by a NUL: data() serves as a C string.
+        const std::string_view word = words.Item(i);
         if (!search.Accepts(word))
             continue;
         if (guard && hints.size() <= 100) {
-            std::string key = ListSortKey(word.c_str());
+            std::string key = ListSortKey(word.data());
             auto at = std::lower_bound(listedKeys.begin(), listedKeys.end(), key);
             if (at != listedKeys.end() && *at == key)
                 continue;
             listedKeys.insert(at, std::move(key));
         }
-        hints.push_back(word.c_str());
+        hints.push_back(word.data());
     }
     SortForList(hints);
     AppendItems(hints);

@@ -24,7 +24,9 @@ private:
 
 // Records are read in batches of about this many bytes rather than one small read per field.
 constexpr size_t ReadBatchBytes = 64 * 1024;
+// Bounds on what a loading pass reserves for the word list at once; a larger table grows it.
 constexpr uint64_t MaxWordReservation = 1u << 20;
+constexpr uint64_t MaxByteReservation = 64u << 20;
 
 } // namespace
 
@@ -126,10 +128,13 @@ bool TDBFile::ReadAllRecords() {
     eligibleCount_ = 0;
     widestTranslation_ = 0;
     words_.Clear();
-    // Room for every translation of every record, up to a bound: an untouched reservation
-    // costs little, and a table too large for it grows the list as usual.
-    words_.Reserve(std::min<uint64_t>(uint64_t{layout_.RecordCount} * layout_.TranslationCount,
-                                      MaxWordReservation));
+    // Room for every translation of every record at its full width, up to a bound: an
+    // untouched reservation costs little, and a table too large for it grows the list as usual.
+    const uint64_t words = std::min<uint64_t>(
+        uint64_t{layout_.RecordCount} * layout_.TranslationCount, MaxWordReservation);
+    words_.Reserve(static_cast<size_t>(words),
+                   static_cast<size_t>(
+                       std::min<uint64_t>(words * layout_.TranslationWidth, MaxByteReservation)));
 
     const uint32_t recordLength = layout_.RecordLength;
     const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "database/day_numbers.h"
 #include "database/db_screen.h"
 #include "database/table_file.h"
 #include "database/table_layout.h"
@@ -92,6 +93,7 @@ private:
     std::vector<std::vector<char>> translations_;
 
     const int32_t today_ = TDate().DayNumber();
+    TDayNumbers dayNumbers_;
     TWordList words_;
     uint32_t count_ = 0;
     uint32_t questionSize_ = 0;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "database/day_numbers.h"
 #include "database/field_text.h"
 #include "settings/options.h"
 
@@ -64,14 +65,10 @@ void TDBFile::DecodeTranslations(const unsigned char* record) {
 uint32_t TDBFile::DecodeStatistics(const unsigned char* record) {
     deletionFlag_ = static_cast<char>(record[0]);
     const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
-    const int32_t year = FieldNumber(statistics, 4);
-    const int32_t month = FieldNumber(statistics + 4, 2);
-    const int32_t day = FieldNumber(statistics + 6, 2);
-    count_ = static_cast<uint32_t>(FieldNumber(statistics + 8, 2));
-    const TDate changed(static_cast<uint32_t>(day), static_cast<uint32_t>(month),
-                        static_cast<uint32_t>(year));
+    const TChangeDate changed = ReadChangeDate(statistics);
+    count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
     // A date after today gives a negative difference: as an unsigned age, very old.
-    return static_cast<uint32_t>(today_ - changed.DayNumber());
+    return static_cast<uint32_t>(today_ - dayNumbers_.Of(changed.day, changed.month, changed.year));
 }
 
 bool TDBFile::IsEligible(uint32_t age) const {

@@ -34,12 +34,20 @@ public:
     explicit StdioTableFile(std::FILE* file) : file_(file) {}
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
-        if (!SeekTo(file_.get(), offset))
+        // Reads that follow each other need no seek, which would also drop the stream's buffer.
+        if (offset != readEnd_ && !SeekTo(file_.get(), offset)) {
+            readEnd_ = NoPosition;
             return 0;
-        return std::fread(buffer, 1, size, file_.get());
+        }
+        const size_t read = std::fread(buffer, 1, size, file_.get());
+        readEnd_ = read == size ? offset + read : NoPosition;
+        return read;
     }
 
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
+        // A write must seek (the stream may not go from reading to writing without it), and
+        // the next read seeks again.
+        readEnd_ = NoPosition;
         if (!SeekTo(file_.get(), offset))
             return false;
         const bool written = std::fwrite(data, 1, size, file_.get()) == size;
@@ -49,12 +57,17 @@ public:
     }
 
     uint64_t Length() override {
+        readEnd_ = NoPosition;
         const int64_t length = LengthOf(file_.get());
         return length < 0 ? 0 : static_cast<uint64_t>(length);
     }
 
 private:
+    static constexpr uint64_t NoPosition = UINT64_MAX;
+
     std::unique_ptr<std::FILE, FileCloser> file_;
+    // Where the last complete read ended, the stream's position; NoPosition when unknown.
+    uint64_t readEnd_ = NoPosition;
 };
 
 } // namespace

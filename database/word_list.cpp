@@ -1,17 +1,39 @@
 #include "database/word_list.h"
 
-#include <algorithm>
+void TWordList::Reserve(size_t count, size_t bytes) {
+    bounds_.reserve(count + 1);
+    // Every word brings its NUL.
+    bytes_.reserve(bytes + count);
+}
 
 void TWordList::Clear() {
-    words_.clear();
+    bytes_.clear();
+    bounds_.assign(1, 0);
     next_ = 0;
 }
 
 bool TWordList::RemoveNextDuplicate() {
-    if (next_ < words_.size()) {
-        const auto later = words_.begin() + static_cast<std::ptrdiff_t>(next_) + 1;
-        words_.erase(std::remove(later, words_.end(), words_[next_]), words_.end());
+    const size_t count = bounds_.size() - 1;
+    if (next_ < count) {
+        // Sizes and comparisons take the NUL along: equal sizes and bytes are equal words.
+        const size_t examined = bounds_[next_];
+        const size_t size = bounds_[next_ + 1] - examined;
+        // Later words that stay slide down over the removed ones, in order.
+        size_t kept = next_ + 1;
+        size_t end = bounds_[kept];
+        for (size_t i = next_ + 1; i < count; ++i) {
+            const size_t from = bounds_[i];
+            const size_t length = bounds_[i + 1] - from;
+            if (length == size && std::memcmp(&bytes_[from], &bytes_[examined], size) == 0)
+                continue;
+            if (from != end)
+                std::memmove(&bytes_[end], &bytes_[from], length);
+            end += length;
+            bounds_[++kept] = end;
+        }
+        bounds_.resize(kept + 1);
+        bytes_.resize(end);
         ++next_;
     }
-    return next_ + 1 >= words_.size();
+    return next_ + 1 >= bounds_.size() - 1;
 }

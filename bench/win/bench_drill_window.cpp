@@ -130,7 +130,7 @@ int main() {
             std::vector<const char*> texts;
             const TWordList& words = window->Database->Words();
             for (uint32_t i = 0; i < words.Count(); ++i)
-                texts.push_back(words.Item(i).c_str());
+                texts.push_back(words.Item(i).data());
             const auto t0 = std::chrono::steady_clock::now();
             SortForList(texts);
             const auto t1 = std::chrono::steady_clock::now();

@@ -190,7 +190,7 @@ TEST(ForeignTableChecks, WordListOfAShapelibTable) {
     ASSERT_TRUE(reader->IsLoaded());
     std::vector<std::string> words;
     for (uint32_t i = 0; i < reader->Words().Count(); ++i)
-        words.push_back(reader->Words().Item(i));
+        words.emplace_back(reader->Words().Item(i));
     EXPECT_EQ(words,
               (std::vector<std::string>{"Haus", "maison", "Baum", "arbre", "Hund", "chien", "Katze",
                                         "Buch", "livre", "Wasser", "eau", "Brot", "pain"}));

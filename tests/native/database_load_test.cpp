@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "database/day_numbers.h"
 #include "database/db_messages.h"
 #include "database/field_text.h"
 #include "platform/clock.h"
+#include "platform/date.h"
 #include "tests/support/fake_db_screen.h"
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 std::vector<std::string> WordsOf(const TDBFile& reader) {
     std::vector<std::string> words;
     for (uint32_t i = 0; i < reader.Words().Count(); ++i)
-        words.push_back(reader.Words().Item(i));
+        words.emplace_back(reader.Words().Item(i));
     return words;
 }
 
@@ -126,6 +128,54 @@ TEST(FieldText, TrimRightCutsSpacesOnly) {
     char tab[] = "a\t";
     TrimRight(tab);
     EXPECT_STREQ(tab, "a\t");
+}
+
+// The fast conversions must agree with the plain ones on whatever a field may hold.
+TEST(FieldText, TrimmedLengthAgreesWithCuttingAtTheFirstNulThenTrimming) {
+    const auto reference = [](const std::string& field) {
+        size_t kept = std::min(field.find('\0'), field.size());
+        while (kept > 0 && field[kept - 1] == ' ')
+            --kept;
+        return kept;
+    };
+    uint32_t seed = 7;
+    for (int round = 0; round < 20000; ++round) {
+        seed = seed * 1103515245u + 12345u;
+        std::string field(seed >> 8 & 31, ' ');
+        for (char& c : field) {
+            seed = seed * 1103515245u + 12345u;
+            const uint32_t pick = seed >> 16 & 15;
+            c = pick < 9 ? ' ' : pick < 14 ? 'a' : pick < 15 ? '\t' : '\0';
+        }
+        ASSERT_EQ(TrimmedLength(field.data(), field.size()), reference(field))
+            << "field \"" << field << "\" of " << field.size() << " bytes";
+    }
+}
+
+TEST(FieldText, StatisticsConvertAsFieldNumberAndTDateDo) {
+    for (const char* date : {"20240509", "00010101", "2024 5 9", "    0101", "2024050x", "-2024011",
+                             "        ", "99991231", "20241:01"}) {
+        const TChangeDate read = ReadChangeDate(date);
+        EXPECT_EQ(read.year, FieldNumber(date, 4)) << date;
+        EXPECT_EQ(read.month, FieldNumber(date + 4, 2)) << date;
+        EXPECT_EQ(read.day, FieldNumber(date + 6, 2)) << date;
+    }
+    const std::string bytes(" 09-+x\t\0", 8);
+    for (char first : bytes)
+        for (char second : bytes) {
+            const char count[2] = {first, second};
+            EXPECT_EQ(ReadCount(count), FieldNumber(count, 2)) << first << second;
+        }
+    // Years in turn, so that each month's remembered year keeps changing.
+    TDayNumbers days;
+    for (int32_t month = -1; month <= 14; ++month)
+        for (int32_t day = -1; day <= 33; ++day)
+            for (int32_t year : {2024, 2023, 1900, 2000, 0, 1, 9999, 10000, -1, 2024}) {
+                const TDate date(static_cast<uint32_t>(day), static_cast<uint32_t>(month),
+                                 static_cast<uint32_t>(year));
+                ASSERT_EQ(days.Of(day, month, year), date.DayNumber())
+                    << year << "-" << month << "-" << day;
+            }
 }
 
 TEST(FieldText, StatisticsAreWrittenInTheirWidths) {

@@ -143,6 +143,20 @@ TEST(WordListDuplicates, EveryWordRemainsOnceInFirstOrder) {
     EXPECT_TRUE(list.RemoveNextDuplicate());
 }
 
+TEST(WordListDuplicates, LaterWordsOfOtherLengthsStayIntactAfterRemovals) {
+    TWordList list;
+    for (const char* word : {"to", "to be", "t", "to", "", "to be", "tot", "", "to"})
+        list.Add(word);
+    while (!list.RemoveNextDuplicate()) {
+    }
+    ASSERT_EQ(list.Count(), 5u);
+    const std::vector<std::string> expected{"to", "to be", "t", "", "tot"};
+    for (uint32_t i = 0; i < list.Count(); ++i) {
+        EXPECT_EQ(list.Item(i), expected[i]) << i;
+        EXPECT_EQ(list.Item(i).data()[list.Item(i).size()], '\0') << i;
+    }
+}
+
 TEST(WordListDuplicates, EmptyAndSingleListsAreAlreadyFree) {
     TWordList list;
     EXPECT_TRUE(list.RemoveNextDuplicate());
