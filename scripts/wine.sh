@@ -31,6 +31,14 @@ if [ ! -f "$WINEPREFIX/.vocorix-ready" ]; then
     touch "$WINEPREFIX/.vocorix-ready"
 fi
 
+# This Wine does not find the fonts it ships (the caption buttons need Marlett): give them to
+# the prefix.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+fi
+
 # --prepare: only make sure the prefix exists (its first set-up shows a dialog for a while).
 [ "${1:-}" = "--prepare" ] && exit 0
 
