@@ -11,8 +11,7 @@
 
 #include "answer/hint_search.h"
 #include "answer/match.h"
-// The rules as written are test support code; fuzz targets link only the core.
-#include "tests/support/reference_matchers.cpp"
+#include "tests/support/reference_matchers.h"
 
 namespace {
 
