@@ -29,7 +29,11 @@ void TVocorixDlg::ForEachAnswerBox(void (TVocorixComboBox::*operation)()) {
 }
 
 void TVocorixDlg::SetAnswering(int open) {
-    TVocorixComboBox& first = *AnswerBoxes.front();
+    // The first box shown: a hidden box (no translation in that field) would take what is
+    // typed out of sight.
+    const auto shown = std::find_if(AnswerBoxes.begin(), AnswerBoxes.end(),
+                                    [](const auto& box) { return box->Active != 0; });
+    TVocorixComboBox& first = shown != AnswerBoxes.end() ? **shown : *AnswerBoxes.front();
     first.SetFocus();
     first.SetEditSel(0, 0);
     ReadyButton.SetStyle(BS_PUSHBUTTON, false);

@@ -222,6 +222,18 @@ TEST_F(Drill, ABoxWithoutTranslationTakesNoPart) {
     EXPECT_EQ(StoredCount(), " 1");
 }
 
+TEST_F(Drill, TypingGoesIntoTheFirstBoxShown) {
+    table = VocabularyFields(2);
+    table.Record({"house", "", "das Heim"});
+    scene.Put(table);
+    scene.Open();
+    scene.Type("das Heim");
+    EXPECT_EQ(box(1).GetText(), "das Heim");
+    scene.Key(VK_RETURN, Ctrl);
+    EXPECT_EQ(window().Right, 1u);
+    EXPECT_EQ(StoredCount(), " 1");
+}
+
 TEST_F(Drill, RateIsRoundedHalfUp) {
     Open();
     struct {
