@@ -1,7 +1,9 @@
 #include "database/db_file.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "database/day_numbers.h"
 #include "database/db_messages.h"
 #include "database/field_text.h"
 #include "settings/options.h"
@@ -23,7 +25,7 @@ private:
 };
 
 // Records are read in batches of about this many bytes rather than one small read per field.
-constexpr size_t ReadBatchBytes = 64 * 1024;
+constexpr size_t ReadBatchBytes = 96 * 1024;
 // Bounds on what a loading pass reserves for the word list at once; a larger table grows it.
 constexpr uint64_t MaxWordReservation = 1u << 20;
 constexpr uint64_t MaxByteReservation = 64u << 20;
@@ -124,6 +126,33 @@ bool TDBFile::LoadRecords() {
     return complete || Problem(SizeOrHeaderText);
 }
 
+template <class Age> bool TDBFile::Eligible(Age age) const {
+    if (deletionFlag_ != ' ' || count_ >= options_.MaxCount)
+        return false;
+    for (const TAge& rest : options_.AgeList) {
+        if (count_ >= rest.Count && age() < rest.Days)
+            return false;
+    }
+    return true;
+}
+
+bool TDBFile::IsEligible(uint32_t age) const {
+    return Eligible([age] { return age; });
+}
+
+bool TDBFile::IsEligibleRecord(const unsigned char* record) {
+    deletionFlag_ = static_cast<char>(record[0]);
+    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
+    count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
+    // Most records are decided by flag and COUNT, or by ranges their COUNT is below.
+    std::optional<uint32_t> age;
+    return Eligible([&] {
+        if (!age)
+            age = AgeOf(statistics);
+        return *age;
+    });
+}
+
 bool TDBFile::ReadAllRecords() {
     eligibleCount_ = 0;
     widestTranslation_ = 0;
@@ -136,7 +165,14 @@ bool TDBFile::ReadAllRecords() {
                    static_cast<size_t>(
                        std::min<uint64_t>(words * layout_.TranslationWidth, MaxByteReservation)));
 
+    // Locals, not members: the width callback could change members as far as the compiler
+    // knows, which would make it reload them for every translation.
     const uint32_t recordLength = layout_.RecordLength;
+    const uint32_t translations = layout_.TranslationCount;
+    const uint32_t width = layout_.TranslationWidth;
+    const uint32_t translationsOffset = layout_.TranslationsOffset();
+    uint32_t eligible = 0;
+    int32_t widest = 0;
     const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
     std::vector<unsigned char> batch(batchRecords * recordLength);
     for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
@@ -145,25 +181,24 @@ bool TDBFile::ReadAllRecords() {
         if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
                           bytes) != bytes)
             return false;
-        for (uint64_t r = 0; r < records; ++r) {
+        for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
+             record += recordLength) {
             // Only eligibility and the translations matter here: the buffers are filled when
             // a record is picked.
-            const unsigned char* record = batch.data() + r * recordLength;
-            if (!IsEligible(DecodeStatistics(record)))
+            if (!IsEligibleRecord(record))
                 continue;
-            ++eligibleCount_;
-            const char* field =
-                reinterpret_cast<const char*>(record) + layout_.TranslationsOffset();
-            for (uint32_t t = 0; t < layout_.TranslationCount; ++t) {
-                const size_t length = TrimmedLength(field, layout_.TranslationWidth);
-                if (length > 0) {
-                    widestTranslation_ =
-                        std::max(widestTranslation_, screen_.TextWidth(field, length));
-                    words_.Add(field, length);
-                }
-                field += layout_.TranslationWidth;
+            ++eligible;
+            const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
+            for (uint32_t t = 0; t < translations; ++t, field += width) {
+                const size_t length = TrimmedLength(field, width);
+                if (length == 0)
+                    continue;
+                widest = std::max(widest, screen_.TextWidth(field, length));
+                words_.Add(field, length);
             }
         }
+        eligibleCount_ = eligible;
+        widestTranslation_ = widest;
     }
     position_ = layout_.RecordOffset(layout_.RecordCount);
     return true;

@@ -75,6 +75,16 @@ private:
     void DecodeTranslations(const unsigned char* record);
     // Flag and COUNT only; returns the age.
     uint32_t DecodeStatistics(const unsigned char* record);
+    // Flag and COUNT only; the age is worked out only when an age range needs it.
+    bool IsEligibleRecord(const unsigned char* record);
+    // The eligibility rule; `age` gives the current record's age when asked.
+    template <class Age> bool Eligible(Age age) const;
+    uint32_t AgeOf(const char* lastChange) {
+        const TChangeDate changed = ReadChangeDate(lastChange);
+        // A date after today gives a negative difference: as an unsigned age, very old.
+        return static_cast<uint32_t>(today_ -
+                                     dayNumbers_.Of(changed.day, changed.month, changed.year));
+    }
 
     TOptions& options_;
     TDBScreen& screen_;

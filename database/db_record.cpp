@@ -2,9 +2,7 @@
 
 #include <cstring>
 
-#include "database/day_numbers.h"
 #include "database/field_text.h"
-#include "settings/options.h"
 
 namespace {
 
@@ -65,18 +63,6 @@ void TDBFile::DecodeTranslations(const unsigned char* record) {
 uint32_t TDBFile::DecodeStatistics(const unsigned char* record) {
     deletionFlag_ = static_cast<char>(record[0]);
     const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
-    const TChangeDate changed = ReadChangeDate(statistics);
     count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
-    // A date after today gives a negative difference: as an unsigned age, very old.
-    return static_cast<uint32_t>(today_ - dayNumbers_.Of(changed.day, changed.month, changed.year));
-}
-
-bool TDBFile::IsEligible(uint32_t age) const {
-    if (deletionFlag_ != ' ' || count_ >= options_.MaxCount)
-        return false;
-    for (const TAge& rest : options_.AgeList) {
-        if (count_ >= rest.Count && age < rest.Days)
-            return false;
-    }
-    return true;
+    return AgeOf(statistics);
 }

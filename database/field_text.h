@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // Text conversions of the table's fields.
 
@@ -10,9 +12,77 @@
 void TrimRight(char* text);
 // The same for a text whose length is known; returns the new length.
 size_t TrimRight(char* text, size_t length);
+
+// The parts of TrimmedLength.
+namespace field_text {
+
+constexpr uint64_t Blanks = 0x2020202020202020u;
+constexpr uint64_t Ones = 0x0101010101010101u;
+constexpr uint64_t Highs = 0x8080808080808080u;
+
+inline uint64_t Chunk(const char* bytes) {
+    uint64_t chunk;
+    std::memcpy(&chunk, bytes, sizeof chunk);
+    return chunk;
+}
+
+constexpr bool LittleEndian = std::endian::native == std::endian::little;
+
+// Fields are mostly padding: skipped eight bytes at a time.
+inline size_t WithoutTrailingBlanks(const char* text, size_t length) {
+    while (length >= sizeof(uint64_t)) {
+        const uint64_t different = Chunk(text + length - sizeof(uint64_t)) ^ Blanks;
+        if (different == 0) {
+            length -= sizeof(uint64_t);
+            continue;
+        }
+        // The chunk's last byte is its most significant one.
+        if constexpr (LittleEndian)
+            return length - static_cast<size_t>(std::countl_zero(different)) / 8;
+        break;
+    }
+    while (length > 0 && text[length - 1] == ' ')
+        --length;
+    return length;
+}
+
+// Where the first NUL stands, or `length` without one; eight bytes are tested at once.
+inline size_t FirstNul(const char* text, size_t length) {
+    if constexpr (LittleEndian) {
+        if (length >= sizeof(uint64_t)) {
+            // The last chunk ends at `length` and may overlap the one before it, whose bytes
+            // were found to hold no NUL.
+            const size_t last = length - sizeof(uint64_t);
+            for (size_t i = 0;; i += sizeof(uint64_t)) {
+                const size_t at = i < last ? i : last;
+                const uint64_t chunk = Chunk(text + at);
+                // The lowest marked byte is the first NUL; marks above it may be false.
+                const uint64_t nuls = (chunk - Ones) & ~chunk & Highs;
+                if (nuls != 0)
+                    return at + static_cast<size_t>(std::countr_zero(nuls)) / 8;
+                if (at == last)
+                    return length;
+            }
+        }
+    }
+    size_t i = 0;
+    while (i < length && text[i] != '\0')
+        ++i;
+    return i;
+}
+
+} // namespace field_text
+
 // The length TrimRight leaves of a field of `width` bytes that need not be NUL-terminated:
-// up to its first NUL, without trailing spaces.
-size_t TrimmedLength(const char* field, size_t width);
+// up to its first NUL, without trailing spaces. Inline: the loading pass calls it for every
+// translation of every record.
+inline size_t TrimmedLength(const char* field, size_t width) {
+    using namespace field_text;
+    // Padding holds no NUL, so the first NUL of the field, if any, lies before it.
+    const size_t kept = WithoutTrailingBlanks(field, width);
+    const size_t nul = FirstNul(field, kept);
+    return nul < kept ? WithoutTrailingBlanks(field, nul) : kept;
+}
 
 // Converts at most `width` bytes like atol: leading white space skipped, an optional sign, then
 // digits up to the first non-digit or NUL. No digits give 0.

@@ -76,5 +76,8 @@ std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
     std::FILE* file = std::fopen(path, "r+b");
     if (file == nullptr)
         return nullptr;
+    // Reads come in whole batches or single records and writes are flushed at once: a stream
+    // buffer would only add a copy and split batch reads in two.
+    std::setvbuf(file, nullptr, _IONBF, 0);
     return std::make_unique<StdioTableFile>(file);
 }

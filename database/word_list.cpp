@@ -1,13 +1,25 @@
 #include "database/word_list.h"
 
+#include <algorithm>
+
 void TWordList::Reserve(size_t count, size_t bytes) {
     bounds_.reserve(count + 1);
     // Every word brings its NUL.
-    bytes_.reserve(bytes + count);
+    if (bytes + count > capacity_)
+        Grow(bytes + count - size_);
+}
+
+void TWordList::Grow(size_t more) {
+    const size_t capacity = std::max(size_ + more, 2 * capacity_);
+    auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size_ > 0)
+        std::memcpy(bytes.get(), bytes_.get(), size_);
+    bytes_ = std::move(bytes);
+    capacity_ = capacity;
 }
 
 void TWordList::Clear() {
-    bytes_.clear();
+    size_ = 0;
     bounds_.assign(1, 0);
     next_ = 0;
 }
@@ -32,7 +44,7 @@ bool TWordList::RemoveNextDuplicate() {
             bounds_[++kept] = end;
         }
         bounds_.resize(kept + 1);
-        bytes_.resize(end);
+        size_ = end;
         ++next_;
     }
     return next_ + 1 >= bounds_.size() - 1;

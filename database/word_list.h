@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -18,9 +19,13 @@ public:
     void Reserve(size_t count, size_t bytes);
     void Add(const char* text) { Add(text, std::strlen(text)); }
     void Add(const char* text, size_t length) {
-        bytes_.insert(bytes_.end(), text, text + length);
-        bytes_.push_back('\0');
-        bounds_.push_back(bytes_.size());
+        if (capacity_ - size_ <= length)
+            Grow(length + 1);
+        char* end = bytes_.get() + size_;
+        std::memcpy(end, text, length);
+        end[length] = '\0';
+        size_ += length + 1;
+        bounds_.push_back(size_);
     }
     // Empties the list and starts duplicate removal afresh.
     void Clear();
@@ -30,7 +35,7 @@ public:
     // where a C string is expected.
     std::string_view Item(uint32_t index) const {
         const size_t start = bounds_[index];
-        return {bytes_.data() + start, bounds_[index + 1] - start - 1};
+        return {bytes_.get() + start, bounds_[index + 1] - start - 1};
     }
 
     // One step: removes every later copy of the word at the removal position, then advances
@@ -38,7 +43,11 @@ public:
     bool RemoveNextDuplicate();
 
 private:
-    std::vector<char> bytes_;
+    void Grow(size_t more);
+
+    std::unique_ptr<char[]> bytes_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
     // Word i spans bounds_[i] up to bounds_[i + 1], its NUL included; bounds_[0] is 0.
     std::vector<size_t> bounds_{0};
     size_t next_ = 0;
