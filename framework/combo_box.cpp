@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+namespace {
+
+// How many items AppendItems adds between two reservations of room for the rest.
+constexpr size_t ReserveEvery = 4096;
+
+} // namespace
+
 TComboBox::TComboBox(TWindow* parent, int32_t id, int32_t x, int32_t y, int32_t w, int32_t h,
                      DWORD style, uint32_t textLimit)
     : TControl(parent, id, "", x, y, w, h), TextLimit(textLimit) {
@@ -71,22 +78,38 @@ RECT TComboBox::GetDroppedControlRect() const {
     return rect;
 }
 
-void TComboBox::InitStorage(uint32_t items, uint32_t bytes) {
-    Send(CB_INITSTORAGE, items, bytes);
-}
-
 void TComboBox::AppendItems(const std::vector<const char*>& texts) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    GetComboBoxInfo(GetHandle(), &info);
-    size_t bytes = 0;
-    for (const char* text : texts)
-        bytes += std::strlen(text) + 1;
-    InitStorage(static_cast<uint32_t>(texts.size()), static_cast<uint32_t>(bytes));
-    SendMessageA(info.hwndList, WM_SETREDRAW, FALSE, 0);
-    for (const char* text : texts)
-        InsertString(text, -1);
-    SendMessageA(info.hwndList, WM_SETREDRAW, TRUE, 0);
+    const LONG_PTR style = GetWindowLongPtrA(GetHandle(), GWL_STYLE);
+    // The combo box hands each item on to its list unchanged unless it changes their case;
+    // given to the list directly, in the wide characters it keeps, an item costs one message
+    // and no conversion.
+    if (!GetComboBoxInfo(GetHandle(), &info) || info.hwndList == nullptr ||
+        (style & (CBS_LOWERCASE | CBS_UPPERCASE)) != 0) {
+        for (const char* text : texts)
+            InsertString(text, -1);
+        return;
+    }
+    const HWND list = info.hwndList;
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    std::vector<wchar_t> wide;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        // Wine drops a reservation at the next insertion while the list's item array is small,
+        // and then grows it a few items at a time, copying it each time; once the array is
+        // large a reservation holds. Reserving again now and then keeps a long fill linear.
+        if (i % ReserveEvery == 0)
+            SendMessageW(list, LB_INITSTORAGE, texts.size() - i, 0);
+        // The conversion a message in ANSI characters would get on its way to the list.
+        const int length = static_cast<int>(std::strlen(texts[i])) + 1;
+        if (wide.size() < static_cast<size_t>(length))
+            wide.resize(static_cast<size_t>(length));
+        if (MultiByteToWideChar(CP_ACP, 0, texts[i], length, wide.data(), length) == 0)
+            wide[0] = L'\0';
+        SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(wide.data()));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::SetTextLimit(uint32_t characters) {

@@ -33,8 +33,6 @@ public:
     void ShowList(bool show);
     bool GetDroppedState() const;
     RECT GetDroppedControlRect() const;
-    // Room for this many items and text bytes before a long fill.
-    void InitStorage(uint32_t items, uint32_t bytes);
     // Adds texts that are already in the list's order (SortForList) after the present items,
     // without repainting the list for each one.
     void AppendItems(const std::vector<const char*>& texts);

@@ -3,24 +3,198 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <utility>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr DWORD KeyFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+
+// Sort keys of many texts back to back, each ending in its NUL.
+class TSortKeys {
+public:
+    explicit TSortKeys(size_t texts) { keys_.reserve(texts * 32); }
+
+    // Appends the key of `text`; returns where it starts.
+    uint32_t Add(const char* text) {
+        const size_t start = keys_.size();
+        // The control keeps its items in wide characters, converted as a message in ANSI
+        // characters is on its way to it; keys of the same text order as it compares.
+        const int length = static_cast<int>(std::strlen(text)) + 1;
+        if (wide_.size() < static_cast<size_t>(length))
+            wide_.resize(static_cast<size_t>(length));
+        if (MultiByteToWideChar(CP_ACP, 0, text, length, wide_.data(), length) == 0)
+            wide_[0] = L'\0';
+        unsigned char key[MaxKeyBytes];
+        int size = LCMapStringW(LOCALE_USER_DEFAULT, KeyFlags, wide_.data(), -1,
+                                reinterpret_cast<LPWSTR>(key), sizeof key);
+        if (size > 0) {
+            keys_.insert(keys_.end(), key, key + size);
+        } else {
+            // A key longer than the buffer: ask for its size.
+            size = LCMapStringW(LOCALE_USER_DEFAULT, KeyFlags, wide_.data(), -1, nullptr, 0);
+            keys_.resize(start + static_cast<size_t>(std::max(size, 1)), 0);
+            if (size > 0)
+                LCMapStringW(LOCALE_USER_DEFAULT, KeyFlags, wide_.data(), -1,
+                             reinterpret_cast<LPWSTR>(keys_.data() + start), size);
+        }
+        // Starts are kept in 32 bits, which no hint list comes near.
+        if (keys_.size() > UINT32_MAX)
+            throw std::length_error("hint list too long to sort");
+        return static_cast<uint32_t>(start);
+    }
+    const unsigned char* At(uint32_t start) const { return keys_.data() + start; }
+
+private:
+    static constexpr size_t MaxKeyBytes = 512;
+
+    std::vector<wchar_t> wide_;
+    std::vector<unsigned char> keys_;
+};
+
+// One text to sort: the first 8 bytes of its key, most significant first, settle most
+// comparisons without looking at the key itself.
+struct TEntry {
+    uint64_t prefix;
+    uint32_t key;
+    uint32_t index;
+};
+
+uint64_t KeyPrefix(const unsigned char* key) {
+    uint64_t prefix = 0;
+    for (int i = 0; i < 8; ++i) {
+        prefix = prefix << 8 | key[i];
+        // The NUL ends a key; the bytes after it count as 0.
+        if (key[i] == 0) {
+            prefix <<= 8 * (7 - i);
+            break;
+        }
+    }
+    return prefix;
+}
+
+// Keys hold no NUL before their end, so equal prefixes leave either both keys ended within
+// them, and equal, or both going on.
+int CompareKeys(const TSortKeys& keys, const TEntry& a, const TEntry& b) {
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix ? -1 : 1;
+    if ((a.prefix & 0xFF) == 0)
+        return 0;
+    return std::strcmp(reinterpret_cast<const char*>(keys.At(a.key) + 8),
+                       reinterpret_cast<const char*>(keys.At(b.key) + 8));
+}
+
+// Counts of texts already added below a position of the sorted order.
+class TPrefixCounts {
+public:
+    explicit TPrefixCounts(size_t size) : counts_(size + 1, 0) {}
+    void Add(uint32_t position) {
+        for (size_t i = position + 1; i < counts_.size(); i += i & (~i + 1))
+            ++counts_[i];
+    }
+    // How many added positions lie below `position`.
+    uint32_t Below(uint32_t position) const {
+        uint32_t count = 0;
+        for (size_t i = position; i > 0; i -= i & (~i + 1))
+            count += counts_[i];
+        return count;
+    }
+
+private:
+    std::vector<uint32_t> counts_;
+};
+
+// Where the control's binary search puts a new text among `items` already listed, of which
+// `below` come before the new text and `equal` compare equal to it: at the first equal item
+// the search meets, or after those below.
+uint32_t InsertionOffset(uint32_t items, uint32_t below, uint32_t equal) {
+    int64_t low = 0;
+    int64_t high = int64_t{items} - 1;
+    while (low <= high) {
+        const int64_t middle = (low + high) / 2;
+        if (middle < below)
+            low = middle + 1;
+        else if (middle >= int64_t{below} + equal)
+            high = middle - 1;
+        else
+            return static_cast<uint32_t>(middle - below);
+    }
+    return 0;
+}
+
+// Sorted by key and then by first appearance, texts the control counts as equal still need
+// the order its insertions give them. Runs of one text repeated look the same in any order.
+void ArrangeEqualTexts(std::vector<TEntry>& entries, const TSortKeys& keys,
+                       const std::vector<const char*>& texts) {
+    const uint32_t count = static_cast<uint32_t>(entries.size());
+    struct Run {
+        uint32_t start;
+        uint32_t size;
+    };
+    std::vector<Run> runs;
+    for (uint32_t start = 0; start < count;) {
+        uint32_t end = start + 1;
+        bool mixed = false;
+        while (end < count && CompareKeys(keys, entries[start], entries[end]) == 0) {
+            mixed =
+                mixed || std::strcmp(texts[entries[start].index], texts[entries[end].index]) != 0;
+            ++end;
+        }
+        if (mixed)
+            runs.push_back({start, end - start});
+        start = end;
+    }
+    if (runs.empty())
+        return;
+
+    // Replays the insertions in the given order.
+    constexpr uint32_t NoRun = UINT32_MAX;
+    std::vector<uint32_t> position(count);
+    std::vector<uint32_t> runOf(count, NoRun);
+    for (uint32_t p = 0; p < count; ++p)
+        position[entries[p].index] = p;
+    for (uint32_t r = 0; r < runs.size(); ++r)
+        for (uint32_t p = runs[r].start; p < runs[r].start + runs[r].size; ++p)
+            runOf[entries[p].index] = r;
+    std::vector<std::vector<uint32_t>> listed(runs.size());
+    TPrefixCounts added(count);
+    for (uint32_t index = 0; index < count; ++index) {
+        if (const uint32_t r = runOf[index]; r != NoRun) {
+            std::vector<uint32_t>& run = listed[r];
+            const uint32_t offset = InsertionOffset(index, added.Below(runs[r].start),
+                                                    static_cast<uint32_t>(run.size()));
+            run.insert(run.begin() + offset, index);
+        }
+        added.Add(position[index]);
+    }
+    for (uint32_t r = 0; r < runs.size(); ++r)
+        for (uint32_t i = 0; i < runs[r].size; ++i)
+            entries[runs[r].start + i].index = listed[r][i];
+}
+
+} // namespace
 
 std::string ListSortKey(const char* text) {
-    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text, -1, nullptr, 0);
-    std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        LCMapStringA(LOCALE_USER_DEFAULT, flags, text, -1, key.data(), size);
-    return key;
+    TSortKeys keys(1);
+    const uint32_t start = keys.Add(text);
+    return reinterpret_cast<const char*>(keys.At(start));
 }
 
 void SortForList(std::vector<const char*>& texts) {
-    std::vector<std::pair<std::string, const char*>> keyed;
-    keyed.reserve(texts.size());
-    for (const char* text : texts)
-        keyed.emplace_back(ListSortKey(text), text);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = keyed[i].second;
+    TSortKeys keys(texts.size());
+    std::vector<TEntry> entries(texts.size());
+    for (uint32_t i = 0; i < entries.size(); ++i) {
+        const uint32_t key = keys.Add(texts[i]);
+        entries[i] = {KeyPrefix(keys.At(key)), key, i};
+    }
+    std::sort(entries.begin(), entries.end(), [&keys](const TEntry& a, const TEntry& b) {
+        const int order = CompareKeys(keys, a, b);
+        return order != 0 ? order < 0 : a.index < b.index;
+    });
+    ArrangeEqualTexts(entries, keys, texts);
+    std::vector<const char*> sorted(texts.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        sorted[i] = texts[entries[i].index];
+    texts.swap(sorted);
 }

@@ -226,21 +226,50 @@ TEST_F(HintKeys, AfterRemovalIsDoneTheListIsNotGuarded) {
 
 // The box sorts long lists itself and hands them over in order; the control must end up with
 // the order it would have made by sorting every word itself.
-TEST_F(HintKeys, AFilledListHasTheControlsOwnOrder) {
+class OrderOfHints : public HintKeys {
+protected:
+    Words HintsAfterF5(const Words& words) {
+        TVocorixComboBox& box = Open(words);
+        scene.window->DuplicatesRemoved = 1;
+        scene.Key(VK_F5);
+        return Items(box);
+    }
+    // Needs the window that HintsAfterF5 opens.
+    Words ControlsOwnOrder(const Words& words) {
+        TComboBox reference(scene.window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
+        reference.Attr.Style &= ~WS_VISIBLE;
+        reference.Create();
+        for (const std::string& word : words)
+            reference.AddString(word.c_str());
+        return Items(reference);
+    }
+};
+
+TEST_F(OrderOfHints, AFilledListHasTheControlsOwnOrder) {
     const Words words{"Zürich", "zebra",  "Äpfel",   "apple",   "Apfel", "co-op", "coop",
                       "co op",  "öl",     "Ol",      "oz",      "_x",    "1st",   "10th",
                       "2nd",    "straße", "strasse", "Straßen", "a'b",   "ab",    "a-c",
                       "résumé", "resume", "Éclair",  "eclairs", "ß",     "ss",    "ä"};
-    TVocorixComboBox& box = Open(words);
-    scene.window->DuplicatesRemoved = 1;
-    scene.Key(VK_F5);
+    const Words hints = HintsAfterF5(words);
+    EXPECT_EQ(hints, ControlsOwnOrder(words));
+}
 
-    TComboBox reference(scene.window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
-    reference.Attr.Style &= ~WS_VISIBLE;
-    reference.Create();
-    for (const std::string& word : words)
-        reference.AddString(word.c_str());
-    EXPECT_EQ(Items(box), Items(reference));
+// Words that differ in case only compare equal; the control puts each where its search for
+// the place meets an equal one, which depends on everything listed before.
+TEST_F(OrderOfHints, WordsEqualButForCaseStandWhereTheControlPutsThem) {
+    Words words;
+    uint32_t seed = 11;
+    const char* const letters[] = {"a", "A", "b", "B", "\xe4", "\xc4"};
+    for (int i = 0; i < 400; ++i) {
+        std::string word;
+        do {
+            seed = seed * 1103515245u + 12345u;
+            word += letters[seed >> 16 & 3 ? seed >> 8 & 3 : 4 + (seed >> 8 & 1)];
+        } while (word.size() < 3 && (seed >> 20 & 3) != 0);
+        words.push_back(word);
+    }
+    const Words hints = HintsAfterF5(words);
+    EXPECT_EQ(hints, ControlsOwnOrder(words));
 }
 
 } // namespace
