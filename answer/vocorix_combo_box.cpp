@@ -129,6 +129,8 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     const bool guard = !DrillWindow->DuplicatesRemoved;
     std::vector<std::string> listedKeys;
     std::vector<const char*> hints;
+    // Room for every word at once: a growing list would be copied over and over.
+    hints.reserve(words.Count());
     for (uint32_t i = 0; i < words.Count(); ++i) {
         // A word's bytes are followed by a NUL: data() serves as a C string.
         const std::string_view word = words.Item(i);

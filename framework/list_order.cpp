@@ -53,8 +53,7 @@ private:
     std::vector<unsigned char> keys_;
 };
 
-// One text to sort: the first 8 bytes of its key, most significant first, settle most
-// comparisons without looking at the key itself.
+// One text to sort: 8 bytes of its key, the first most significant.
 struct TEntry {
     uint64_t prefix;
     uint32_t key;
@@ -72,17 +71,6 @@ uint64_t KeyPrefix(const unsigned char* key) {
         }
     }
     return prefix;
-}
-
-// Keys hold no NUL before their end, so equal prefixes leave either both keys ended within
-// them, and equal, or both going on.
-int CompareKeys(const TSortKeys& keys, const TEntry& a, const TEntry& b) {
-    if (a.prefix != b.prefix)
-        return a.prefix < b.prefix ? -1 : 1;
-    if ((a.prefix & 0xFF) == 0)
-        return 0;
-    return std::strcmp(reinterpret_cast<const char*>(keys.At(a.key) + 8),
-                       reinterpret_cast<const char*>(keys.At(b.key) + 8));
 }
 
 // Counts of texts already added below a position of the sorted order.
@@ -123,27 +111,67 @@ uint32_t InsertionOffset(uint32_t items, uint32_t below, uint32_t equal) {
     return 0;
 }
 
-// Sorted by key and then by first appearance, texts the control counts as equal still need
-// the order its insertions give them. Runs of one text repeated look the same in any order.
-void ArrangeEqualTexts(std::vector<TEntry>& entries, const TSortKeys& keys,
+struct TRun {
+    uint32_t start;
+    uint32_t size;
+};
+
+// Sorts the entries by their keys and texts with equal keys by first appearance, eight key
+// bytes at a time: by the prefixes in hand, then each run of equal prefixes by the next eight
+// bytes of its keys. Keys are read once per entry and depth, never in a chain of comparisons
+// that would wait for one scattered key after another. Returns the runs of equal keys.
+std::vector<TRun> SortByKeys(std::vector<TEntry>& entries, const TSortKeys& keys) {
+    struct Pending {
+        uint32_t start;
+        uint32_t end;
+        uint32_t depth;
+    };
+    std::vector<TRun> equal;
+    std::vector<Pending> pending{{0, static_cast<uint32_t>(entries.size()), 0}};
+    const auto begin = entries.begin();
+    while (!pending.empty()) {
+        const Pending part = pending.back();
+        pending.pop_back();
+        // Keys in a run have not ended within `depth` bytes, so there is more to read.
+        if (part.depth > 0)
+            for (uint32_t p = part.start; p < part.end; ++p)
+                entries[p].prefix = KeyPrefix(keys.At(entries[p].key) + part.depth);
+        std::sort(begin + part.start, begin + part.end,
+                  [](const TEntry& a, const TEntry& b) { return a.prefix < b.prefix; });
+        for (uint32_t start = part.start; start < part.end;) {
+            uint32_t end = start + 1;
+            while (end < part.end && entries[end].prefix == entries[start].prefix)
+                ++end;
+            if (end - start > 1) {
+                // A NUL within the prefix ends the keys: they are equal.
+                if ((entries[start].prefix & 0xFF) == 0) {
+                    std::sort(begin + start, begin + end,
+                              [](const TEntry& a, const TEntry& b) { return a.index < b.index; });
+                    equal.push_back({start, end - start});
+                } else {
+                    pending.push_back({start, end, part.depth + 8});
+                }
+            }
+            start = end;
+        }
+    }
+    return equal;
+}
+
+// Texts with equal keys still need the order the control's insertions give them. Runs of one
+// text repeated look the same in any order.
+void ArrangeEqualTexts(std::vector<TEntry>& entries, const std::vector<TRun>& equal,
                        const std::vector<const char*>& texts) {
     const uint32_t count = static_cast<uint32_t>(entries.size());
-    struct Run {
-        uint32_t start;
-        uint32_t size;
-    };
-    std::vector<Run> runs;
-    for (uint32_t start = 0; start < count;) {
-        uint32_t end = start + 1;
-        bool mixed = false;
-        while (end < count && CompareKeys(keys, entries[start], entries[end]) == 0) {
-            mixed =
-                mixed || std::strcmp(texts[entries[start].index], texts[entries[end].index]) != 0;
-            ++end;
+    std::vector<TRun> runs;
+    for (const TRun& run : equal) {
+        const char* first = texts[entries[run.start].index];
+        for (uint32_t p = run.start + 1; p < run.start + run.size; ++p) {
+            if (std::strcmp(first, texts[entries[p].index]) != 0) {
+                runs.push_back(run);
+                break;
+            }
         }
-        if (mixed)
-            runs.push_back({start, end - start});
-        start = end;
     }
     if (runs.empty())
         return;
@@ -183,16 +211,13 @@ std::string ListSortKey(const char* text) {
 
 void SortForList(std::vector<const char*>& texts) {
     TSortKeys keys(texts.size());
-    std::vector<TEntry> entries(texts.size());
-    for (uint32_t i = 0; i < entries.size(); ++i) {
+    std::vector<TEntry> entries;
+    entries.reserve(texts.size());
+    for (uint32_t i = 0; i < texts.size(); ++i) {
         const uint32_t key = keys.Add(texts[i]);
-        entries[i] = {KeyPrefix(keys.At(key)), key, i};
+        entries.push_back({KeyPrefix(keys.At(key)), key, i});
     }
-    std::sort(entries.begin(), entries.end(), [&keys](const TEntry& a, const TEntry& b) {
-        const int order = CompareKeys(keys, a, b);
-        return order != 0 ? order < 0 : a.index < b.index;
-    });
-    ArrangeEqualTexts(entries, keys, texts);
+    ArrangeEqualTexts(entries, SortByKeys(entries, keys), texts);
     std::vector<const char*> sorted(texts.size());
     for (size_t i = 0; i < entries.size(); ++i)
         sorted[i] = texts[entries[i].index];
