@@ -75,10 +75,12 @@ private:
     void DecodeTranslations(const unsigned char* record);
     // Flag and COUNT only; returns the age.
     uint32_t DecodeStatistics(const unsigned char* record);
-    // Flag and COUNT only; the age is worked out only when an age range needs it.
+    // Makes the record's flag and COUNT current and applies IsEligible; the date is decoded
+    // only when an age range needs the age.
     bool IsEligibleRecord(const unsigned char* record);
     // The eligibility rule; `age` gives the current record's age when asked.
     template <class Age> bool Eligible(Age age) const;
+    // Age in days of a record with these 8 LASTCHANGE bytes.
     uint32_t AgeOf(const char* lastChange) {
         const TChangeDate changed = ReadChangeDate(lastChange);
         // A date after today gives a negative difference: as an unsigned age, very old.
