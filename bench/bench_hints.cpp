@@ -118,27 +118,6 @@ std::string Typed(THintMode mode, std::size_t length) {
     return typed;
 }
 
-bool Rules(THintMode mode, const std::string& W, const std::string& P) {
-    const auto length = static_cast<int32_t>(P.size());
-    switch (mode) {
-    case THintMode::StartingWord:
-        return reference::MatchStartingWord(W, P, length);
-    case THintMode::ContiguousWord:
-        return reference::MatchContiguousWord(W, P, length);
-    case THintMode::StartingChars:
-        return reference::MatchStartingChars(W, P, length);
-    case THintMode::ContiguousChars:
-        return reference::MatchContiguousChars(W, P, 0);
-    case THintMode::InterlacingChars:
-        return reference::MatchInterlaced(W, P, 1);
-    case THintMode::InterlacingPhrases:
-        return reference::MatchInterlaced(W, P, 0);
-    case THintMode::WildcardMatches:
-        return reference::MatchWildcard(W, P, length);
-    }
-    return false;
-}
-
 void KeyPress(benchmark::State& state, THintMode mode, std::size_t length) {
     const auto& words = WordList();
     const std::string typed = Typed(mode, length);
@@ -161,7 +140,7 @@ void KeyPressByRules(benchmark::State& state, THintMode mode, std::size_t length
     for (auto _ : state) {
         matches = 0;
         for (const auto& word : words)
-            matches += Rules(mode, word, typed);
+            matches += reference::MatchForKey(mode, word, typed);
         benchmark::DoNotOptimize(matches);
     }
     state.counters["matches"] = static_cast<double>(matches);

@@ -29,27 +29,6 @@ const char* NameOf(THintMode mode) {
     return names[static_cast<int>(mode)];
 }
 
-bool Reference(THintMode mode, const std::string& W, const std::string& P) {
-    const auto length = static_cast<int32_t>(P.size());
-    switch (mode) {
-    case THintMode::StartingWord:
-        return reference::MatchStartingWord(W, P, length);
-    case THintMode::ContiguousWord:
-        return reference::MatchContiguousWord(W, P, length);
-    case THintMode::StartingChars:
-        return reference::MatchStartingChars(W, P, length);
-    case THintMode::ContiguousChars:
-        return reference::MatchContiguousChars(W, P, 0);
-    case THintMode::InterlacingChars:
-        return reference::MatchInterlaced(W, P, 1);
-    case THintMode::InterlacingPhrases:
-        return reference::MatchInterlaced(W, P, 0);
-    case THintMode::WildcardMatches:
-        return reference::MatchWildcard(W, P, length);
-    }
-    return false;
-}
-
 bool Fast(THintMode mode, const std::string& W, const std::string& P) {
     const auto length = static_cast<int32_t>(P.size());
     switch (mode) {
@@ -168,7 +147,7 @@ TEST(DifferentialTest, FastMatchersGiveTheVerdictsOfTheRules) {
             // One search per typed text, asked word after word, as one key press does.
             THintSearch search(modes[m], P);
             for (const auto& W : words) {
-                const bool expected = Reference(modes[m], W, P);
+                const bool expected = reference::MatchForKey(modes[m], W, P);
                 ASSERT_EQ(Fast(modes[m], W, P), expected)
                     << NameOf(modes[m]) << ": W \"" << W << "\", P \"" << P << "\"";
                 ASSERT_EQ(search.Accepts(W), expected)

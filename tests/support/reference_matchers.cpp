@@ -191,4 +191,25 @@ int32_t FindSeparator(const std::string& text, char sep, int32_t from) {
     return found == nullptr ? -1 : static_cast<int32_t>(found - text.c_str());
 }
 
+bool MatchForKey(THintMode mode, const std::string& W, const std::string& P) {
+    const auto length = static_cast<int32_t>(P.size());
+    switch (mode) {
+    case THintMode::StartingWord:
+        return MatchStartingWord(W, P, length);
+    case THintMode::ContiguousWord:
+        return MatchContiguousWord(W, P, length);
+    case THintMode::StartingChars:
+        return MatchStartingChars(W, P, length);
+    case THintMode::ContiguousChars:
+        return MatchContiguousChars(W, P, 0);
+    case THintMode::InterlacingChars:
+        return MatchInterlaced(W, P, 1);
+    case THintMode::InterlacingPhrases:
+        return MatchInterlaced(W, P, 0);
+    case THintMode::WildcardMatches:
+        return MatchWildcard(W, P, length);
+    }
+    return false;
+}
+
 } // namespace reference

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "answer/hint_search.h"
+
 // The hint matchers written as their rules read, recursion and all: slow (the interlaced
 // comparison and the wildcard match are exponential in the worst case), but plainly right. The
 // differential tests, the fuzz target and the benchmark compare the fast matchers with them.
@@ -17,6 +19,9 @@ bool MatchWildcard(const std::string& W, const std::string& P, int32_t ignored);
 // Gives up with false when the millisecond clock passes 5000 ms from the call's start, checked
 // at every step of the recursion.
 bool MatchInterlaced(const std::string& W, const std::string& P, int32_t mode);
+
+// The rule behind one hint key, with the arguments that key passes for the typed text P.
+bool MatchForKey(THintMode mode, const std::string& W, const std::string& P);
 
 // The search for a separator outside parentheses, from `from`: the position found, or -1.
 int32_t FindSeparator(const std::string& text, char sep, int32_t from);
