@@ -2,7 +2,7 @@
 BUILD ?= $(CURDIR)/build
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run deps native win64 win32 bench fuzz format clean
+.PHONY: test run deps native native32 win64 win32 bench fuzz format clean
 
 test: deps
 	bash scripts/test.sh $(BUILD)
@@ -13,7 +13,7 @@ run: deps
 deps:
 	bash scripts/install-deps.sh
 
-native win64 win32: deps
+native native32 win64 win32: deps
 	bash scripts/build.sh $@ $(BUILD)
 
 bench: deps

@@ -1,6 +1,13 @@
 #include "database/table_file.h"
 
 #include <cstdio>
+#ifndef _WIN32
+#include <sys/types.h>
+
+// A narrower off_t would wrap positions past 4 GiB and write a record's statistics into
+// another record's bytes.
+static_assert(sizeof(off_t) >= sizeof(uint64_t), "build with _FILE_OFFSET_BITS=64");
+#endif
 
 namespace {
 

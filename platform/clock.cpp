@@ -22,6 +22,23 @@ std::function<LocalDate()>& TodayClock() {
 
 const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
 
+// The 32-bit Windows runtime's time_t is 32 bits and ends in January 2038, so its 64-bit
+// functions are called by name.
+#ifdef _WIN32
+using SystemTime = __time64_t;
+#else
+using SystemTime = std::time_t;
+static_assert(sizeof(SystemTime) >= sizeof(int64_t), "build with _TIME_BITS=64");
+#endif
+
+int64_t SystemSeconds() {
+#ifdef _WIN32
+    return _time64(nullptr);
+#else
+    return std::time(nullptr);
+#endif
+}
+
 } // namespace
 
 uint32_t Milliseconds() {
@@ -35,18 +52,23 @@ uint32_t Milliseconds() {
 int64_t Seconds() {
     if (SecondClock())
         return SecondClock()();
-    return static_cast<int64_t>(std::time(nullptr));
+    return SystemSeconds();
 }
 
 LocalDate LocalToday() {
     if (TodayClock())
         return TodayClock()();
-    const std::time_t now = std::time(nullptr);
+    return LocalDateAt(SystemSeconds());
+}
+
+LocalDate LocalDateAt(int64_t seconds) {
+    const auto time = static_cast<SystemTime>(seconds);
+    // A time the calendar cannot show leaves the day 0: an invalid date.
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    _localtime64_s(&local, &time);
 #else
-    localtime_r(&now, &local);
+    localtime_r(&time, &local);
 #endif
     return {static_cast<uint32_t>(local.tm_mday), static_cast<uint32_t>(local.tm_mon + 1),
             static_cast<uint32_t>(local.tm_year + 1900)};

@@ -19,6 +19,8 @@ uint32_t Milliseconds();
 int64_t Seconds();
 // Today's date on the local calendar.
 LocalDate LocalToday();
+// The date on the local calendar at this many seconds since the epoch.
+LocalDate LocalDateAt(int64_t seconds);
 
 // Replace a clock; an empty function restores the real one.
 void SetMillisecondClock(std::function<uint32_t()> clock);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures (once) and builds one flavour: native | win64 | win32 | bench | fuzz.
+# Configures (once) and builds one flavour: native | native32 | win64 | win32 | bench | fuzz.
 # Usage: scripts/build.sh FLAVOUR [BUILD_ROOT]
 set -euo pipefail
 
@@ -13,6 +13,7 @@ unset MAKEFLAGS MFLAGS MAKELEVEL
 
 case $flavour in
 native) args=(-DCMAKE_BUILD_TYPE=Debug -DVOCORIX_SANITIZE=ON) ;;
+native32) args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-linux32.cmake") ;;
 win64) args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake") ;;
 win32) args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake" -DVOCORIX_TESTS=OFF) ;;
 bench) args=(-DCMAKE_BUILD_TYPE=Release -DVOCORIX_BENCH=ON -DVOCORIX_TESTS=OFF) ;;

@@ -7,6 +7,7 @@ packages=(
     cmake make g++ clang libclang-rt-14-dev clang-format
     libgtest-dev googletest libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
+    g++-multilib qemu-user
     wine64 xvfb xauth x11-apps imagemagick
     python3 python3-dbf shapelib
 )

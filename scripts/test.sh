@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the three flavours, runs the native tests, then the Windows tests under Wine on a
-# virtual display; ends with one summary line per suite and fails if anything failed.
+# Builds the four flavours, runs the native tests (64-bit, then 32-bit under qemu-i386), then
+# the Windows tests under Wine on a virtual display; ends with one summary line per suite and
+# fails if anything failed.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,7 +10,7 @@ export VOCORIX_BUILD=$build_root
 logs=$build_root/test-logs
 mkdir -p "$logs"
 
-for flavour in native win64 win32; do
+for flavour in native native32 win64 win32; do
     echo "== building $flavour"
     "$root/scripts/build.sh" "$flavour" "$build_root" || { echo "build of $flavour failed"; exit 1; }
 done
@@ -24,6 +25,7 @@ run_suite() { # name, command...
 }
 
 run_suite native-core "$build_root/native/tests/core_tests"
+run_suite native32-core qemu-i386 "$build_root/native32/tests/core_tests"
 run_windows_suites() {
     run_suite wine-core "$root/scripts/wine.sh" "$build_root/win64/tests/core_tests.exe"
     run_suite wine-win "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe"
@@ -36,7 +38,7 @@ VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_su
 
 echo
 echo "== summary"
-for log in native-core wine-core wine-win; do
+for log in native-core native32-core wine-core wine-win; do
     passed=$(grep -ho '^\[  PASSED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     failed=$(grep -ho '^\[  FAILED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     grep -h -e '^\[==========\] [0-9]* tests* from' "$logs/$log.log" | tail -1

@@ -52,6 +52,15 @@ TEST(ClockTest, ClocksCanBeReplacedAndRestored) {
     EXPECT_GT(Seconds(), 1700000000);
 }
 
+TEST(ClockTest, LocalCalendarGoesOnPastJanuary2038) {
+    // Noon UTC on 15 June 2040, a day either side in any time zone; a 32-bit time would have
+    // wrapped to 1904.
+    const LocalDate date = LocalDateAt(2223374400);
+    EXPECT_EQ(date.year, 2040u);
+    EXPECT_EQ(date.month, 6u);
+    EXPECT_NEAR(date.day, 15u, 1u);
+}
+
 TEST(RandomTest, SameSeedSameSequenceAndNonNegative) {
     SeedRandom(12345);
     std::vector<int32_t> first;
