@@ -13,6 +13,9 @@ template <class T> class TComboOption : public TComboBox, public TComboSelection
 public:
     TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list, int32_t isComboBox);
 
+    // The selected item's index, not the window's message being handled.
+    using TComboSelection<T>::Current;
+
     const int32_t IsComboBox; // 1: a combo box; 0: a list box, which has no edit part
 
 protected:

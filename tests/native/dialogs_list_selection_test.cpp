@@ -1,81 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
 #include "dialogs/combo_selection.h"
 #include "settings/options.h"
+#include "tests/support/fake_list_control.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-bool StartsWithNoCase(const std::string& item, const std::string& prefix) {
-    return item.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), item.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
-// A list control as the selection rules see it, in memory. Like the real controls, it changes
-// its edit text to the chosen item only after it has told of the selection change.
-template <class T> class FakeList : public TComboSelection<T> {
-public:
-    explicit FakeList(TOptionList<T>& list) : TComboSelection<T>(list) { this->FillItems(); }
-
-    void Type(const std::string& text) {
-        typed = text;
-        this->EditChanged = 1;
-    }
-    void Choose(int32_t index) {
-        selected = index;
-        this->SyncSelection();
-        typed = items[static_cast<size_t>(index)];
-    }
-
-    std::vector<std::string> items;
-    int32_t selected = -1;
-    std::string typed;
-
-protected:
-    std::string TypedText() const override { return typed; }
-    int32_t AddText(const std::string& text) override { return InsertText(text, -1); }
-    int32_t InsertText(const std::string& text, int32_t index) override {
-        if (index < 0)
-            index = static_cast<int32_t>(items.size());
-        if (index > static_cast<int32_t>(items.size()))
-            return -1;
-        items.insert(items.begin() + index, text);
-        return index;
-    }
-    void DeleteText(int32_t index) override {
-        items.erase(items.begin() + index);
-        if (selected == index)
-            selected = -1;
-        else if (selected > index)
-            --selected;
-    }
-    int32_t FindPrefix(const std::string& text) const override {
-        for (size_t i = 0; i < items.size(); ++i)
-            if (StartsWithNoCase(items[i], text))
-                return static_cast<int32_t>(i);
-        return -1;
-    }
-    int32_t FindText(const std::string& text) const override {
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i].size() == text.size() && StartsWithNoCase(items[i], text))
-                return static_cast<int32_t>(i);
-        return -1;
-    }
-    int32_t Selection() const override { return selected; }
-    void Select(int32_t index) override {
-        selected = index;
-        if (index >= 0)
-            typed = items[static_cast<size_t>(index)];
-    }
-};
 
 // A check box bound to one switch of the selected keys element.
 class FakeSwitch : public TMemberBase {
@@ -104,7 +37,7 @@ protected:
     TOptionList<TAge>& Ages(const std::string& agesSection) {
         AgesOf(agesSection);
         ages = std::make_unique<TOptionList<TAge>>(chain, options->AgeList, options->AgeEntries);
-        box = std::make_unique<FakeList<TAge>>(*ages);
+        box = std::make_unique<FakeListControl<TAge>>(*ages);
         return *ages;
     }
     void Expect(const std::vector<std::string>& items, const std::vector<TAge>& elements,
@@ -120,7 +53,7 @@ protected:
     std::unique_ptr<TOptions> options;
     TOptionChain chain;
     std::unique_ptr<TOptionList<TAge>> ages;
-    std::unique_ptr<FakeList<TAge>> box;
+    std::unique_ptr<FakeListControl<TAge>> box;
 };
 
 TEST_F(DialogListSelection, PlusInsertsAfterTheSelectionUnlessTheThresholdIsTaken) {
@@ -220,7 +153,7 @@ protected:
     TOptions options{ini};
     TOptionChain chain;
     TOptionList<TKeys> keys{chain, options.KeyList, options.KeyEntries};
-    FakeList<TKeys> box{keys};
+    FakeListControl<TKeys> box{keys};
     FakeSwitch interlace{box, &TKeys::TestInterlace};
     FakeSwitch order{box, &TKeys::TestAnswersOrder};
 };
