@@ -21,7 +21,9 @@ template <class T> void TComboOption<T>::SetupWindow() {
         TComboBox::SetupWindow();
     else
         TWindow::SetupWindow();
-    this->Sorted = (GetWindowLongA(GetHandle(), GWL_STYLE) & CBS_SORT) != 0 ? 1 : 0;
+    // A list box has its own sort bit; its bit of CBS_SORT is LBS_NOINTEGRALHEIGHT.
+    const LONG style = GetWindowLongA(GetHandle(), GWL_STYLE);
+    this->Sorted = (style & static_cast<LONG>(Pick(CBS_SORT, LBS_SORT))) != 0 ? 1 : 0;
     this->FillItems();
 }
 

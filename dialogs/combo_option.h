@@ -39,9 +39,9 @@ protected:
     static const TResponseTable ResponseTable;
 
 private:
-    // The message of a combo box, or the list box's one.
-    UINT Pick(UINT comboMessage, UINT listMessage) const {
-        return IsComboBox ? comboMessage : listMessage;
+    // A combo box's message (or style bit), or the list box's one.
+    UINT Pick(UINT forComboBox, UINT forListBox) const {
+        return IsComboBox ? forComboBox : forListBox;
     }
 };
 
