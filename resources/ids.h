@@ -37,3 +37,10 @@
 #define CM_TOGGLE_HINTS 511
 #define CM_NEXT_HINT 512
 #define CM_CLEAR_HINTS 513
+
+// Function keys dialog. Its hint switches carry the ids of the hint commands above
+// (CM_STARTING_WORD to CM_WILDCARD_MATCHES).
+#define IDD_KEYS 500
+#define IDC_KEYS_COUNT 501
+#define IDC_KEYS_TEST_INTERLACE 509
+#define IDC_KEYS_TEST_ANSWERS_ORDER 510

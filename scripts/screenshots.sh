@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes the drill pictures of the README: runs the end-to-end drill test on a fresh virtual
-# display with VOCORIX_SCREENSHOTS set, crops each screen picture to the windows on it (the
-# display is black around them) and writes docs/NAME.png and docs/NAME-2x.png.
+# Makes the pictures of the README: runs the end-to-end drill test and a function keys dialog
+# test on a fresh virtual display with VOCORIX_SCREENSHOTS set, crops each screen picture to the
+# windows on it (the display is black around them) and writes docs/NAME.png and NAME-2x.png.
 # Usage: scripts/screenshots.sh [BUILD_ROOT]
 set -euo pipefail
 
@@ -15,7 +15,7 @@ trap 'rm -rf "$shots"' EXIT
 # Wine shows the build machine's root as drive Z:.
 VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" \
     "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
-    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics'
+    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions'
 
 # No time stamps in the files: a picture that did not change stays byte for byte the same.
 png=(-strip -define png:exclude-chunks=date,time)

@@ -1,0 +1,62 @@
+#include "dialogs/option.h"
+
+#include <locale>
+#include <sstream>
+
+template <class T>
+TOption<T>::TOption(TOptionChain& dialog, TEntry<T>& entry) : Entry(&entry), Value(*entry.Value) {
+    dialog.Join(*this);
+}
+
+template <class T> TOption<T>::~TOption() {
+    if (Accepted == 1) {
+        *Entry->Value = Value;
+        Entry->Write();
+    }
+}
+
+template <class T> void TOption<T>::Reload() {
+    Value = *Entry->Value;
+}
+
+template class TOption<character>;
+template class TOption<unsigned int>;
+template class TOption<int>;
+
+namespace {
+template <class T> std::string Written(const T& value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    WriteValue(out, value);
+    std::string text = out.str();
+    if (text.size() > TEntry<T>::TextLimit)
+        text.resize(TEntry<T>::TextLimit);
+    return text;
+}
+} // namespace
+
+std::string OptionText(const character& value) {
+    return Written(value);
+}
+
+std::string OptionText(unsigned int value) {
+    return Written(value);
+}
+
+bool ReadOptionText(const std::string& text, character& value) {
+    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    if (line.size() > TEntry<character>::TextLimit)
+        line.resize(TEntry<character>::TextLimit);
+    value = character(line.c_str());
+    return true;
+}
+
+bool ReadOptionText(const std::string& text, unsigned int& value) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    unsigned int read = value;
+    if (!ReadValue(in, read))
+        return false;
+    value = read;
+    return true;
+}

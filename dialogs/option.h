@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "dialogs/option_base.h"
+#include "settings/entry.h"
+
+// The working copy of one stored setting while a dialog is open. Instantiated for character,
+// unsigned int and int.
+template <class T> class TOption : public TOptionBase {
+public:
+    // Copies the entry's value and joins the dialog's chain.
+    TOption(TOptionChain& dialog, TEntry<T>& entry);
+    // After OK the working copy goes into the entry, which writes its key.
+    ~TOption() override;
+    TOption(const TOption&) = delete;
+    TOption& operator=(const TOption&) = delete;
+
+    void Reload() override;
+
+    TEntry<T>* Entry; // not owned: it belongs to the settings object, which outlives the dialog
+    T Value;
+};
+
+extern template class TOption<character>;
+extern template class TOption<unsigned int>;
+extern template class TOption<int>;
+
+// The text an edit control shows for a working copy: what the entry would write, so at most
+// 128 characters.
+std::string OptionText(const character& value);
+std::string OptionText(unsigned int value);
+
+// Reads an edit control's text back into a working copy. Returns false, and leaves the value
+// as it was, when the text does not start with a value: an unsigned number must not carry a
+// sign. A text is taken up to its first line break and cut to the 128 characters an entry
+// stores.
+bool ReadOptionText(const std::string& text, character& value);
+bool ReadOptionText(const std::string& text, unsigned int& value);

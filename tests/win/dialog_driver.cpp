@@ -1,0 +1,89 @@
+#include "tests/win/dialog_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace {
+
+struct Script {
+    TDialog* dialog = nullptr;
+    std::vector<DialogStep> steps;
+    size_t next = 0;
+};
+
+Script* running = nullptr;
+
+// Milliseconds between two steps; WM_TIMER comes only once the queue is empty anyway.
+constexpr UINT StepInterval = 10;
+
+void CALLBACK PlayStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (running == nullptr)
+        return;
+    HWND handle = running->dialog->GetHandle();
+    if (handle == nullptr)
+        return; // not shown yet
+    if (running->next < running->steps.size()) {
+        running->steps[running->next++](handle);
+        return;
+    }
+    KillTimer(nullptr, timer);
+    ADD_FAILURE() << "the dialog was still open after its script";
+    PostMessageA(handle, WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace
+
+int RunDialog(TDialog& dialog, std::vector<DialogStep> steps) {
+    Script script{&dialog, std::move(steps), 0};
+    Script* outer = std::exchange(running, &script);
+    const UINT_PTR timer = SetTimer(nullptr, 0, StepInterval, &PlayStep);
+    const int result = dialog.Execute();
+    KillTimer(nullptr, timer);
+    running = outer;
+    return result;
+}
+
+void ClickButton(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void ClickListItem(HWND list, int index) {
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+void PressKey(HWND window, UINT key) {
+    const LPARAM down = 1 | (MapVirtualKeyA(key, 0) << 16);
+    PostMessageA(window, WM_KEYDOWN, key, down);
+    PostMessageA(window, WM_KEYUP, key, down | (1u << 30) | (1u << 31));
+}
+
+void TypeText(HWND window, const std::string& text) {
+    for (char c : text)
+        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+HWND ComboList(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
+}
+
+bool IsChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+std::string ItemTexts(HWND listBox) {
+    std::string texts;
+    const int count = static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = "";
+        SendMessageA(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        texts += (i > 0 ? " " : "") + std::string(text);
+    }
+    return texts;
+}
