@@ -37,7 +37,7 @@ constexpr Keyword Keywords[] = {
 };
 
 // Letters, digits and '_' only, upper case, starting with a letter, at most 10 bytes; a
-// character outside ASCII becomes one '_'.
+// character outside ASCII becomes one '_'. A name without a letter or digit is the fallback.
 std::string FieldNameFor(const std::string& header, const std::string& fallback) {
     std::string name;
     for (unsigned char c : header) {
@@ -48,7 +48,9 @@ std::string FieldNameFor(const std::string& header, const std::string& fallback)
         name += plain ? static_cast<char>(c) : '_';
     }
     name = Upper(name);
-    if (name.empty() || !(name[0] >= 'A' && name[0] <= 'Z'))
+    if (name.find_first_not_of('_') == std::string::npos)
+        return fallback;
+    if (!(name[0] >= 'A' && name[0] <= 'Z'))
         name = fallback + name;
     return name.substr(0, FieldNameLength);
 }

@@ -132,8 +132,11 @@ private:
     TDelimitedText result_;
 };
 
-bool NeedsQuotes(const std::string& cell) {
-    return cell.find_first_of(",\"\r\n") != std::string::npos;
+// A lone empty cell is quoted, or its row would be an empty line; a leading "#" could read as
+// a file header.
+bool NeedsQuotes(const std::string& cell, size_t cells) {
+    return cell.find_first_of(",\"\r\n") != std::string::npos || (cell.empty() && cells == 1) ||
+           (!cell.empty() && cell[0] == '#');
 }
 
 } // namespace
@@ -147,7 +150,7 @@ std::string CsvRow(const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i > 0)
             row += ',';
-        if (!NeedsQuotes(cells[i])) {
+        if (!NeedsQuotes(cells[i], cells.size())) {
             row += cells[i];
             continue;
         }
