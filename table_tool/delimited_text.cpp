@@ -133,10 +133,10 @@ private:
 };
 
 // A lone empty cell is quoted, or its row would be an empty line; a leading "#" could read as
-// a file header.
+// a file header and a leading byte-order mark would be dropped.
 bool NeedsQuotes(const std::string& cell, size_t cells) {
     return cell.find_first_of(",\"\r\n") != std::string::npos || (cell.empty() && cells == 1) ||
-           (!cell.empty() && cell[0] == '#');
+           cell.starts_with('#') || cell.starts_with(ByteOrderMark);
 }
 
 } // namespace
