@@ -100,7 +100,7 @@ TColumnPlan PlanColumns(const std::vector<std::string>& header) {
         field.fieldName = Unique(wanted, taken);
         taken.insert(field.fieldName);
         if (field.fieldName != Upper(Trimmed(field.header)))
-            plan.renamed.push_back(field.header);
+            plan.renamed.push_back(field);
         (field.role == TColumnRole::Word ? plan.fields : translations).push_back(field);
     }
     if (translations.empty())

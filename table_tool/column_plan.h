@@ -18,8 +18,8 @@ struct TColumnPlan {
     // In the table's field order: word, the optional fields present, the translations,
     // then LASTCHANGE and COUNT when the list has them.
     std::vector<TPlannedField> fields;
-    // Header names that had to change beyond letter case to become field names.
-    std::vector<std::string> renamed;
+    // Columns whose header name had to change beyond letter case to become a field name.
+    std::vector<TPlannedField> renamed;
 };
 
 // Plans the table from the header row. Throws TToolError when a column name is given twice or

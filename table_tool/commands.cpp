@@ -63,12 +63,8 @@ void RunNew(const TNewCommand& command, std::ostream& out) {
     if (const char* problem = CheckTableBytes(made.bytes, layout))
         throw TToolError(command.list + ": the table would not load: " + TerminalText(problem));
     WriteWholeFile(command.table, made.bytes);
-    for (const std::string& header : made.plan.renamed) {
-        for (const TPlannedField& field : made.plan.fields) {
-            if (field.header == header)
-                out << "The column \"" << header << "\" is the field " << field.fieldName << ".\n";
-        }
-    }
+    for (const TPlannedField& field : made.plan.renamed)
+        out << "The column \"" << field.header << "\" is the field " << field.fieldName << ".\n";
     out << command.table << ": " << made.records << (made.records == 1 ? " word" : " words")
         << " in code page " << command.codePage << ".\n";
 }

@@ -70,6 +70,10 @@ uint32_t TableCodePage(const TTableBytes& table) {
     return CodePageOfDriver(driver).value_or(DefaultCodePage);
 }
 
+bool NamesCodePage(const TTableBytes& table) {
+    return CodePageOfDriver(static_cast<uint8_t>(table.bytes[LanguageDriverAt])).has_value();
+}
+
 TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std::string& source) {
     const std::vector<Field> fields = TextFields(table);
     const TTableLayout& layout = table.layout;

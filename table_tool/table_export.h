@@ -13,6 +13,8 @@ struct TExportedList {
 
 // The code page a table says its texts are in; the default when its header does not say.
 uint32_t TableCodePage(const TTableBytes& table);
+// Whether the table's header names its code page.
+bool NamesCodePage(const TTableBytes& table);
 
 // The live records as comma-separated text with a header row of the field names: the word,
 // the optional fields, the translations, then LASTCHANGE and COUNT unless every record has

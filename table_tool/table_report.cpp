@@ -102,7 +102,8 @@ std::string TableReport(const std::string& name, const TTableBytes& table,
             optional += std::string(optional.empty() ? "" : ", ") + field;
     }
     out << "  optional fields: " << (optional.empty() ? "none" : optional) << "\n";
-    out << "  code page " << TableCodePage(table) << "\n";
+    out << "  code page " << TableCodePage(table)
+        << (NamesCodePage(table) ? "" : " (taken: the header does not name one)") << "\n";
     out << "Settings: " << settingsName << " (Maximum Count " << options.MaxCount << ", "
         << Ranges(options) << ")\n";
     out << "Today, " << DateText(today) << ": " << Words(eligible) << " to drill\n";

@@ -81,7 +81,7 @@ TEST(TableToolCheck, TheReportCountsWordsByCountAndDatesWhenRestingOnesComeDue) 
                            "  8 records, 1 deleted\n"
                            "  1 translation field, 20 bytes wide\n"
                            "  optional fields: none\n"
-                           "  code page 1252\n"
+                           "  code page 1252 (taken: the header does not name one)\n"
                            "Settings: " +
                            settings +
                            " (Maximum Count 4, age ranges 1:2 3:30)\n"
