@@ -10,21 +10,6 @@ namespace {
 
 constexpr size_t FieldNameLength = 10;
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
 struct Keyword {
     const char* name;
     TColumnRole role;
@@ -47,7 +32,7 @@ std::string FieldNameFor(const std::string& header, const std::string& fallback)
             (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
         name += plain ? static_cast<char>(c) : '_';
     }
-    name = Upper(name);
+    name = AsciiUpper(name);
     if (name.find_first_not_of('_') == std::string::npos)
         return fallback;
     if (!(name[0] >= 'A' && name[0] <= 'Z'))
@@ -74,7 +59,7 @@ TColumnPlan PlanColumns(const std::vector<std::string>& header) {
     std::vector<TPlannedField> optional, translations, statistics;
     std::set<std::string> taken = {"PART", "TRANSCRIPT", "THIRDLANG", "LASTCHANGE", "COUNT"};
     for (size_t column = 0; column < header.size(); ++column) {
-        const std::string name = Upper(Trimmed(header[column]));
+        const std::string name = AsciiUpper(TrimBlanks(header[column]));
         TPlannedField field{TColumnRole::Translation, column, header[column], {}};
         if (column == 0)
             field.role = TColumnRole::Word;
@@ -95,11 +80,11 @@ TColumnPlan PlanColumns(const std::vector<std::string>& header) {
                 .push_back(field);
             continue;
         }
-        const std::string wanted =
-            FieldNameFor(Trimmed(field.header), field.role == TColumnRole::Word ? "WORD" : "TRANS");
+        const std::string wanted = FieldNameFor(TrimBlanks(field.header),
+                                                field.role == TColumnRole::Word ? "WORD" : "TRANS");
         field.fieldName = Unique(wanted, taken);
         taken.insert(field.fieldName);
-        if (field.fieldName != Upper(Trimmed(field.header)))
+        if (field.fieldName != AsciiUpper(TrimBlanks(field.header)))
             plan.renamed.push_back(field);
         (field.role == TColumnRole::Word ? plan.fields : translations).push_back(field);
     }

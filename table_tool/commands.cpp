@@ -14,24 +14,18 @@
 #include "table_tool/table_maker.h"
 #include "table_tool/table_report.h"
 #include "table_tool/table_reset.h"
+#include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 char SeparatorOf(const TNewCommand& command) {
     if (command.separator)
         return *command.separator;
-    const std::string extension = Lower(std::filesystem::path(command.list).extension().string());
+    const std::string extension =
+        AsciiLower(std::filesystem::path(command.list).extension().string());
     if (extension == ".csv")
         return ',';
     // Flash-card programs export their notes as tab-separated .txt files.

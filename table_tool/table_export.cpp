@@ -7,6 +7,7 @@
 #include "platform/code_page.h"
 #include "table_tool/code_pages.h"
 #include "table_tool/delimited_text.h"
+#include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
 namespace {
@@ -55,14 +56,6 @@ std::string Utf8(std::string_view bytes, uint32_t codePage, const std::string& w
     }
 }
 
-// A statistics field as the drill wrote it, without its padding.
-std::string Statistic(const char* bytes, size_t width) {
-    std::string text(bytes, width);
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 uint32_t TableCodePage(const TTableBytes& table) {
@@ -95,8 +88,9 @@ TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std
                      source + ", record " + std::to_string(r + 1) + ", field " + field.name));
         }
         const char* statistics = record + layout.RecordLength - 10;
-        row.push_back(Statistic(statistics, 8));
-        row.push_back(Statistic(statistics + 8, 2));
+        // The statistics as the drill wrote them, without their padding.
+        row.push_back(TrimBlanks(std::string_view(statistics, 8)));
+        row.push_back(TrimBlanks(std::string_view(statistics + 8, 2)));
         anyStatistics =
             anyStatistics || !row[row.size() - 1].empty() || !row[row.size() - 2].empty();
         rows.push_back(std::move(row));

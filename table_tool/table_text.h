@@ -17,3 +17,9 @@ TTableText ToTableText(std::string_view utf8, uint32_t codePage);
 std::string Quoted(std::string_view text);
 // "U+263A".
 std::string CodePointName(uint32_t codePoint);
+
+// The text without blanks at either end.
+std::string TrimBlanks(std::string_view text);
+// ASCII letters in upper or lower case; other bytes as they are.
+std::string AsciiUpper(std::string text);
+std::string AsciiLower(std::string text);

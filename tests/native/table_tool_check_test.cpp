@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/clock.h"
+#include "tests/support/data_file.h"
 #include "tests/support/table_builder.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/support/temp_dir.h"
@@ -10,17 +11,6 @@
 // Checking tables (vocorix-table check) and starting them afresh (reset).
 
 namespace {
-
-std::string DataFile(const std::string& name) {
-    const std::filesystem::path data =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / name;
-#ifdef _WIN32
-    // Wine shows the build machine's root as drive Z:.
-    return "Z:" + data.generic_string();
-#else
-    return data.string();
-#endif
-}
 
 TEST(TableToolCheck, TablesOfOtherDbaseWritersPass) {
     for (const char* name : {"shapelib_plain.dbf", "shapelib_optional.dbf", "pydbf_plain.dbf"}) {
