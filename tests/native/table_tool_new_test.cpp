@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "table_tool/delimited_text.h"
 #include "tests/support/fake_db_screen.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/support/temp_dir.h"
@@ -148,6 +149,31 @@ TEST_F(TableToolNew, CyrillicGoesIntoCodePage1251AndAnExistingTableNeedsForce) {
     EXPECT_NE(bytes.find("\xE4\xEE\xEC"), std::string::npos) << "дом in code page 1251";
     EXPECT_EQ(RunTool({"export", table}).out, "WORD,TRANS\r\nдом,Haus\r\n")
         << "the header's byte names the code page to read back with";
+}
+
+TEST(TableToolWordList, LinesAreCountedAcrossEveryLineEndAndQuotedBreaks) {
+    const TDelimitedText text =
+        ReadDelimitedText(Bom + "a,b\r\r\n\"x\r\ny\",\"\"\"q\"\"\"\rlast,\n", ',');
+    ASSERT_EQ(text.error, "");
+    ASSERT_EQ(text.rows.size(), 3u);
+    EXPECT_EQ(text.rows[0].cells, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(text.rows[1].line, 3u) << "after CR, then an empty CRLF line";
+    EXPECT_EQ(text.rows[1].cells, (std::vector<std::string>{"x\r\ny", "\"q\""}));
+    EXPECT_EQ(text.rows[2].line, 5u) << "the quoted break counts";
+    EXPECT_EQ(text.rows[2].cells, (std::vector<std::string>{"last", ""}));
+    EXPECT_EQ(ReadDelimitedText("a\n\"b\n\nc", ',').errorLine, 2u);
+}
+
+TEST_F(TableToolNew, ExportLeavesDeletedRecordsOutAndReadsTheCodePageItIsTold) {
+    TableBuilder words = VocabularyFields(1, 10);
+    words.Record({"\xE4\xEE\xEC", "Haus"}).Record({"gone", "weg"}, '*').Record({"tree", "Baum"});
+    WriteFileBytes(table, words.Bytes());
+    const std::string list = dir.File("words.csv");
+    const ToolRun run = RunTool({"export", table, list, "--code-page", "1251"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, list + ": 2 words; 1 deleted records left out.\n");
+    EXPECT_EQ(ReadFileBytes(list), Bom + "WORD,TRANS1\r\nдом,Haus\r\ntree,Baum\r\n");
+    EXPECT_EQ(RunTool({"export", table, list}).status, 1) << "an existing list needs --force";
 }
 
 } // namespace
