@@ -94,7 +94,7 @@ TEST(TableToolReset, OnlyTheStatisticsBytesOfEveryRecordChange) {
     TableBuilder table = VocabularyFields(2, 12, {"PART"});
     table.Record({"house", "noun", "Haus", "maison", "20240105", " 3"})
         .Record({"gone", "noun", "weg", "", "20240101", "12"}, '*')
-        .Record({"tree", "noun", "Baum", "arbre"});
+        .Record({"tree", "noun", "Baum", "arbre", "20240301", " 1"});
     const std::string path = dir.File("words.dbf");
     WriteFileBytes(path, table.Bytes());
 
