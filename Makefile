@@ -2,7 +2,7 @@
 BUILD ?= $(CURDIR)/build
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run deps native native32 win64 win32 bench fuzz format clean
+.PHONY: test run deps native native32 win64 win32 bench fuzz dist format clean
 
 test: deps
 	bash scripts/test.sh $(BUILD)
@@ -24,8 +24,11 @@ fuzz: deps
 	bash scripts/build.sh fuzz $(BUILD)
 	bash scripts/fuzz.sh $(BUILD) $(FUZZ_SECONDS)
 
+dist: deps
+	bash scripts/dist.sh $(BUILD)
+
 format:
-	find platform settings database answer framework dialogs app resources tests bench \
+	find platform settings database answer framework dialogs app resources table_tool tests bench \
 	    -name '*.h' -o -name '*.cpp' | xargs clang-format -i
 
 clean:

@@ -40,3 +40,19 @@ int32_t TDate::DayNumber() const {
         days += static_cast<int32_t>(DaysInMonth(m, year_));
     return days + static_cast<int32_t>(day_);
 }
+
+TDate TDate::FromDayNumber(int32_t dayNumber) {
+    if (dayNumber < 1 || dayNumber > TDate(31, 12, 9999).DayNumber())
+        return TDate(0, 0, 0);
+    // 146097 days make 400 years: the estimate is at most a year off either way.
+    uint32_t year = static_cast<uint32_t>(int64_t{dayNumber} * 400 / 146097) + 1;
+    while (year > 1 && TDate(1, 1, year).DayNumber() > dayNumber)
+        --year;
+    while (year < 9999 && TDate(1, 1, year + 1).DayNumber() <= dayNumber)
+        ++year;
+    uint32_t month = 1;
+    while (month < 12 && TDate(1, month + 1, year).DayNumber() <= dayNumber)
+        ++month;
+    const int32_t day = dayNumber - TDate(1, month, year).DayNumber() + 1;
+    return TDate(static_cast<uint32_t>(day), month, year);
+}

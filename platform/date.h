@@ -10,6 +10,9 @@ public:
     // Today's local date (through the replaceable clock of platform/clock.h).
     TDate();
     TDate(uint32_t day, uint32_t month, uint32_t year);
+    // The date of a day number from 1 (1 January of year 1) to that of 31 December 9999;
+    // others give the invalid date 0.0.0.
+    static TDate FromDayNumber(int32_t dayNumber);
 
     uint32_t Day() const { return day_; }
     uint32_t Month() const { return month_; }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ clang libclang-rt-14-dev clang-format
+    cmake make g++ clang libclang-rt-14-dev clang-format libcli11-dev zip
     libgtest-dev googletest libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
     g++-multilib qemu-user

@@ -7,6 +7,7 @@
 
 #include "database/db_messages.h"
 #include "platform/clock.h"
+#include "tests/support/data_file.h"
 #include "tests/support/fake_db_screen.h"
 
 // Tables written by shapelib and python3-dbf (tests/data/make_tables.sh): they load, a drill
@@ -14,17 +15,6 @@
 // the result.
 
 namespace {
-
-std::string DataFile(const std::string& name) {
-    const std::filesystem::path data =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / name;
-#ifdef _WIN32
-    // Wine shows the build machine's root as drive Z:.
-    return "Z:" + data.generic_string();
-#else
-    return data.string();
-#endif
-}
 
 uint32_t Little16(const std::string& bytes, size_t at) {
     return static_cast<unsigned char>(bytes[at]) |

@@ -26,6 +26,19 @@ TEST(DateTest, InvalidDatesHaveDayNumberZero) {
     EXPECT_EQ(TDate(4000000000u, 1, 2024).DayNumber(), 0);
 }
 
+TEST(DateTest, ADayNumberGivesBackItsDate) {
+    const int32_t last = TDate(31, 12, 9999).DayNumber();
+    // Every day of the first years and around the turns of centuries, then a stride.
+    for (int32_t day = 1; day <= last; day += day < 800 || day % 36524 < 400 ? 1 : 97) {
+        const TDate date = TDate::FromDayNumber(day);
+        ASSERT_TRUE(date.IsValid()) << day;
+        ASSERT_EQ(date.DayNumber(), day);
+    }
+    EXPECT_EQ(TDate::FromDayNumber(TDate(29, 2, 2024).DayNumber()).Month(), 2u);
+    EXPECT_FALSE(TDate::FromDayNumber(0).IsValid());
+    EXPECT_FALSE(TDate::FromDayNumber(last + 1).IsValid());
+}
+
 TEST(DateTest, TodayComesFromTheReplaceableClock) {
     ScopedClocks restore;
     SetTodayClock([] { return LocalDate{9, 5, 2026}; });

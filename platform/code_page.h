@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Conversions between UTF-8 and the single-byte code pages that tables store their texts in,
+// through the platform's own converter (the Windows conversion functions, or iconv).
+
+enum class TConversion {
+    Ok,
+    Invalid,     // the input is not valid text in its encoding
+    Unmappable,  // a character has no place in the target encoding
+    Unsupported, // the platform cannot convert this code page at all
+};
+
+// UTF-8 to the code page, every character exactly: no best-fit substitutes.
+TConversion Utf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted);
+// The code page's bytes to UTF-8.
+TConversion CodePageToUtf8(std::string_view bytes, uint32_t codePage, std::string& converted);

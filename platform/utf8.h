@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// One UTF-8 character: its length in bytes (0 when the bytes do not form a valid character)
+// and its code point.
+struct TUtf8Char {
+    size_t length;
+    uint32_t codePoint;
+};
+
+// The character at the start of `text`. Overlong forms, surrogates, code points beyond
+// U+10FFFF and sequences cut short are invalid.
+TUtf8Char NextUtf8Char(std::string_view text);
+// Where the first invalid byte stands, or the text's size when it is all valid.
+size_t FirstInvalidUtf8(std::string_view text);

@@ -1,0 +1,118 @@
+#include "table_tool/commands.h"
+
+#include <filesystem>
+
+#include "database/db_file.h"
+#include "database/db_messages.h"
+#include "platform/date.h"
+#include "settings/options.h"
+#include "table_tool/code_pages.h"
+#include "table_tool/console_screen.h"
+#include "table_tool/delimited_text.h"
+#include "table_tool/table_bytes.h"
+#include "table_tool/table_export.h"
+#include "table_tool/table_maker.h"
+#include "table_tool/table_report.h"
+#include "table_tool/table_reset.h"
+#include "table_tool/table_text.h"
+#include "table_tool/tool_error.h"
+
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+char SeparatorOf(const TNewCommand& command) {
+    if (command.separator)
+        return *command.separator;
+    const std::string extension =
+        AsciiLower(std::filesystem::path(command.list).extension().string());
+    if (extension == ".csv")
+        return ',';
+    // Flash-card programs export their notes as tab-separated .txt files.
+    if (extension == ".tsv" || extension == ".tab" || extension == ".txt")
+        return '\t';
+    throw TToolError("cannot tell from its name whether " + command.list +
+                     " is comma- or tab-separated; give --comma or --tab");
+}
+
+void RefuseExisting(const std::string& path) {
+    if (FileExists(path))
+        throw TToolError(path + " exists already; give --force to replace it");
+}
+
+} // namespace
+
+void RunNew(const TNewCommand& command, std::ostream& out) {
+    if (!command.force)
+        RefuseExisting(command.table);
+    const char separator = SeparatorOf(command);
+    const TDelimitedText text = ReadDelimitedText(ReadWholeFile(command.list), separator);
+    if (!text.error.empty())
+        throw TToolError(command.list + ", line " + std::to_string(text.errorLine) + ": " +
+                         text.error);
+    const TMadeTable made = MakeTable(text.rows, command.codePage, command.list);
+    // The reader's own checks on the result, before anything is written: what they refuse
+    // would never drill.
+    TTableLayout layout;
+    if (const char* problem = CheckTableBytes(made.bytes, layout))
+        throw TToolError(command.list + ": the table would not load: " + TerminalText(problem));
+    WriteWholeFile(command.table, made.bytes);
+    for (const TPlannedField& field : made.plan.renamed)
+        out << "The column \"" << field.header << "\" is the field " << field.fieldName << ".\n";
+    out << command.table << ": " << made.records << (made.records == 1 ? " word" : " words")
+        << " in code page " << command.codePage << ".\n";
+}
+
+void RunCheck(const TCheckCommand& command, std::ostream& out) {
+    if (command.settings && !FileExists(*command.settings))
+        throw TToolError("the settings file " + *command.settings + " does not exist");
+    // Without a settings file, every setting has its default.
+    TIniFile ini(command.settings.value_or(std::string()));
+    TOptions options(ini);
+    options.FileName = character(command.table.c_str());
+
+    TConsoleScreen screen;
+    uint32_t eligible;
+    {
+        TDBFile reader(options, screen);
+        if (!reader.IsLoaded()) {
+            // Without a settings file the reader stays silent about a table it cannot open.
+            throw TToolError(
+                command.table + ": " +
+                TerminalText(screen.problem.empty() ? CannotOpenText : screen.problem.c_str()));
+        }
+        eligible = reader.EligibleCount();
+    }
+    const TTableBytes table = ReadCheckedTable(command.table);
+    const int32_t today = TDate().DayNumber();
+    out << TableReport(command.table, table, CountWords(table, options, today), options,
+                       command.settings.value_or("defaults"), eligible, today);
+}
+
+void RunExport(const TExportCommand& command, std::ostream& out) {
+    if (command.list && !command.force)
+        RefuseExisting(*command.list);
+    if (command.codePage && !LanguageDriverOf(*command.codePage))
+        throw TToolError("code page " + std::to_string(*command.codePage) +
+                         " is not one a table can have; these are: " + SupportedCodePages());
+    const TTableBytes table = ReadCheckedTable(command.table);
+    const TExportedList list =
+        ExportTable(table, command.codePage.value_or(TableCodePage(table)), command.table);
+    if (!command.list) {
+        out << list.csv;
+        return;
+    }
+    // The mark tells spreadsheet programs that the text is UTF-8.
+    WriteWholeFile(*command.list, std::string(ByteOrderMark) + list.csv);
+    out << *command.list << ": " << list.words << (list.words == 1 ? " word" : " words");
+    if (list.deleted > 0)
+        out << "; " << list.deleted << " deleted records left out";
+    out << ".\n";
+}
+
+void RunReset(const TResetCommand& command, std::ostream& out) {
+    TTableBytes table = ReadCheckedTable(command.table);
+    const uint32_t records = ResetStatistics(table);
+    WriteWholeFile(command.table, table.bytes);
+    out << command.table << ": LASTCHANGE and COUNT blanked in " << records << " records.\n";
+}

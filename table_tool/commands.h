@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+// The four commands of vocorix-table. Each prints what it did to `out` and throws TToolError
+// on bad input, having written nothing.
+
+struct TNewCommand {
+    std::string list;  // WORDS.csv or WORDS.tsv
+    std::string table; // TABLE.dbf
+    uint32_t codePage = 1252;
+    std::optional<char> separator; // none: from the list's extension
+    bool force = false;            // replace an existing table
+};
+void RunNew(const TNewCommand& command, std::ostream& out);
+
+struct TCheckCommand {
+    std::string table;
+    std::optional<std::string> settings; // none: the defaults
+};
+void RunCheck(const TCheckCommand& command, std::ostream& out);
+
+struct TExportCommand {
+    std::string table;
+    std::optional<std::string> list;  // none: to `out`
+    std::optional<uint32_t> codePage; // none: what the table says
+    bool force = false;               // replace an existing list
+};
+void RunExport(const TExportCommand& command, std::ostream& out);
+
+struct TResetCommand {
+    std::string table;
+};
+void RunReset(const TResetCommand& command, std::ostream& out);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "database/table_layout.h"
+
+// A table file read whole into memory, for the commands that work on its bytes.
+struct TTableBytes {
+    std::string bytes;
+    TTableLayout layout;
+};
+
+// Reads the file and checks it with the table reader's own checks. Throws TToolError with the
+// reader's message when Vocorix could not load the table.
+TTableBytes ReadCheckedTable(const std::string& path);
+
+// The reader's checks on a table's bytes: null when it would load, else the reader's message.
+const char* CheckTableBytes(const std::string& bytes, TTableLayout& layout);
+
+// The whole file; throws TToolError when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+// Writes through a temporary file and a rename; throws TToolError when that fails.
+void WriteWholeFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+
+// A "Database Problem" text as lines for a terminal.
+std::string TerminalText(const char* problem);

@@ -1,0 +1,96 @@
+#include "table_tool/table_tool.h"
+
+#include <CLI/CLI.hpp>
+
+#include "table_tool/code_pages.h"
+#include "table_tool/commands.h"
+#include "table_tool/tool_error.h"
+
+namespace {
+
+constexpr const char* ProgramName = "vocorix-table";
+
+struct CommandLine {
+    TNewCommand make;
+    TCheckCommand check;
+    TExportCommand exported;
+    TResetCommand reset;
+    std::string settings;
+    std::string list;
+    uint32_t exportCodePage = 0;
+    bool tab = false;
+    bool comma = false;
+};
+
+void Describe(CLI::App& app, CommandLine& line) {
+    app.description("Makes, checks, exports and resets Vocorix vocabulary tables.");
+    app.require_subcommand(1);
+    // Paths may start with "/" on every platform.
+    app.allow_windows_style_options(false);
+
+    CLI::App* make = app.add_subcommand("new", "Make a table from a CSV or TSV word list.");
+    make->add_option("WORDS", line.make.list, "the word list (.csv, .tsv or .txt), UTF-8")
+        ->required();
+    make->add_option("TABLE", line.make.table, "the table to write (.dbf)")->required();
+    make->add_option("--code-page", line.make.codePage,
+                     "the table's code page: " + SupportedCodePages() + " (default 1252)");
+    CLI::Option* tab = make->add_flag("--tab", line.tab, "the list is tab-separated");
+    make->add_flag("--comma", line.comma, "the list is comma-separated")->excludes(tab);
+    make->add_flag("--force", line.make.force, "replace an existing table");
+
+    CLI::App* check = app.add_subcommand("check", "Check a table and show when its words are due.");
+    check->add_option("TABLE", line.check.table, "the table")->required();
+    check->add_option("--settings", line.settings, "the settings file (vocorix.INI)");
+
+    CLI::App* exported = app.add_subcommand("export", "Write a table's words as UTF-8 CSV.");
+    exported->add_option("TABLE", line.exported.table, "the table")->required();
+    exported->add_option("WORDS", line.list, "the CSV file to write; without it, the terminal");
+    exported->add_option("--code-page", line.exportCodePage,
+                         "the table's code page, when its header does not say");
+    exported->add_flag("--force", line.exported.force, "replace an existing CSV file");
+
+    CLI::App* reset = app.add_subcommand("reset", "Blank LASTCHANGE and COUNT of every record.");
+    reset->add_option("TABLE", line.reset.table, "the table")->required();
+}
+
+int Run(CLI::App& app, CommandLine& line, std::ostream& out) {
+    if (app.got_subcommand("new")) {
+        if (line.tab || line.comma)
+            line.make.separator = line.tab ? '\t' : ',';
+        RunNew(line.make, out);
+    } else if (app.got_subcommand("check")) {
+        if (app.get_subcommand("check")->count("--settings") > 0)
+            line.check.settings = line.settings;
+        RunCheck(line.check, out);
+    } else if (app.got_subcommand("export")) {
+        CLI::App* exported = app.get_subcommand("export");
+        if (exported->count("WORDS") > 0)
+            line.exported.list = line.list;
+        if (exported->count("--code-page") > 0)
+            line.exported.codePage = line.exportCodePage;
+        RunExport(line.exported, out);
+    } else {
+        RunReset(line.reset, out);
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunTableTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app(std::string(), ProgramName);
+    CommandLine line;
+    Describe(app, line);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help goes to `out` with status 0; a wrong command line to `err` with its usage.
+        return app.exit(error, out, err) == 0 ? 0 : 2;
+    }
+    try {
+        return Run(app, line, out);
+    } catch (const TToolError& error) {
+        err << ProgramName << ": " << error.what() << "\n";
+        return 1;
+    }
+}
