@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "answer/interlaced.h"
+#include "settings/keys.h"
 
-// The hint keys of the answer box, each with its matcher.
+// The hint keys of the answer box, each with its matcher, in the order of their commands.
 enum class THintMode {
     StartingWord,       // F2
     ContiguousWord,     // F3
@@ -17,6 +18,18 @@ enum class THintMode {
     InterlacingPhrases, // F8
     WildcardMatches,    // F9
 };
+
+constexpr uint32_t HintModeCount = 7;
+
+// The switch of TKeys that grants each hint key, by THintMode.
+constexpr int32_t TKeys::*HintSwitches[HintModeCount] = {
+    &TKeys::StartingWord,     &TKeys::ContiguousWord,     &TKeys::StartingChars,
+    &TKeys::ContiguousChars,  &TKeys::InterlacingChars,   &TKeys::InterlacingPhrases,
+    &TKeys::WildcardMatches};
+
+inline bool IsGranted(const TKeys& keys, THintMode mode) {
+    return keys.*HintSwitches[static_cast<uint32_t>(mode)] != 0;
+}
 
 // One key press's search over the word list: made once from the typed text, then asked once
 // per word. Each verdict is the matcher's for (word, typed text, argument), with the argument

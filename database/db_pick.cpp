@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/db_messages.h"
 #include "platform/clock.h"
 #include "platform/random.h"
 
@@ -11,6 +12,7 @@ bool TDBFile::Pick() {
     // With nothing eligible the walk below would never end.
     if (!IsLoaded() || eligibleCount_ == 0)
         return false;
+    today_ = TDate().DayNumber();
     for (;;) {
         // Every attempt seeds anew, so attempts within one second share a stride.
         SeedRandom(static_cast<uint32_t>(Seconds()));
@@ -24,7 +26,11 @@ bool TDBFile::Pick() {
             index = (static_cast<uint64_t>(current_) + 1 + random % (records - 1)) % records;
         current_ = static_cast<int64_t>(index);
         position_ = layout_.RecordOffset(static_cast<uint32_t>(index));
-        if (IsEligible(ReadRecord()))
+        uint32_t age = 0;
+        // A table that cannot be read any more (a removed stick) would be walked for ever.
+        if (!ReadRecord(age))
+            return Problem(CannotReadText);
+        if (IsEligible(age))
             return true;
     }
 }
