@@ -23,8 +23,8 @@ constexpr uint32_t HintModeCount = 7;
 
 // The switch of TKeys that grants each hint key, by THintMode.
 constexpr int32_t TKeys::*HintSwitches[HintModeCount] = {
-    &TKeys::StartingWord,     &TKeys::ContiguousWord,     &TKeys::StartingChars,
-    &TKeys::ContiguousChars,  &TKeys::InterlacingChars,   &TKeys::InterlacingPhrases,
+    &TKeys::StartingWord,    &TKeys::ContiguousWord,   &TKeys::StartingChars,
+    &TKeys::ContiguousChars, &TKeys::InterlacingChars, &TKeys::InterlacingPhrases,
     &TKeys::WildcardMatches};
 
 inline bool IsGranted(const TKeys& keys, THintMode mode) {

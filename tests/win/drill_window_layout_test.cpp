@@ -194,7 +194,7 @@ TEST(DrillWindowLook, EmptyTranslationHidesItsBoxAndButton) {
     EXPECT_TRUE(window.AnswerBoxes[0]->IsVisible());
     EXPECT_FALSE(window.AnswerBoxes[1]->IsVisible());
     EXPECT_FALSE(window.FieldButtons[1]->IsVisible());
-    EXPECT_FALSE(window.AnswerBoxes[1]->Active);
+    EXPECT_FALSE(window.Drill.IsActive(1));
     EXPECT_TRUE(window.AnswerBoxes[2]->IsVisible());
     EXPECT_TRUE(window.FieldButtons[2]->IsVisible());
     // The hidden box's place shows the window's grey, not the box.
@@ -223,7 +223,7 @@ TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
         EXPECT_GT(field.right - field.left, text.cx + 4);
     }
     EXPECT_LT(window.StatusBar.GadgetWidth(4), window.StatusBar.GadgetWidth(5));
-    EXPECT_EQ(window.StatusBar.GadgetWithId(113)->GetText(), "Count:0");
+    EXPECT_EQ(StatusText(window, 113), "Count:0");
 }
 
 TEST(DrillWindowLook, TheLastStatusFieldShowsCapsLock) {

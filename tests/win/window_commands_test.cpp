@@ -44,15 +44,15 @@ TEST_F(WindowCommands, TheSystemMenuHoldsTheProgramsCommands) {
 
 TEST_F(WindowCommands, LockKeysBlockTheDrillUntilPressedAgain) {
     scene.Char(0x0C, Ctrl);
-    EXPECT_EQ(window().Locked, 1);
+    EXPECT_TRUE(window().Locked);
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "Un&lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_EQ(window().Answering, 1);
+    EXPECT_TRUE(window().Drill.Answering());
     scene.Char('l', Alt);
-    EXPECT_EQ(window().Locked, 0);
+    EXPECT_FALSE(window().Locked);
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "&Lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_EQ(window().Answering, 0);
+    EXPECT_FALSE(window().Drill.Answering());
 }
 
 TEST_F(WindowCommands, AboutKeysShowTheProgramsNameAndVersion) {
