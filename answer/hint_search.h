@@ -40,6 +40,9 @@ inline bool IsGranted(const TKeys& keys, THintMode mode) {
 class THintSearch {
 public:
     THintSearch(THintMode mode, std::string_view typed);
+    // Its matcher points into its own copy of the typed text.
+    THintSearch(const THintSearch&) = delete;
+    THintSearch& operator=(const THintSearch&) = delete;
 
     bool Accepts(std::string_view word);
 

@@ -172,10 +172,18 @@ TEST_F(DrillKeys, WhileLockedNoCommandReachesItsHandler) {
     EXPECT_TRUE(Judged());
 }
 
-TEST_F(DrillKeys, HintKeysGoToTheBoxNotTheWindow) {
+// The lock blocks the drill's commands only: the boxes still hear from their own controls.
+TEST_F(DrillKeys, WhileLockedTheBoxesWorkAsUsual) {
     window().Locked = true;
+    TVocorixComboBox& box = *window().AnswerBoxes[0];
     scene.Key(VK_F5);
-    EXPECT_GT(window().AnswerBoxes[0]->GetCount(), 0);
+    EXPECT_GT(box.GetCount(), 0);
+    // Typing empties the hint list, so that Down fills it anew instead of taking a hint.
+    scene.Type("x");
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_FALSE(box.HintList);
+    scene.Key(VK_DOWN);
+    EXPECT_NE(box.GetText().find('x'), std::string::npos) << box.GetText();
 }
 
 } // namespace

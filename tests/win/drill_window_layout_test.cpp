@@ -11,6 +11,7 @@
 #include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
 #include "framework/dc.h"
+#include "framework/window_placement.h"
 #include "tests/win/drill_scene.h"
 
 namespace {
@@ -143,6 +144,33 @@ TEST(DrillWindowPlacement, ClosingStoresThePositionTheWindowWasMovedTo) {
     scene.Close();
     const std::string ini = ReadFileBytes(scene.ini->Path);
     EXPECT_NE(ini.find("TopLeft Point=(321,123)"), std::string::npos) << ini;
+}
+
+TEST(DrillWindowPlacement, ClosedWhileMinimizedItStoresWhereItWasRestored) {
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    SetWindowPos(window.GetHandle(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window.GetHandle(), SW_MINIMIZE);
+    scene.Pump();
+    ASSERT_TRUE(IsIconic(window.GetHandle()));
+    scene.Close();
+    const std::string ini = ReadFileBytes(scene.ini->Path);
+    EXPECT_NE(ini.find("TopLeft Point=(321,123)"), std::string::npos) << ini;
+}
+
+// The platform keeps a minimized window's place relative to the work area, which a taskbar
+// at the top or left moves away from the screen's corner.
+TEST(DrillWindowPlacement, WorkspaceCoordinatesAreTurnedIntoScreenCoordinates) {
+    const RECT monitor{0, 0, 1024, 768};
+    const RECT work{0, 40, 1024, 768};
+    const POINT screen = WorkspaceToScreen({321, 123}, monitor, work);
+    EXPECT_EQ(screen.x, 321);
+    EXPECT_EQ(screen.y, 163);
+    const POINT second =
+        WorkspaceToScreen({10, 10}, RECT{1024, 0, 2048, 768}, RECT{1084, 0, 2048, 768});
+    EXPECT_EQ(second.x, 70);
+    EXPECT_EQ(second.y, 10);
 }
 
 TEST(DrillWindowLook, AttributesAndFonts) {

@@ -55,6 +55,22 @@ TEST_F(WindowCommands, LockKeysBlockTheDrillUntilPressedAgain) {
     EXPECT_FALSE(window().Drill.Answering());
 }
 
+// An open hint list holds the mouse capture; the system-menu keys work all the same.
+TEST_F(WindowCommands, SystemMenuKeysWorkWhileAHintListIsOpen) {
+    scene.Key(VK_F5);
+    ASSERT_NE(GetCapture(), nullptr);
+    scene.Char(0x0C, Ctrl);
+    EXPECT_TRUE(window().Locked);
+    scene.Key(VK_F5);
+    ASSERT_NE(GetCapture(), nullptr);
+    scene.Char('l', Alt);
+    EXPECT_FALSE(window().Locked);
+    scene.Key(VK_F5);
+    scene.Char(0x01, Ctrl);
+    ASSERT_EQ(scene.messages.boxes.size(), 1u);
+    EXPECT_EQ(scene.messages.boxes[0].caption, "About Vocorix");
+}
+
 TEST_F(WindowCommands, AboutKeysShowTheProgramsNameAndVersion) {
     scene.Char(0x01, Ctrl);
     scene.Char(0xF4, Alt);
