@@ -21,22 +21,33 @@ enum class THintMode {
 
 constexpr uint32_t HintModeCount = 7;
 
-// The switch of TKeys that grants each hint key, by THintMode.
-constexpr int32_t TKeys::*HintSwitches[HintModeCount] = {
-    &TKeys::StartingWord,    &TKeys::ContiguousWord,   &TKeys::StartingChars,
-    &TKeys::ContiguousChars, &TKeys::InterlacingChars, &TKeys::InterlacingPhrases,
-    &TKeys::WildcardMatches};
+// What the program knows of a hint key besides its key and command, which the keyboard table
+// and the ids header give in THintMode order.
+struct THintKey {
+    int32_t TKeys::*grant; // the switch that allows the key for a COUNT level
+    bool typedLength;      // the matcher's argument is the typed length ...
+    int32_t argument;      // ... or this
+};
+
+constexpr THintKey HintKeys[HintModeCount] = {
+    {&TKeys::StartingWord, true, 0},      {&TKeys::ContiguousWord, true, 0},
+    {&TKeys::StartingChars, true, 0},     {&TKeys::ContiguousChars, false, 0},
+    {&TKeys::InterlacingChars, false, 1}, {&TKeys::InterlacingPhrases, false, 0},
+    {&TKeys::WildcardMatches, true, 0}};
+
+constexpr const THintKey& HintKeyOf(THintMode mode) {
+    return HintKeys[static_cast<uint32_t>(mode)];
+}
 
 inline bool IsGranted(const TKeys& keys, THintMode mode) {
-    return keys.*HintSwitches[static_cast<uint32_t>(mode)] != 0;
+    return keys.*HintKeyOf(mode).grant != 0;
 }
 
 // One key press's search over the word list: made once from the typed text, then asked once
-// per word. Each verdict is the matcher's for (word, typed text, argument), with the argument
-// the answer box passes for that key: the typed length for F2, F3, F5 and F9, 0 for F6, the
-// mode for F7 (1) and F8 (0). Whatever depends only on the typed text is prepared here once.
-// Each interlaced comparison keeps its own time limit, measured from its first clock reading
-// (see TDeadline), so time the caller spends between words does not count.
+// per word. Each verdict is the matcher's for (word, typed text, the key's argument). Whatever
+// depends only on the typed text is prepared here once. Each interlaced comparison keeps its own
+// time limit, measured from its first clock reading (see TDeadline), so time the caller spends
+// between words does not count.
 class THintSearch {
 public:
     THintSearch(THintMode mode, std::string_view typed);
