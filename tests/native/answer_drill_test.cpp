@@ -195,30 +195,23 @@ TEST(DrillRefuse, RevealsTheOpenBoxesAndRecordsTheWordWrong) {
     EXPECT_EQ(drill.StatusTexts(true, 0)[5], "Order:\x9f");
 }
 
-TEST(DrillStatus, TextsAndRateRoundedHalfUp) {
+// One box over `total` questions, `right` of them answered right.
+TDrill Scored(uint32_t right, uint32_t total) {
     TDrill drill(1);
-    EXPECT_EQ(drill.StatusTexts(true, 0)[2], "Rate:0%");
-    // Right of Total: 1 of 3, 2 of 3, 1 of 8.
-    drill.Ask({"a"}, Defaults);
-    drill.Ready({"a"});
-    for (int i = 0; i < 2; ++i) {
+    for (uint32_t i = 0; i < total; ++i) {
         drill.Ask({"a"}, Defaults);
-        drill.Ready({""});
+        drill.Ready({i < right ? "a" : ""});
     }
-    EXPECT_EQ(drill.StatusTexts(true, 3),
+    return drill;
+}
+
+TEST(DrillStatus, TextsAndRateRoundedHalfUp) {
+    EXPECT_EQ(Scored(0, 0).StatusTexts(true, 0)[2], "Rate:0%");
+    EXPECT_EQ(Scored(2, 3).Rate(), 67u);
+    EXPECT_EQ(Scored(1, 8).Rate(), 13u);
+    EXPECT_EQ(Scored(1, 3).StatusTexts(true, 3),
               (std::array<std::string, 6>{"Right:1", "Total:3", "Rate:33%", "Count:3",
                                           "Answer:\x9f", "Order:\x9f"}));
-    TDrill two(1);
-    for (const char* typed : {"a", "a", "b"}) {
-        two.Ask({"a"}, Defaults);
-        two.Ready({typed});
-    }
-    EXPECT_EQ(two.Rate(), 67u);
-    // One of 8: 12.5 rounds up.
-    TDrill eight(8);
-    eight.Ask({"a", "b", "c", "d", "e", "f", "g", "h"}, Defaults);
-    eight.Ready({"a"});
-    EXPECT_EQ(eight.Rate(), 13u);
 }
 
 } // namespace

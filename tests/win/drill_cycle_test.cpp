@@ -232,28 +232,6 @@ TEST_F(Drill, ATableWithNothingToAskEndsAtOnce) {
     EXPECT_EQ(window().GetHandle(), nullptr);
 }
 
-// A whole question by keyboard only, as the learner types it.
-TEST_F(Drill, AQuestionByKeyboard) {
-    Open();
-    scene.Type("das Haus");
-    scene.Key(VK_TAB);
-    EXPECT_EQ(GetParent(GetFocus()), box(1).GetHandle());
-    scene.Type("das Heim");
-    scene.Key(VK_RETURN, Ctrl);
-    EXPECT_FALSE(Answering());
-    EXPECT_EQ(Gadget(IDG_RIGHT), "Right:2");
-    EXPECT_EQ(StoredCount(), " 1");
-    scene.Key(VK_RETURN);
-    EXPECT_TRUE(Answering());
-    EXPECT_EQ(GetParent(GetFocus()), box(0).GetHandle());
-    scene.Type("das Haus");
-    scene.Key(VK_F5); // a hint key on the way
-    scene.Char(0x05, Ctrl);
-    EXPECT_FALSE(Answering());
-    EXPECT_EQ(StoredCount(), " 0");
-    EXPECT_EQ(Gadget(IDG_TOTAL), "Total:4");
-}
-
 TEST_F(Drill, MnemonicsPressTheDrillButtons) {
     Open();
     Answer(0, "das Haus");
