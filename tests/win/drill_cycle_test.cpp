@@ -13,8 +13,9 @@
 
 namespace {
 
-// What the drill window shows of the drill: fonts, texts, focus, selection, enabled states,
-// the status bar and the file. The rules themselves are tested natively.
+// What the drill window shows of the drill: fonts, texts, focus, enabled states, the status
+// bar and the file. The rules themselves are tested natively; the end-to-end drill shows wrong
+// answers, near misses, another box's translation and Continue pressed too early.
 class Drill : public testing::Test {
 protected:
     TVocorixDlg& Open(const std::string& settings = "", const std::string& second = "das Heim") {
@@ -84,35 +85,6 @@ TEST_F(Drill, RightAnswersAreShownCountedAndRecordedOnce) {
     EXPECT_EQ(Gadget(IDG_TOTAL), "Total:4");
 }
 
-TEST_F(Drill, AWrongOrEmptyBoxShowsItsTranslationInBold) {
-    Open();
-    Answer(0, "das Haus");
-    Answer(1, "das");
-    Press(CM_READY);
-    EXPECT_EQ(box(1).GetText(), "das Heim");
-    EXPECT_EQ(box(0).GetWindowFont(), NormalFont.GetHandle());
-    EXPECT_EQ(box(1).GetWindowFont(), BoldFont.GetHandle());
-    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9f");
-    // Never right before, wrong now: only the date is written.
-    EXPECT_EQ(StoredCount(), "  ");
-    EXPECT_NE(StoredDate(), "        ");
-}
-
-TEST_F(Drill, ANearMissLeavesTheQuestionOpenWithTheBoxSelected) {
-    Open();
-    Answer(0, "das Haus");
-    Answer(1, "das Hiem");
-    Press(CM_READY);
-    EXPECT_TRUE(Answering());
-    EXPECT_EQ(StoredDate(), "        ");
-    EXPECT_EQ(GetParent(GetFocus()), box(1).GetHandle());
-    uint32_t start = 1, end = 0;
-    box(1).GetEditSel(start, end);
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 8u);
-    EXPECT_EQ(box(1).GetText(), "das Hiem");
-}
-
 TEST_F(Drill, CheckingOneBoxAtATime) {
     Open();
     Answer(0, "das Haus");
@@ -130,19 +102,6 @@ TEST_F(Drill, CheckingOneBoxAtATime) {
     EXPECT_FALSE(Answering());
     EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9d");
     EXPECT_EQ(StoredCount(), " 1");
-}
-
-TEST_F(Drill, AnotherBoxsTranslationJudgesThatBoxAndLeavesThisOneOpen) {
-    Open();
-    Answer(0, "das Heim");
-    box(0).AddString("hint");
-    Press(IDC_FIELD_BUTTON + 0);
-    EXPECT_EQ(box(1).GetText(), "das Heim");
-    EXPECT_FALSE(window().FieldButtons[1]->IsEnabled());
-    EXPECT_TRUE(window().FieldButtons[0]->IsEnabled());
-    EXPECT_EQ(box(0).GetText(), "das Heim");
-    EXPECT_EQ(box(0).GetCount(), 0);
-    EXPECT_TRUE(Answering());
 }
 
 TEST_F(Drill, RefuseRevealsTheOpenBoxesInBoldAndRecordsTheWordWrong) {
@@ -181,16 +140,6 @@ TEST_F(Drill, TypingGoesIntoTheFirstBoxShown) {
     EXPECT_EQ(StoredCount(), " 1");
 }
 
-TEST_F(Drill, ContinueDoesNothingWhileAQuestionIsOpen) {
-    Open();
-    Answer(0, "das");
-    Press(CM_CONTINUE);
-    Press(IDOK);
-    EXPECT_EQ(box(0).GetText(), "das");
-}
-
-// A write that fails while a question is judged: the message is modal to the drill window,
-// and nothing that arrives while it shows judges the question again.
 TEST_F(Drill, AFailedWriteIsReportedOverTheWindowAndTheQuestionJudgedOnce) {
     auto log = std::make_shared<TableAccessLog>();
     scene.opener = RecordingOpener(log);
