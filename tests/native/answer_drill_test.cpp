@@ -130,29 +130,22 @@ TEST(DrillReady, ABoxWithoutTranslationTakesNoPart) {
 
 TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
     TDrill drill = HouseDrill();
-    TDrillOutcome outcome = drill.CheckField(0, "das Haus");
+    TDrillOutcome outcome = drill.CheckField(1, "das Heim");
     EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right}));
-    EXPECT_EQ(outcome.next, 1u);
+    EXPECT_EQ(outcome.next, 0u) << "the next open box, after the last the first";
     EXPECT_FALSE(outcome.closed);
-    EXPECT_TRUE(drill.IsJudged(0));
+    EXPECT_TRUE(drill.IsJudged(1));
     EXPECT_EQ(drill.StatusTexts(false, 0)[4], "Answer:\x9e");
-    // A judged box is not judged again.
-    EXPECT_TRUE(drill.CheckField(0, "das Haus").shown.empty());
-    EXPECT_TRUE(drill.CheckField(7, "das Haus").shown.empty());
+    // A judged box is not judged again, nor one that does not exist.
+    EXPECT_TRUE(drill.CheckField(1, "das Heim").shown.empty());
+    EXPECT_TRUE(drill.CheckField(7, "das Heim").shown.empty());
 
-    outcome = drill.CheckField(1, "das Heim");
+    outcome = drill.CheckField(0, "das Haus");
     EXPECT_TRUE(outcome.closed);
     EXPECT_TRUE(outcome.right);
     EXPECT_EQ(outcome.next, NoBox);
     EXPECT_EQ(drill.Right(), 2u);
     EXPECT_EQ(drill.StatusTexts(true, 1)[4], "Answer:\x9d");
-}
-
-TEST(DrillCheckField, TheNextOpenBoxIsFoundCyclically) {
-    TDrill drill(3);
-    drill.Ask({"a", "b", "c"}, Defaults);
-    EXPECT_EQ(drill.CheckField(1, "b").next, 2u);
-    EXPECT_EQ(drill.CheckField(2, "c").next, 0u);
 }
 
 TEST(DrillCheckField, AnotherBoxsTranslationJudgesThatBoxAndKeepsThisOneOpen) {

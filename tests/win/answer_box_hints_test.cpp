@@ -189,17 +189,6 @@ TEST_F(HintKeys, F4AndDownFallBackToStartingWordWhenStartingCharsIsWithheld) {
     EXPECT_TRUE(box.GetDroppedState()); // the starting-word fill shows its list
 }
 
-TEST_F(HintKeys, KeysOfALevelBeyondTheStoredListAreTheDefaults) {
-    TableBuilder table = VocabularyFields(1);
-    table.Record({"w", "house", "", " 5"});
-    scene.Put(table, "[Keys]\r\nKeys=1\r\nKey0=1,0,0,0,0,0,0,0,0\r\n");
-    scene.Open();
-    box().SetFocus();
-    Enter("ho");
-    scene.Key(VK_F5);
-    EXPECT_EQ(box().GetCount(), 1);
-}
-
 // Before the idle-time duplicate removal is done, short hint lists are kept free of
 // duplicates by the box itself.
 TEST_F(HintKeys, DuplicatesAreShownOnceInAShortListBeforeRemovalIsDone) {
