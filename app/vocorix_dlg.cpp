@@ -89,8 +89,10 @@ void TVocorixDlg::CreateFieldControls() {
 }
 
 void TVocorixDlg::DeleteFieldControls() {
-    AnswerBoxes.clear();
+    // Each layout constraint points at a control made before its own: the latest go first.
     FieldButtons.clear();
+    while (!AnswerBoxes.empty())
+        AnswerBoxes.pop_back();
     Drill = TDrill();
     Database.reset();
 }
