@@ -79,11 +79,11 @@ void TVocorixDlg::CmReady() {
     std::vector<std::string> typed;
     for (const auto& box : AnswerBoxes)
         typed.push_back(box->ReadText());
-    Show(Drill.Ready(typed));
+    ShowOutcome(Drill.Ready(typed));
 }
 
 void TVocorixDlg::CmRefuse() {
-    Show(Drill.Refuse());
+    ShowOutcome(Drill.Refuse());
 }
 
 void TVocorixDlg::CmCheckField(uint32_t id) {
@@ -102,10 +102,10 @@ void TVocorixDlg::CmCheckField(uint32_t id) {
     }
     if (i >= FieldCount())
         return;
-    Show(Drill.CheckField(i, AnswerBoxes[i]->ReadText()));
+    ShowOutcome(Drill.CheckField(i, AnswerBoxes[i]->ReadText()));
 }
 
-void TVocorixDlg::Show(const TDrillOutcome& outcome) {
+void TVocorixDlg::ShowOutcome(const TDrillOutcome& outcome) {
     if (outcome.correct != TDrillOutcome::NoBox) {
         AnswerBoxes[outcome.correct]->SelectForCorrection();
         return;

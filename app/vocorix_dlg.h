@@ -85,6 +85,6 @@ private:
     void CmDrill(uint32_t id);
     void EditSystemMenu();
     // Shows what a drill command decided, and records a closed question.
-    void Show(const TDrillOutcome& outcome);
+    void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }
 };
