@@ -42,14 +42,11 @@ void TVocorixDlg::UpdateStatus(bool closed) {
 void TVocorixDlg::CmContinue() {
     if (Drill.Answering())
         return;
-    if (Database->EligibleCount() == 0) {
-        MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
-                    MB_OK | MB_ICONEXCLAMATION);
-        CloseWindow(0);
-        return;
-    }
-    if (!Database->Pick()) {
-        // The table could not be read; the reader has said so and closed it.
+    if (Database->EligibleCount() == 0 || !Database->Pick()) {
+        // A reader that closed its table has shown why; otherwise nothing is left to ask.
+        if (Database->IsLoaded())
+            MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
+                        MB_OK | MB_ICONEXCLAMATION);
         CloseWindow(0);
         return;
     }

@@ -66,6 +66,9 @@ private:
         return text.empty() ? nullptr : text.data();
     }
     bool OpenAndCheck();
+    // Makes record `index` current and reads it; false, with the problem shown, when it
+    // cannot be read.
+    bool PickAt(uint64_t index, bool& eligible);
     void AllocateBuffers();
     bool LoadRecords();
     bool ReadAllRecords();

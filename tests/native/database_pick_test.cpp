@@ -79,6 +79,16 @@ TEST_F(Picking, OnlyEligibleRecordIsAskedAgainAfterAWalk) {
     EXPECT_EQ(reader->Count(), 4u);
 }
 
+// A clock that moves at every attempt makes the strides repeat in a cycle of 8, which on five
+// records can step round the one eligible record for ever; the pick ends with a scan.
+TEST_F(Picking, AWalkThatKeepsMissingTheEligibleRecordEndsAndFindsIt) {
+    auto reader = Open({" 0", "10", "10", "10", "10"});
+    SetSecondClock([this] { return seconds++; });
+    seconds = 0;
+    ASSERT_TRUE(reader->Pick());
+    EXPECT_EQ(reader->CurrentIndex(), 0);
+}
+
 TEST_F(Picking, ATableThatCanNoLongerBeReadEndsThePickWithItsMessage) {
     TableBuilder table = VocabularyFields(1);
     table.Record({"w0", "t", "20240101", " 0"});
