@@ -5,15 +5,8 @@
 namespace {
 
 int32_t ArgumentFor(THintMode mode, std::string_view typed) {
-    switch (mode) {
-    case THintMode::ContiguousChars:
-    case THintMode::InterlacingPhrases:
-        return 0;
-    case THintMode::InterlacingChars:
-        return 1;
-    default:
-        return static_cast<int32_t>(typed.size());
-    }
+    const THintKey& key = HintKeyOf(mode);
+    return key.typedLength ? static_cast<int32_t>(typed.size()) : key.argument;
 }
 
 } // namespace

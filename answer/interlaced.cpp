@@ -51,10 +51,14 @@ constexpr std::size_t None = static_cast<std::size_t>(-1);
 // first needed; the identical order is tried first, as the phrases mostly keep it.
 template <class PairMatches> class TPartPairing {
 public:
+    // Beyond this many parts the verdicts are not kept: their table grows with the square.
+    static constexpr std::size_t MaxRememberedParts = 128;
+
     TPartPairing(std::size_t n, PairMatches matches, TDeadline& limit,
                  std::pmr::memory_resource* memory)
-        : n(n), matches(matches), limit(limit), verdicts(n * n, Unknown, memory),
-          holder(n, None, memory), held(n, None, memory), seen(n, 0, memory) {}
+        : n(n), matches(matches), limit(limit),
+          verdicts(n <= MaxRememberedParts ? n * n : 0, Unknown, memory), holder(n, None, memory),
+          held(n, None, memory), seen(n, 0, memory) {}
 
     bool PairAll() {
         for (std::size_t w = 0; w < n; ++w)
@@ -76,6 +80,8 @@ private:
     static constexpr signed char Unknown = -1;
 
     bool Pairs(std::size_t w, std::size_t p) {
+        if (verdicts.empty())
+            return matches(w, p);
         signed char& verdict = verdicts[w * n + p];
         if (verdict == Unknown)
             verdict = matches(w, p) ? 1 : 0;
@@ -116,6 +122,10 @@ TInterlacedMatcher::TInterlacedMatcher(std::string_view P, int32_t mode, bool re
 
 bool TInterlacedMatcher::Match(std::string_view W) {
     limit.Start(readAtStart);
+    // Split into parts, an entry need not meet itself (a blank after a separator leaves an
+    // empty part, which matches nothing); the learner who typed it exactly must find it.
+    if (!typed.empty() && W == typed)
+        return !limit.Check();
     // A typed text without a separator outside parentheses or a trailing group meets every W
     // as a whole: the counts differ, or there is no separator, and there is no pair of groups.
     if (typedIsPlain) {
@@ -150,6 +160,8 @@ bool TInterlacedMatcher::Match(std::string_view W) {
     if ((kinds & OpensComment) || W.find('[') != std::string_view::npos) {
         word = RemoveComments(W);
         w = word;
+        if (!typed.empty() && w == typed)
+            return !limit.Check();
     }
     // The first steps of Phrase, to spare most words the rest: without equal counts of the
     // strongest separator, and without a trailing group on both sides, W meets P whole.

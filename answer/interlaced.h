@@ -28,6 +28,9 @@ public:
     // comparison take its first clock reading within as its start (TDeadline), for a search
     // that asks many words in a row.
     TInterlacedMatcher(std::string_view P, int32_t mode, bool readAtStart = true);
+    // Its pieces point into its own copy of P.
+    TInterlacedMatcher(const TInterlacedMatcher&) = delete;
+    TInterlacedMatcher& operator=(const TInterlacedMatcher&) = delete;
 
     bool Match(std::string_view W);
 

@@ -3,22 +3,16 @@
 #include <algorithm>
 #include <string>
 
-#include "app/fonts.h"
-#include "app/vocorix_dlg.h"
-#include "database/db_file.h"
+#include "answer/drill.h"
+#include "database/word_list.h"
 #include "framework/list_order.h"
 #include "resources/ids.h"
 
-uint32_t TVocorixComboBox::Created = 0;
+static_assert(CM_WILDCARD_MATCHES - CM_STARTING_WORD + 1 == HintModeCount,
+              "one hint command per hint mode, in THintMode order");
 
 const TResponse TVocorixComboBox::ResponseRows[] = {
-    OnCommand<&TVocorixComboBox::CmStartingWord>(CM_STARTING_WORD),
-    OnCommand<&TVocorixComboBox::CmContiguousWord>(CM_CONTIGUOUS_WORD),
-    OnCommand<&TVocorixComboBox::CmStartingChars>(CM_STARTING_CHARS),
-    OnCommand<&TVocorixComboBox::CmContiguousChars>(CM_CONTIGUOUS_CHARS),
-    OnCommand<&TVocorixComboBox::CmInterlacingChars>(CM_INTERLACING_CHARS),
-    OnCommand<&TVocorixComboBox::CmInterlacingPhrases>(CM_INTERLACING_PHRASES),
-    OnCommand<&TVocorixComboBox::CmWildcardMatches>(CM_WILDCARD_MATCHES),
+    OnCommandRange<&TVocorixComboBox::CmHint>(CM_STARTING_WORD, CM_WILDCARD_MATCHES),
     OnCommand<&TVocorixComboBox::CmToggleHints>(CM_TOGGLE_HINTS),
     OnCommand<&TVocorixComboBox::CmNextHint>(CM_NEXT_HINT),
     OnCommand<&TVocorixComboBox::CmClearHints>(CM_CLEAR_HINTS),
@@ -27,19 +21,16 @@ const TResponse TVocorixComboBox::ResponseRows[] = {
 
 const TResponseTable TVocorixComboBox::ResponseTable{&TComboBox::ResponseTable, ResponseRows};
 
-TVocorixComboBox::TVocorixComboBox(TWindow* parent, uint32_t index)
+TVocorixComboBox::TVocorixComboBox(TWindow* parent, uint32_t index, const TEdgeConstraint& top,
+                                   const TAnswerBoxSource& source)
     : TComboBox(parent, IDC_ANSWER_BOX + static_cast<int32_t>(index), 30, 30, 30, 30,
-                CBS_DROPDOWN | CBS_SORT, TranslationSize),
-      Index(index), TextBuffer(TranslationSize, '\0') {
+                CBS_DROPDOWN | CBS_SORT, source.textLimit),
+      Index(index), source_(source) {
     Attr.AccelTable = IDA_ANSWER_BOX;
     Constraints.X = ParentEdge(TEdge::Left, 20);
-    if (Created == 0)
-        Constraints.Y = SiblingEdge(DrillWindow->WordDisplay, TEdge::Bottom, 5);
-    else
-        Constraints.Y = SiblingEdge(*DrillWindow->AnswerBoxes[Created - 1], TEdge::Top, 30);
+    Constraints.Y = top;
     Constraints.Width = ParentEdge(TEdge::Right, -130);
     Constraints.Height = Absolute(100);
-    ++Created;
 }
 
 TVocorixComboBox::~TVocorixComboBox() {
@@ -48,13 +39,13 @@ TVocorixComboBox::~TVocorixComboBox() {
 }
 
 void TVocorixComboBox::SetupWindow() {
-    Edit = std::make_unique<TEdit>(this, GetEditHandle(), TranslationSize);
+    Edit = std::make_unique<TEdit>(this, GetEditHandle(), source_.textLimit);
     TComboBox::SetupWindow();
     // Before the frame lays the box out: the height it then gives is the edit part's in this
     // font plus the list's.
-    SetWindowFont(NormalFont, false);
+    SetWindowFont(source_.normalFont, false);
     TakeFrameRect();
-    HintList = 0;
+    HintList = false;
 }
 
 void TVocorixComboBox::CleanupWindow() {
@@ -66,39 +57,56 @@ void TVocorixComboBox::TakeFrameRect() {
     if (Edit == nullptr)
         return;
     FrameRect = Edit->GetWindowRect();
-    MapWindowPoints(nullptr, DrillWindow->GetHandle(), reinterpret_cast<POINT*>(&FrameRect), 2);
+    MapWindowPoints(nullptr, GetParent(GetHandle()), reinterpret_cast<POINT*>(&FrameRect), 2);
     InflateRect(&FrameRect, 2, 2);
 }
 
-const char* TVocorixComboBox::ReadText() {
-    GetWindowTextA(GetHandle(), TextBuffer.data(), static_cast<int>(TextBuffer.size()));
-    return TextBuffer.data();
+std::string TVocorixComboBox::ReadText() const {
+    std::string text(source_.textLimit, '\0');
+    const int length = GetWindowTextA(GetHandle(), text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(std::max(length, 0)));
+    return text;
 }
 
-bool TVocorixComboBox::Granted(int32_t TKeys::*key) const {
-    const TKeys keys = DrillWindow->Options.KeysFor(DrillWindow->Database->Count());
-    return keys.*key != 0;
+bool TVocorixComboBox::Granted(THintMode mode) const {
+    return IsGranted(source_.drill.Keys(), mode);
 }
 
-void TVocorixComboBox::Reset() {
-    Active = *DrillWindow->Database->Translation(Index) != '\0';
-    const int show = Active ? SW_SHOW : SW_HIDE;
-    if (!Active) {
+void TVocorixComboBox::Reset(bool active) {
+    if (!active) {
         // Where the box stands now: it may have moved since it was set up.
         TakeFrameRect();
-    }
-    Show(show);
-    DrillWindow->FieldButtons[Index]->Show(show);
-    if (!Active) {
-        InvalidateRect(DrillWindow->GetHandle(), &FrameRect, TRUE);
+        Show(SW_HIDE);
+        InvalidateRect(GetParent(GetHandle()), &FrameRect, TRUE);
         return;
     }
+    Show(SW_SHOW);
     ShowList(false);
     SetText("");
     ClearList();
-    SetWindowFont(NormalFont, true);
-    Judged = 0;
-    HintList = 0;
+    SetWindowFont(source_.normalFont, true);
+    HintList = false;
+}
+
+void TVocorixComboBox::ShowResult(bool right, const char* translation) {
+    ShowList(false);
+    ClearList();
+    HintList = false;
+    SetWindowFont(right ? source_.normalFont : source_.boldFont, true);
+    SetText(translation);
+    SetEditSel(0, 0);
+}
+
+void TVocorixComboBox::Reveal(const char* translation) {
+    ShowList(false);
+    SetText(translation);
+    SetEditSel(0, 0);
+    SetWindowFont(source_.boldFont, true);
+}
+
+void TVocorixComboBox::SelectForCorrection() {
+    SetFocus();
+    SetEditSel(0, static_cast<uint32_t>(-1));
 }
 
 void TVocorixComboBox::CloseHints() {
@@ -108,32 +116,33 @@ void TVocorixComboBox::CloseHints() {
 }
 
 void TVocorixComboBox::EmptyList() {
-    ReadText();
+    const std::string text = ReadText();
     uint32_t start = 0;
     uint32_t end = 0;
     Edit->GetSelection(start, end);
-    HintList = 0;
+    HintList = false;
+    // The list reset of a drop-down box empties its edit part too: the text goes back after.
     ClearList();
     ShowList(false);
-    SetText(TextBuffer.data());
+    SetText(text.c_str());
     Edit->SetSelection(start, end);
 }
 
 void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     CloseHints();
-    THintSearch search(mode, ReadText());
-    const TWordList& words = DrillWindow->Database->Words();
+    const std::string typed = ReadText();
+    THintSearch search(mode, typed);
 
     // Until the word list is free of duplicates, a short list is kept free of them here; the
     // keys are those the control's exact search compares.
-    const bool guard = !DrillWindow->DuplicatesRemoved;
+    const bool guard = !source_.words.IsFreeOfDuplicates();
     std::vector<std::string> listedKeys;
     std::vector<const char*> hints;
     // Room for every word at once: a growing list would be copied over and over.
-    hints.reserve(words.Count());
-    for (uint32_t i = 0; i < words.Count(); ++i) {
+    hints.reserve(source_.words.Count());
+    for (uint32_t i = 0; i < source_.words.Count(); ++i) {
         // A word's bytes are followed by a NUL: data() serves as a C string.
-        const std::string_view word = words.Item(i);
+        const std::string_view word = source_.words.Item(i);
         if (!search.Accepts(word))
             continue;
         if (guard && hints.size() <= 100) {
@@ -158,45 +167,16 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
 }
 
 void TVocorixComboBox::FillFirstHints() {
-    if (Granted(&TKeys::StartingChars))
+    if (Granted(THintMode::StartingChars))
         FillHints(THintMode::StartingChars, false);
-    else if (Granted(&TKeys::StartingWord))
+    else if (Granted(THintMode::StartingWord))
         FillHints(THintMode::StartingWord, true);
 }
 
-void TVocorixComboBox::CmStartingWord() {
-    if (Granted(&TKeys::StartingWord))
-        FillHints(THintMode::StartingWord, true);
-}
-
-void TVocorixComboBox::CmContiguousWord() {
-    if (Granted(&TKeys::ContiguousWord))
-        FillHints(THintMode::ContiguousWord, true);
-}
-
-void TVocorixComboBox::CmStartingChars() {
-    if (Granted(&TKeys::StartingChars))
-        FillHints(THintMode::StartingChars, true);
-}
-
-void TVocorixComboBox::CmContiguousChars() {
-    if (Granted(&TKeys::ContiguousChars))
-        FillHints(THintMode::ContiguousChars, true);
-}
-
-void TVocorixComboBox::CmInterlacingChars() {
-    if (Granted(&TKeys::InterlacingChars))
-        FillHints(THintMode::InterlacingChars, true);
-}
-
-void TVocorixComboBox::CmInterlacingPhrases() {
-    if (Granted(&TKeys::InterlacingPhrases))
-        FillHints(THintMode::InterlacingPhrases, true);
-}
-
-void TVocorixComboBox::CmWildcardMatches() {
-    if (Granted(&TKeys::WildcardMatches))
-        FillHints(THintMode::WildcardMatches, true);
+void TVocorixComboBox::CmHint(uint32_t id) {
+    const auto mode = static_cast<THintMode>(id - CM_STARTING_WORD);
+    if (Granted(mode))
+        FillHints(mode, true);
 }
 
 void TVocorixComboBox::CmToggleHints() {
@@ -217,55 +197,9 @@ void TVocorixComboBox::CmNextHint() {
 }
 
 void TVocorixComboBox::CmClearHints() {
-    ClearList();
-    ShowList(false);
+    EmptyList();
 }
 
 void TVocorixComboBox::EvEditChange() {
     CloseHints();
-}
-
-void TVocorixComboBox::CheckAnswer() {
-    if (!Active || Judged)
-        return;
-    RightResult = DrillWindow->FindAnswer(ReadText(), Index);
-}
-
-void TVocorixComboBox::CheckInterlaced() {
-    if (!Active || Judged || RightResult != 0)
-        return;
-    const int hitBefore = DrillWindow->InterlaceHit;
-    RightResult = DrillWindow->FindInterlaced(ReadText());
-    if (RightResult != 0 && hitBefore == 0) {
-        SetFocus();
-        SetEditSel(0, static_cast<uint32_t>(-1));
-    }
-}
-
-void TVocorixComboBox::ShowResult() {
-    if (!Active || Judged)
-        return;
-    ++DrillWindow->Total;
-    ShowList(false);
-    ClearList();
-    if (DrillWindow->Matched[Index] == 1) {
-        SetWindowFont(NormalFont, true);
-        ++DrillWindow->Right;
-    } else {
-        SetWindowFont(BoldFont, true);
-        DrillWindow->AnswerOk = 0;
-        DrillWindow->OrderOk = 0;
-    }
-    SetText(DrillWindow->Database->Translation(Index));
-    SetEditSel(0, 0);
-}
-
-void TVocorixComboBox::Reveal() {
-    if (!Active || Judged)
-        return;
-    ShowList(false);
-    SetText(DrillWindow->Database->Translation(Index));
-    SetEditSel(0, 0);
-    SetWindowFont(BoldFont, true);
-    ++DrillWindow->Total;
 }

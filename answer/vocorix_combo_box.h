@@ -4,34 +4,45 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "answer/hint_search.h"
 #include "framework/combo_box.h"
 #include "framework/edit.h"
 #include "framework/layout.h"
-#include "settings/keys.h"
+
+class TDrill;
+class TWordList;
+
+// What every answer box of one table is given: they must outlive the boxes.
+struct TAnswerBoxSource {
+    const TDrill& drill;    // tells which hint keys the open record's COUNT level grants
+    const TWordList& words; // the hints are found here
+    uint32_t textLimit;     // the table's translation size
+    HFONT normalFont;       // for typed text and right answers
+    HFONT boldFont;         // for wrong and given-up answers
+};
 
 // One answer box of the drill window: a drop-down combo box whose edit part takes the answer
 // for translation field `Index` and whose list part holds the hints that the function keys
-// find in the table's word list. The box reaches the drill window through DrillWindow.
+// find in the table's word list. The drill tells it which keys the open record's COUNT level
+// grants; the drill window tells it what to show.
 class TVocorixComboBox : public TComboBox {
 public:
-    // Chains its layout below the box made before it since the last ResetCounter.
-    TVocorixComboBox(TWindow* parent, uint32_t index);
+    // `top` places the box: below the word display, or below the box before it.
+    TVocorixComboBox(TWindow* parent, uint32_t index, const TEdgeConstraint& top,
+                     const TAnswerBoxSource& source);
     ~TVocorixComboBox() override;
 
-    // The drill window calls this before it makes a new set of boxes.
-    static void ResetCounter() { Created = 0; }
-
-    // For the record just picked: shown with empty text and list when its translation is not
-    // empty, else hidden together with its "?" button.
-    void Reset();
-    // The drill's checks; an inactive or judged box ignores them.
-    void CheckAnswer();
-    void CheckInterlaced();
-    void ShowResult();
-    void Reveal();
+    // For the record just picked: shown with empty text and list when active, else hidden.
+    void Reset(bool active);
+    // The box judged: its own translation, in NormalFont when right, else BoldFont.
+    void ShowResult(bool right, const char* translation);
+    // The box given up: its own translation in BoldFont.
+    void Reveal(const char* translation);
+    // A near miss: the box takes the focus with all its text selected for a correction.
+    void SelectForCorrection();
 
     // Removes the hints and puts back the text and selection they replaced.
     void CloseHints();
@@ -40,19 +51,14 @@ public:
     // Lists every word of the word list that the mode's matcher accepts for the typed text,
     // sorted, and completes the text with the first one.
     void FillHints(THintMode mode, bool show);
-    // Reads the box's text into the text buffer (at most the translation size).
-    const char* ReadText();
+    // The box's text, at most the translation size.
+    std::string ReadText() const;
 
     uint32_t Index;
     // The edit part's place in the drill window, grown by 2 pixels: repainted when hidden.
     RECT FrameRect{};
-    std::vector<char> TextBuffer;
     std::unique_ptr<TEdit> Edit;
-    int HintList = 0;
-    int Judged = 0;
-    int Active = 0;
-    // 0, or 1 + the number of the translation the last check accepted.
-    uint32_t RightResult = 0;
+    bool HintList = false;
     TLayoutMetrics Constraints;
 
 protected:
@@ -64,23 +70,18 @@ protected:
     static const TResponseTable ResponseTable;
 
 private:
-    void CmStartingWord();
-    void CmContiguousWord();
-    void CmStartingChars();
-    void CmContiguousChars();
-    void CmInterlacingChars();
-    void CmInterlacingPhrases();
-    void CmWildcardMatches();
+    // F2, F3, F5 to F9: the hint key of this command.
+    void CmHint(uint32_t id);
     void CmToggleHints();
     void CmNextHint();
     void CmClearHints();
     void EvEditChange();
 
-    // Whether the current record's COUNT level grants this switch.
-    bool Granted(int32_t TKeys::*key) const;
+    // Whether the open record's COUNT level grants this hint key.
+    bool Granted(THintMode mode) const;
     // The hint a closed, empty list gets from F4 and Down.
     void FillFirstHints();
     void TakeFrameRect();
 
-    static uint32_t Created;
+    TAnswerBoxSource source_;
 };

@@ -17,7 +17,7 @@ int32_t TWinDBScreen::TextWidth(const char* text, size_t length) {
 }
 
 void TWinDBScreen::ShowProblem(const char* text) {
-    MessageBoxA(nullptr, text, "Database Problem", MB_OK | MB_ICONSTOP);
+    MessageBoxA(Owner, text, "Database Problem", MB_OK | MB_ICONSTOP);
 }
 
 void TWinDBScreen::BeginWait() {

@@ -23,6 +23,9 @@ public:
     bool IsShiftDown() override;
     TDialogOutcome RunOptionsDialog(TOptions& options) override;
 
+    // The window the "Database Problem" box is modal to; none while the table is opened.
+    HWND Owner = nullptr;
+
 private:
     struct TMeasuring {
         TMeasuring();

@@ -1,203 +1,135 @@
-// The drill: asking a word, checking the boxes, giving up, and the score in the status bar.
+// The drill window's side of the drill: asking a word, feeding the typed texts to the drill,
+// showing its verdicts, recording closed questions, and the score in the status bar.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <string>
 #include <vector>
 
-#include "answer/match.h"
 #include "answer/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
 #include "resources/ids.h"
-
-namespace {
-// Result marks of "Vocorix Font".
-constexpr unsigned char ClosedMark = 157;
-constexpr unsigned char OpenMark = 158;
-constexpr unsigned char ClearedMark = 159;
-
-template <typename... Args> void Write(TTextGadget& gadget, const char* format, Args... args) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, args...);
-    gadget.SetText(text);
-}
-} // namespace
 
 void TVocorixDlg::ForEachAnswerBox(void (TVocorixComboBox::*operation)()) {
     for (const auto& box : AnswerBoxes)
         ((*box).*operation)();
 }
 
-void TVocorixDlg::SetAnswering(int open) {
+void TVocorixDlg::SetAnswering(bool open) {
     // The first box shown: a hidden box (no translation in that field) would take what is
     // typed out of sight.
-    const auto shown = std::find_if(AnswerBoxes.begin(), AnswerBoxes.end(),
-                                    [](const auto& box) { return box->Active != 0; });
-    TVocorixComboBox& first = shown != AnswerBoxes.end() ? **shown : *AnswerBoxes.front();
+    uint32_t shown = 0;
+    while (shown + 1 < FieldCount() && !Drill.IsActive(shown))
+        ++shown;
+    TVocorixComboBox& first = *AnswerBoxes[shown];
     first.SetFocus();
     first.SetEditSel(0, 0);
     ReadyButton.SetStyle(BS_PUSHBUTTON, false);
     RefuseButton.SetStyle(BS_PUSHBUTTON, false);
     ContinueButton.SetStyle(BS_DEFPUSHBUTTON, false);
-    ReadyButton.Enable(open != 0);
-    RefuseButton.Enable(open != 0);
-    ContinueButton.Enable(open == 0);
-    Answering = open;
+    ReadyButton.Enable(open);
+    RefuseButton.Enable(open);
+    ContinueButton.Enable(!open);
 }
 
-void TVocorixDlg::UpdateStatus(int closed) {
-    const uint32_t rate =
-        Total == 0
-            ? 0
-            : static_cast<uint32_t>(MulDiv(static_cast<int>(Right), 100, static_cast<int>(Total)));
-    Write(RightGadget, "Right:%u", Right);
-    Write(TotalGadget, "Total:%u", Total);
-    Write(RateGadget, "Rate:%u%%", rate);
-    Write(CountGadget, "Count:%u", Database->Count());
-    const unsigned char mark = closed ? ClosedMark : OpenMark;
-    Write(AnswerGadget, "Answer:%c", AnswerOk ? mark : ClearedMark);
-    Write(OrderGadget, "Order:%c", OrderOk ? mark : ClearedMark);
-}
-
-uint32_t TVocorixDlg::FindAnswer(const char* text, uint32_t own) {
-    if (*text == '\0')
-        return 0;
-    if (Matched[own] == 0 && lstrcmpA(text, Database->Translation(own)) == 0) {
-        Matched[own] = 1;
-        return own + 1;
-    }
-    for (uint32_t t = 0; t < FieldCount; ++t)
-        if (Matched[t] == 0 && lstrcmpA(text, Database->Translation(t)) == 0) {
-            OrderOk = 0;
-            Matched[t] = 1;
-            return t + 1;
-        }
-    return 0;
-}
-
-uint32_t TVocorixDlg::FindInterlaced(const char* text) {
-    if (*text == '\0')
-        return 0;
-    for (uint32_t t = 0; t < FieldCount; ++t)
-        if (Matched[t] == 0 && !AnswerBoxes[t]->Judged &&
-            MatchInterlaced(text, Database->Translation(t), 0)) {
-            InterlaceHit = 1;
-            Matched[t] = 1;
-            return t + 1;
-        }
-    return 0;
+void TVocorixDlg::UpdateStatus(bool closed) {
+    const auto texts = Drill.StatusTexts(closed, Database->Count());
+    TTextGadget* gadgets[] = {&RightGadget, &TotalGadget,  &RateGadget,
+                              &CountGadget, &AnswerGadget, &OrderGadget};
+    for (size_t i = 0; i < texts.size(); ++i)
+        gadgets[i]->SetText(texts[i].c_str());
 }
 
 void TVocorixDlg::CmContinue() {
-    if (Answering)
+    if (Drill.Answering())
         return;
-    if (Database->EligibleCount() == 0) {
-        MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
-                    MB_OK | MB_ICONEXCLAMATION);
+    if (Database->EligibleCount() == 0 || !Database->Pick()) {
+        // A reader that closed its table has shown why; otherwise nothing is left to ask.
+        if (Database->IsLoaded())
+            MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
+                        MB_OK | MB_ICONEXCLAMATION);
         CloseWindow(0);
         return;
     }
-    Database->Pick();
-    for (const auto& button : FieldButtons)
-        button->Enable(true);
-    ForEachAnswerBox(&TVocorixComboBox::Reset);
-    std::fill(Matched.begin(), Matched.end(), 0);
+    std::vector<std::string> translations;
+    for (uint32_t i = 0; i < FieldCount(); ++i)
+        translations.emplace_back(Database->Translation(i));
+    Drill.Ask(std::move(translations), Options.KeysFor(Database->Count()));
+    for (uint32_t i = 0; i < FieldCount(); ++i) {
+        const bool active = Drill.IsActive(i);
+        FieldButtons[i]->Enable(true);
+        FieldButtons[i]->Show(active ? SW_SHOW : SW_HIDE);
+        AnswerBoxes[i]->Reset(active);
+    }
     std::vector<char> question(Database->QuestionSize(), '\0');
     int leadIn = 0;
     int wordLength = 0;
     int transcriptionLength = 0;
     Database->MakeQuestion(question.data(), leadIn, wordLength, transcriptionLength);
     WordDisplay.SetText(question.data(), leadIn, wordLength, transcriptionLength);
-    Write(CountGadget, "Count:%u", Database->Count());
-    SetAnswering(1);
-    AnswerOk = 1;
-    OrderOk = 1;
+    CountGadget.SetText(TDrill::CountText(Database->Count()).c_str());
+    SetAnswering(true);
 }
 
 void TVocorixDlg::CmReady() {
-    if (!Answering)
+    if (!Drill.Answering())
         return;
-    const TKeys keys = CurrentKeys();
-    InterlaceHit = 0;
-    ForEachAnswerBox(&TVocorixComboBox::CheckAnswer);
-    if (keys.TestInterlace)
-        ForEachAnswerBox(&TVocorixComboBox::CheckInterlaced);
-    if (InterlaceHit) {
-        // A near miss is not judged: the question stays open with that box selected.
-        OrderOk = 1;
-        for (uint32_t i = 0; i < FieldCount; ++i)
-            if (!AnswerBoxes[i]->Judged)
-                Matched[i] = 0;
-        return;
-    }
-    if (!OrderOk && keys.TestAnswersOrder)
-        AnswerOk = 0;
-    ForEachAnswerBox(&TVocorixComboBox::ShowResult);
-    Database->Update(AnswerOk != 0);
-    for (const auto& button : FieldButtons)
-        button->Enable(false);
-    SetAnswering(0);
-    UpdateStatus(1);
+    std::vector<std::string> typed;
+    for (const auto& box : AnswerBoxes)
+        typed.push_back(box->ReadText());
+    ShowOutcome(Drill.Ready(typed));
 }
 
 void TVocorixDlg::CmRefuse() {
-    if (!Answering)
-        return;
-    ForEachAnswerBox(&TVocorixComboBox::Reveal);
-    OrderOk = 0;
-    Database->Update(false);
-    for (const auto& button : FieldButtons)
-        button->Enable(false);
-    SetAnswering(0);
-    UpdateStatus(1);
+    ShowOutcome(Drill.Refuse());
 }
 
 void TVocorixDlg::CmCheckField(uint32_t id) {
-    if (!Answering)
+    if (!Drill.Answering())
         return;
     uint32_t i;
     if (id == CM_CHECK_FIELD) {
         // The focus stands in the edit part of an answer box.
         HWND focus = GetFocus();
         HWND box = focus != nullptr ? GetParent(focus) : nullptr;
-        i = static_cast<uint32_t>(GetDlgCtrlID(box) - IDC_ANSWER_BOX);
-        if (box == nullptr || GetParent(box) != GetHandle() || i >= FieldCount)
+        if (box == nullptr || GetParent(box) != GetHandle())
             return;
+        i = static_cast<uint32_t>(GetDlgCtrlID(box) - IDC_ANSWER_BOX);
     } else {
         i = id - IDC_FIELD_BUTTON;
     }
-    if (AnswerBoxes[i]->Judged)
+    if (i >= FieldCount())
         return;
-    const TKeys keys = CurrentKeys();
-    InterlaceHit = 0;
-    AnswerBoxes[i]->CheckAnswer();
-    if (keys.TestInterlace)
-        AnswerBoxes[i]->CheckInterlaced();
-    if (InterlaceHit) {
-        Matched[AnswerBoxes[i]->RightResult - 1] = 0;
-        return;
-    }
-    const uint32_t m = AnswerBoxes[i]->RightResult;
-    if (m != 0 && m - 1 != i) {
-        // The text is another box's translation: that box is judged, this one stays open.
-        AnswerBoxes[i]->EmptyList();
-        i = m - 1;
-    }
-    if (!OrderOk && keys.TestAnswersOrder)
-        AnswerOk = 0;
-    AnswerBoxes[i]->ShowResult();
-    AnswerBoxes[i]->Judged = 1;
-    FieldButtons[i]->Enable(false);
+    ShowOutcome(Drill.CheckField(i, AnswerBoxes[i]->ReadText()));
+}
 
-    for (uint32_t step = 1; step <= FieldCount; ++step) {
-        const uint32_t next = (i + step) % FieldCount;
-        if (AnswerBoxes[next]->Active && !AnswerBoxes[next]->Judged) {
-            AnswerBoxes[next]->SetFocus();
-            UpdateStatus(0);
-            return;
-        }
+void TVocorixDlg::ShowOutcome(const TDrillOutcome& outcome) {
+    if (outcome.correct != TDrillOutcome::NoBox) {
+        AnswerBoxes[outcome.correct]->SelectForCorrection();
+        return;
     }
-    Database->Update(AnswerOk != 0);
-    SetAnswering(0);
-    UpdateStatus(1);
+    if (outcome.keptOpen != TDrillOutcome::NoBox)
+        AnswerBoxes[outcome.keptOpen]->EmptyList();
+    for (const TShownBox& shown : outcome.shown) {
+        TVocorixComboBox& box = *AnswerBoxes[shown.box];
+        const char* translation = Drill.Translation(shown.box).c_str();
+        if (shown.shown == TShown::Revealed)
+            box.Reveal(translation);
+        else
+            box.ShowResult(shown.shown == TShown::Right, translation);
+        if (Drill.IsJudged(shown.box))
+            FieldButtons[shown.box]->Enable(false);
+    }
+    if (!outcome.closed) {
+        if (outcome.next != TDrillOutcome::NoBox) {
+            AnswerBoxes[outcome.next]->SetFocus();
+            UpdateStatus(false);
+        }
+        return;
+    }
+    for (const auto& button : FieldButtons)
+        button->Enable(false);
+    SetAnswering(false);
+    // Last: a write problem shows its message while the question is already closed.
+    Database->Update(outcome.right);
+    UpdateStatus(true);
 }

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "settings/ini_file.h"
+#include "app/program_ini.h"
 
 namespace {
 std::string ProgramFile() {

@@ -4,22 +4,26 @@
 
 #include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
+#include "database/table_layout.h"
 #include "framework/brush.h"
+#include "framework/window_placement.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
 
-TVocorixDlg* DrillWindow = nullptr;
-
 namespace {
-constexpr DWORD DrillWindowStyle = 0x10CE0000; // visible, caption, system menu, sizing border,
-                                               // minimize box; no maximize box
+constexpr DWORD DrillWindowStyle =
+    WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+// Client width beside the widest translation: margins, the drop-down arrow, the "?" button
+// and the drill buttons.
+constexpr int32_t BesideTheTranslation = 181;
 } // namespace
 
 const TResponse TVocorixDlg::ResponseRows[] = {
-    OnCommand<&TVocorixDlg::CmReady>(CM_READY),
-    OnCommand<&TVocorixDlg::CmRefuse>(CM_REFUSE),
-    OnCommand<&TVocorixDlg::CmContinue>(CM_CONTINUE),
-    OnCommand<&TVocorixDlg::CmContinue>(IDOK),
+    OnCommandRange<&TVocorixDlg::CmDrill>(CM_READY, CM_CONTINUE),
+    OnCommandRange<&TVocorixDlg::CmDrill>(IDOK, IDOK),
+    // The check key and every "?" button.
+    OnCommandRange<&TVocorixDlg::CmDrill>(CM_CHECK_FIELD,
+                                          IDC_FIELD_BUTTON + MaxTranslationCount - 1),
     OnCommand<&TVocorixDlg::CmCancel>(IDCANCEL),
     OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
@@ -27,9 +31,9 @@ const TResponse TVocorixDlg::ResponseRows[] = {
 
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
 
-TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini)
+TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, TTableOpener opener)
     : TDecoratedFrame(parent, "Vocorix"), Options(ini),
-      Database(std::make_unique<TDBFile>(Options, Screen)),
+      Database(std::make_unique<TDBFile>(Options, Screen, std::move(opener))),
       ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
@@ -40,35 +44,27 @@ TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini)
     EnableKBHandler();
     Attr.AccelTable = IDA_DRILL;
     Attr.Style = DrillWindowStyle;
-    DrillWindow = this;
-    try {
-        CreateFieldControls();
-    } catch (...) {
-        DrillWindow = nullptr;
-        throw;
-    }
+    CreateFieldControls();
 }
 
 TVocorixDlg::~TVocorixDlg() {
-    if (Database != nullptr && Database->IsLoaded())
-        DeleteFieldControls();
-    if (DrillWindow == this)
-        DrillWindow = nullptr;
+    DeleteFieldControls();
 }
 
 void TVocorixDlg::CreateFieldControls() {
     if (Database == nullptr || !Database->IsLoaded())
         throw xmsg("");
-    Right = 0;
-    Total = 0;
-    FieldCount = Database->TranslationCount();
-    TVocorixComboBox::ResetCounter();
-    Matched.assign(FieldCount, 0);
+    const uint32_t fieldCount = Database->TranslationCount();
+    Drill = TDrill(fieldCount);
 
     WordDisplay.FitHeight();
     SetChildLayoutMetrics(WordDisplay, WordDisplay.Constraints);
-    for (uint32_t i = 0; i < FieldCount; ++i) {
-        AnswerBoxes.push_back(std::make_unique<TVocorixComboBox>(this, i));
+    const TAnswerBoxSource source{Drill, Database->Words(), Database->TranslationSize(), NormalFont,
+                                  BoldFont};
+    for (uint32_t i = 0; i < fieldCount; ++i) {
+        const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
+                                           : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
+        AnswerBoxes.push_back(std::make_unique<TVocorixComboBox>(this, i, top, source));
         TVocorixComboBox& box = *AnswerBoxes.back();
         SetChildLayoutMetrics(box, box.Constraints);
 
@@ -80,22 +76,24 @@ void TVocorixDlg::CreateFieldControls() {
                               {SiblingEdge(box, TEdge::Right, 6), SiblingEdge(box, TEdge::Top, 0),
                                Absolute(18), Absolute(20)});
     }
-    const TButton& firstField = *FieldButtons.front();
-    SetChildLayoutMetrics(ReadyButton, {SiblingEdge(firstField, TEdge::Right, 20),
-                                        SiblingEdge(WordDisplay, TEdge::Bottom, 4),
-                                        ParentEdge(TEdge::Right, -20), Absolute(22)});
-    SetChildLayoutMetrics(RefuseButton, {SiblingEdge(firstField, TEdge::Right, 20),
-                                         SiblingEdge(ReadyButton, TEdge::Top, 30),
-                                         ParentEdge(TEdge::Right, -20), Absolute(22)});
-    SetChildLayoutMetrics(ContinueButton, {SiblingEdge(firstField, TEdge::Right, 20),
-                                           SiblingEdge(RefuseButton, TEdge::Top, 30),
-                                           ParentEdge(TEdge::Right, -20), Absolute(22)});
+    // The drill buttons stand 20 pixels right of the "?" buttons, which stand at a fixed
+    // offset from the right edge: placed on that edge, they hold no constraint on a field
+    // control, which is deleted with its table.
+    const auto buttonColumn = [](TEdgeConstraint y) {
+        return TLayoutMetrics{ParentEdge(TEdge::Right, -86), y, ParentEdge(TEdge::Right, -20),
+                              Absolute(22)};
+    };
+    SetChildLayoutMetrics(ReadyButton, buttonColumn(SiblingEdge(WordDisplay, TEdge::Bottom, 4)));
+    SetChildLayoutMetrics(RefuseButton, buttonColumn(SiblingEdge(ReadyButton, TEdge::Top, 30)));
+    SetChildLayoutMetrics(ContinueButton, buttonColumn(SiblingEdge(RefuseButton, TEdge::Top, 30)));
 }
 
 void TVocorixDlg::DeleteFieldControls() {
-    AnswerBoxes.clear();
+    // Each layout constraint points at a control made before its own: the latest go first.
     FieldButtons.clear();
-    Matched.clear();
+    while (!AnswerBoxes.empty())
+        AnswerBoxes.pop_back();
+    Drill = TDrill();
     Database.reset();
 }
 
@@ -105,6 +103,8 @@ void TVocorixDlg::SetupWindow() {
          {&RightGadget, &TotalGadget, &RateGadget, &CountGadget, &AnswerGadget, &OrderGadget})
         StatusBar.Insert(*gadget);
     TDecoratedFrame::SetupWindow();
+    // Problems with the table are the drill window's from now on: modal to it.
+    Screen.Owner = GetHandle();
     EditSystemMenu();
     for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
         button->SetWindowFont(NormalFont, false);
@@ -118,8 +118,8 @@ void TVocorixDlg::FitWindow() {
     const RECT client = GetClientRect();
     const int32_t overheadX = (outer.right - outer.left) - (client.right - client.left);
     const int32_t overheadY = (outer.bottom - outer.top) - (client.bottom - client.top);
-    const int32_t width = Database->WidestTranslation() + 181;
-    const int32_t height = 30 * static_cast<int32_t>(std::max<uint32_t>(FieldCount, 3)) +
+    const int32_t width = Database->WidestTranslation() + BesideTheTranslation;
+    const int32_t height = 30 * static_cast<int32_t>(std::max<uint32_t>(FieldCount(), 3)) +
                            WordDisplay.Attr.H + 35 + StatusBar.DesiredHeight();
     SetWindowPos(GetHandle(), nullptr, Options.TopLeft.x, Options.TopLeft.y, width + overheadX,
                  height + overheadY, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -128,36 +128,37 @@ void TVocorixDlg::FitWindow() {
 }
 
 void TVocorixDlg::CleanupWindow() {
-    RECT outer = GetWindowRect();
-    if (IsIconic(GetHandle())) {
-        // Minimized, the window stands far off the screen: keep where it was restored.
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(GetHandle(), &placement);
-        outer = placement.rcNormalPosition;
-    }
-    Options.TopLeft = {outer.left, outer.top};
+    const POINT topLeft = RestoredTopLeft(GetHandle());
+    Options.TopLeft = {topLeft.x, topLeft.y};
     Options.TopLeftEntry.Write();
+    Screen.Owner = nullptr;
     TDecoratedFrame::CleanupWindow();
 }
 
 bool TVocorixDlg::IdleAction(int32_t idleCount) {
-    if (DuplicatesRemoved || Database == nullptr)
+    if (Database == nullptr || Database->Words().IsFreeOfDuplicates())
         return false;
     if (idleCount > 5000)
-        DuplicatesRemoved = Database->RemoveNextDuplicate();
-    return !DuplicatesRemoved;
+        return !Database->RemoveNextDuplicate();
+    return true;
 }
 
-LRESULT TVocorixDlg::EvCommand(uint32_t id, HWND control, uint32_t notifyCode) {
+void TVocorixDlg::CmDrill(uint32_t id) {
     if (Locked)
-        return 0;
-    const LRESULT result = TDecoratedFrame::EvCommand(id, control, notifyCode);
-    if (id >= CM_CHECK_FIELD && id < IDC_FIELD_BUTTON + FieldCount)
+        return;
+    switch (id) {
+    case CM_READY:
+        CmReady();
+        break;
+    case CM_REFUSE:
+        CmRefuse();
+        break;
+    case CM_CONTINUE:
+    case IDOK:
+        CmContinue();
+        break;
+    default:
         CmCheckField(id);
-    return result;
-}
-
-TKeys TVocorixDlg::CurrentKeys() const {
-    return Options.KeysFor(Database->Count());
+        break;
+    }
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "answer/drill.h"
 #include "app/db_screen_win.h"
 #include "app/vocorix_static.h"
 #include "database/db_file.h"
@@ -18,18 +19,18 @@ class TVocorixComboBox;
 
 // The drill window: the word display, one answer box and "?" button per translation field,
 // the Ready, Refuse and Continue buttons, and the status bar with the score. It owns the
-// settings and the table reader. Its state is public: the answer boxes reach it through
-// DrillWindow.
+// settings, the table reader and the drill, whose rules it shows.
 class TVocorixDlg : public TDecoratedFrame {
 public:
     // Reads the settings from `ini` and opens the table they name. Throws xmsg("") when no
     // table could be opened (its reader has told the user why).
-    explicit TVocorixDlg(TWindow* parent, TIniFile& ini = IniFile);
+    TVocorixDlg(TWindow* parent, TIniFile& ini, TTableOpener opener = OpenTableFile);
     ~TVocorixDlg() override;
 
     bool IdleAction(int32_t idleCount) override;
 
-    // The controls that depend on the table: made for the open table, deleted with it.
+    // The controls that depend on the table, with their layout: made for the open table,
+    // deleted together before another one is opened.
     void CreateFieldControls();
     void DeleteFieldControls();
     // Sizes the window for the table at the stored position and asks the first question.
@@ -39,34 +40,23 @@ public:
     void CmReady();
     void CmRefuse();
     void CmContinue();
+    // The check key (CM_CHECK_FIELD) or a "?" button (IDC_FIELD_BUTTON + i).
     void CmCheckField(uint32_t id);
-    void SetAnswering(int open);
-    void UpdateStatus(int closed);
-    // 0, or 1 + the number of the translation the text equals (its own one first).
-    uint32_t FindAnswer(const char* text, uint32_t own);
-    // 0, or 1 + the number of the first open translation the text nearly equals.
-    uint32_t FindInterlaced(const char* text);
+    void SetAnswering(bool open);
+    void UpdateStatus(bool closed);
     void ForEachAnswerBox(void (TVocorixComboBox::*operation)());
 
-    int Answering = 0;
-    int Locked = 0;
-    int DuplicatesRemoved = 0;
+    bool Locked = false;
     TWinDBScreen Screen;
     TOptions Options;
     std::unique_ptr<TDBFile> Database;
+    TDrill Drill;
     std::vector<std::unique_ptr<TButton>> FieldButtons;
     TButton ReadyButton;
     TButton RefuseButton;
     TButton ContinueButton;
     TVocorixStatic WordDisplay;
     std::vector<std::unique_ptr<TVocorixComboBox>> AnswerBoxes;
-    uint32_t FieldCount = 0;
-    uint32_t Total = 0;
-    uint32_t Right = 0;
-    int AnswerOk = 0;
-    int OrderOk = 0;
-    std::vector<int> Matched;
-    int InterlaceHit = 0;
     TStatusBar StatusBar;
     TTextGadget RightGadget;
     TTextGadget TotalGadget;
@@ -78,7 +68,7 @@ public:
 protected:
     void SetupWindow() override;
     void CleanupWindow() override;
-    LRESULT EvCommand(uint32_t id, HWND control, uint32_t notifyCode) override;
+    bool PreProcessMsg(MSG& message) override;
     const TResponseTable& Responses() const override { return ResponseTable; }
 
     static const TResponse ResponseRows[];
@@ -91,10 +81,10 @@ protected:
 
 private:
     void CmCancel() {}
+    // The drill's commands pass here, and not while the window is locked.
+    void CmDrill(uint32_t id);
     void EditSystemMenu();
-    // The switches of the current record's COUNT level.
-    TKeys CurrentKeys() const;
+    // Shows what a drill command decided, and records a closed question.
+    void ShowOutcome(const TDrillOutcome& outcome);
+    uint32_t FieldCount() const { return Drill.FieldCount(); }
 };
-
-// The one drill window, set before it makes its answer boxes.
-extern TVocorixDlg* DrillWindow;

@@ -5,10 +5,53 @@
 #include "framework/system_menu.h"
 #include "resources/ids.h"
 
+#include <vector>
+
 namespace {
 const char LockText[] = "&Lock";
 const char UnlockText[] = "Un&lock";
+
+bool IsSystemMenuCommand(uint32_t command) {
+    return command == CM_ABOUT || command == CM_OPTIONS || command == CM_LOCK || command == CM_HELP;
+}
+
+// Whether an accelerator row stands for this key message, with the modifiers now held.
+bool Matches(const ACCEL& row, const MSG& message) {
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (row.fVirt & FVIRTKEY) {
+        if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+            return false;
+        return message.wParam == row.key && alt == ((row.fVirt & FALT) != 0) &&
+               ctrl == ((row.fVirt & FCONTROL) != 0) && shift == ((row.fVirt & FSHIFT) != 0);
+    }
+    if (message.message == WM_CHAR)
+        return !(row.fVirt & FALT) && message.wParam == row.key;
+    if (message.message == WM_SYSCHAR)
+        return (row.fVirt & FALT) && message.wParam == row.key;
+    return false;
+}
 } // namespace
+
+bool TVocorixDlg::PreProcessMsg(MSG& message) {
+    // An open hint list holds the mouse capture, and while any window holds it the platform
+    // sends no command for an accelerator that names a menu item: the system-menu keys are
+    // looked up here then.
+    if (GetCapture() != nullptr && message.message >= WM_KEYFIRST &&
+        message.message <= WM_KEYLAST && GetAccelerators() != nullptr) {
+        std::vector<ACCEL> rows(
+            static_cast<size_t>(CopyAcceleratorTableA(GetAccelerators(), nullptr, 0)));
+        CopyAcceleratorTableA(GetAccelerators(), rows.data(), static_cast<int>(rows.size()));
+        for (const ACCEL& row : rows)
+            if (IsSystemMenuCommand(row.cmd) && Matches(row, message)) {
+                ReleaseCapture();
+                Send(WM_SYSCOMMAND, row.cmd);
+                return true;
+            }
+    }
+    return TDecoratedFrame::PreProcessMsg(message);
+}
 
 void TVocorixDlg::EditSystemMenu() {
     TSystemMenu menu(GetHandle());
@@ -48,7 +91,7 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
 }
 
 LRESULT TVocorixDlg::EvNCHitTest(WPARAM, LPARAM) {
-    static const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
     const LRESULT code = DefaultProcessing();
     if (code >= HTLEFT && code <= HTBORDER) {
         SetCursor(arrow);

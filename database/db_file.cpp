@@ -8,8 +8,6 @@
 #include "database/field_text.h"
 #include "settings/options.h"
 
-uint32_t TranslationSize = 0;
-
 namespace {
 
 // Restores the cursor on every way out of the loading pass.
@@ -98,7 +96,6 @@ bool TDBFile::OpenAndCheck() {
     }
     if (problem != nullptr)
         return Problem(problem);
-    TranslationSize = layout_.TranslationWidth + 1;
     return true;
 }
 

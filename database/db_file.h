@@ -13,10 +13,6 @@
 
 class TOptions;
 
-// Translation width + 1 of the last loaded table: the text limit and buffer size of every
-// answer box.
-extern uint32_t TranslationSize;
-
 // The open vocabulary table: checks and loads it, picks records to ask, writes their
 // statistics back in place.
 class TDBFile {
@@ -32,14 +28,16 @@ public:
     bool Load();
     // Closes the file and shows the "Database Problem" box with this text; returns false.
     bool Problem(const char* text);
-    // Reads the record at the current position into the buffers; returns its age in days.
-    uint32_t ReadRecord();
+    // Reads the record at the current position into the buffers and sets `age` to its age in
+    // days. False when the file cannot be read there: the buffers stay as they were.
+    bool ReadRecord(uint32_t& age);
     bool IsEligible(uint32_t age) const;
     void Close();
     bool RemoveNextDuplicate() { return words_.RemoveNextDuplicate(); }
 
-    // Makes a random eligible record current, never the one just asked directly. False only
-    // when nothing is eligible (the drill is over).
+    // Makes a random eligible record current, never the one just asked directly. False when
+    // nothing is eligible (the drill is over), or when the table can no longer be read: then
+    // the file is closed and the problem shown.
     bool Pick();
     // `question` must hold QuestionSize() bytes.
     void MakeQuestion(char* question, int& leadIn, int& wordLength, int& transcriptionLength) const;
@@ -48,6 +46,8 @@ public:
 
     bool IsLoaded() const { return file_ != nullptr; }
     uint32_t TranslationCount() const { return layout_.TranslationCount; }
+    // Translation width + 1: the text limit of every answer box.
+    uint32_t TranslationSize() const { return layout_.TranslationWidth + 1; }
     const char* Translation(uint32_t index) const { return translations_[index].data(); }
     const char* Word() const { return word_.data(); }
     // Null when the table lacks the field.
@@ -66,6 +66,9 @@ private:
         return text.empty() ? nullptr : text.data();
     }
     bool OpenAndCheck();
+    // Makes record `index` current and reads it; false, with the problem shown, when it
+    // cannot be read.
+    bool PickAt(uint64_t index, bool& eligible);
     void AllocateBuffers();
     bool LoadRecords();
     bool ReadAllRecords();
@@ -83,7 +86,8 @@ private:
     // Age in days of a record with these 8 LASTCHANGE bytes.
     uint32_t AgeOf(const char* lastChange) {
         const TChangeDate changed = ReadChangeDate(lastChange);
-        // A date after today gives a negative difference: as an unsigned age, very old.
+        // A date after today gives a negative difference: as an unsigned age, very old, so
+        // that a date written while the clock was set wrong never rests a word for ever.
         return static_cast<uint32_t>(today_ -
                                      dayNumbers_.Of(changed.day, changed.month, changed.year));
     }
@@ -104,7 +108,9 @@ private:
     std::vector<char> thirdLang_;
     std::vector<std::vector<char>> translations_;
 
-    const int32_t today_ = TDate().DayNumber();
+    // Ages count from this day; picking moves it on, so that a drill past midnight lets the
+    // words answered that day rest.
+    int32_t today_ = TDate().DayNumber();
     TDayNumbers dayNumbers_;
     TWordList words_;
     uint32_t count_ = 0;

@@ -17,7 +17,12 @@ inline constexpr const char* NoLastChangeText =
 inline constexpr const char* NoCountText =
     "Incorrect database file structure.\r\nCOUNT field not found.\r\nPlease rebuild the "
     "database.";
+inline constexpr const char* TooManyTranslationsText =
+    "Incorrect database file structure.\r\nThere are more than 99 translation fields.\r\nPlease "
+    "rebuild the database.";
 inline constexpr const char* SizeOrHeaderText =
     "Database size or header is incorrect.\r\nPlease rebuild the database.";
+inline constexpr const char* CannotReadText =
+    "Cannot read database file.\r\nPlease check that it is still there.";
 inline constexpr const char* CannotWriteText =
     "Cannot write to database file.\r\nThe answer was not recorded.";

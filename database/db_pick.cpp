@@ -3,15 +3,36 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/db_messages.h"
 #include "platform/clock.h"
 #include "platform/random.h"
+
+namespace {
+// Attempts of the random walk per record before a plain scan takes over: a walk whose strides
+// repeat in a cycle (its clock changes the stride at every attempt) can miss the eligible
+// records for ever, while an honest walk has found one long before.
+constexpr uint64_t WalkAttemptsPerRecord = 16;
+} // namespace
+
+bool TDBFile::PickAt(uint64_t index, bool& eligible) {
+    current_ = static_cast<int64_t>(index);
+    position_ = layout_.RecordOffset(static_cast<uint32_t>(index));
+    uint32_t age = 0;
+    // A table that cannot be read any more (a removed stick) would be walked for ever.
+    if (!ReadRecord(age))
+        return Problem(CannotReadText);
+    eligible = IsEligible(age);
+    return true;
+}
 
 bool TDBFile::Pick() {
     const uint32_t records = layout_.RecordCount;
     // With nothing eligible the walk below would never end.
     if (!IsLoaded() || eligibleCount_ == 0)
         return false;
-    for (;;) {
+    today_ = TDate().DayNumber();
+    bool eligible = false;
+    for (uint64_t attempt = 0; attempt < WalkAttemptsPerRecord * records; ++attempt) {
         // Every attempt seeds anew, so attempts within one second share a stride.
         SeedRandom(static_cast<uint32_t>(Seconds()));
         const uint64_t random = static_cast<uint64_t>(NextRandom());
@@ -22,11 +43,21 @@ bool TDBFile::Pick() {
             index = 0;
         else
             index = (static_cast<uint64_t>(current_) + 1 + random % (records - 1)) % records;
-        current_ = static_cast<int64_t>(index);
-        position_ = layout_.RecordOffset(static_cast<uint32_t>(index));
-        if (IsEligible(ReadRecord()))
+        if (!PickAt(index, eligible))
+            return false;
+        if (eligible)
             return true;
     }
+    for (uint32_t step = 0; step < records; ++step) {
+        if (!PickAt((static_cast<uint64_t>(current_) + 1) % records, eligible))
+            return false;
+        if (eligible)
+            return true;
+    }
+    // The count was of the load day: rests that began since (a date written ahead of the
+    // clock has come) leave nothing to ask.
+    eligibleCount_ = 0;
+    return false;
 }
 
 void TDBFile::MakeQuestion(char* question, int& leadIn, int& wordLength,

@@ -17,16 +17,18 @@ void ReadText(const unsigned char* field, std::vector<char>& text) {
 
 } // namespace
 
-uint32_t TDBFile::ReadRecord() {
+bool TDBFile::ReadRecord(uint32_t& age) {
     const uint32_t length = layout_.RecordLength;
     if (!file_ || file_->ReadAt(position_, record_.data(), length) != length) {
-        // Bytes that cannot be read leave the buffers as they were; the record must not be
-        // asked, or its statistics would be written where it does not exist.
+        // The record must not be asked, or its statistics would be written where it does not
+        // exist.
         deletionFlag_ = '\0';
-        return 0;
+        age = 0;
+        return false;
     }
     position_ += length;
-    return DecodeRecord(record_.data());
+    age = DecodeRecord(record_.data());
+    return true;
 }
 
 uint32_t TDBFile::DecodeRecord(const unsigned char* record) {

@@ -20,7 +20,9 @@ public:
     // Pixel width of `length` bytes of `text` drawn in BoldFont; called only between
     // BeginWait and EndWait, so a device context may be held over that span.
     virtual int32_t TextWidth(const char* text, size_t length) = 0;
-    // Shows a box without owner: caption "Database Problem", this text, stop icon, OK only.
+    // Shows a modal box: caption "Database Problem", this text, stop icon, OK only. While the
+    // table is opened it has no owner; during the drill it is modal to the drill window, so
+    // that nothing else is done there until the learner has read it.
     virtual void ShowProblem(const char* text) = 0;
     // Shows the wait cursor, remembering the one it replaces.
     virtual void BeginWait() = 0;

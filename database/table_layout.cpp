@@ -34,6 +34,9 @@ class DescriptorReader {
 public:
     DescriptorReader(TTableFile& file, int64_t count) : file_(file), count_(count) {}
 
+    // Whether the header announced no more descriptors.
+    bool Exhausted() const { return read_ >= count_; }
+
     bool Next(Descriptor& descriptor) {
         if (read_ >= count_)
             return false;
@@ -114,8 +117,9 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
     if (!field.Is("LASTCHANGE"))
         return NoLastChangeText;
     const uint32_t lastChangeWidth = field.Width();
+    // LASTCHANGE as the last field: what is missing is COUNT.
     if (!descriptors.Next(field))
-        return SizeOrHeaderText;
+        return descriptors.Exhausted() ? NoCountText : SizeOrHeaderText;
     if (!field.Is("COUNT"))
         return NoCountText;
     const uint32_t countWidth = field.Width();
@@ -131,5 +135,7 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
         return SizeOrHeaderText;
     if (layout.RecordOffset(layout.RecordCount) > file.Length())
         return SizeOrHeaderText;
+    if (layout.TranslationCount > MaxTranslationCount)
+        return TooManyTranslationsText;
     return nullptr;
 }

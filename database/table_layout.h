@@ -4,6 +4,10 @@
 
 class TTableFile;
 
+// The drill window numbers the controls of translation field i 200 + i and 300 + i, and its
+// check key 299: a wider table would make them collide.
+constexpr uint32_t MaxTranslationCount = 99;
+
 // Where everything stands in a vocabulary table, as its header and field descriptors say.
 struct TTableLayout {
     uint32_t RecordCount = 0;

@@ -39,8 +39,9 @@ public:
     }
 
     // One step: removes every later copy of the word at the removal position, then advances
-    // it. True when the list is free of duplicates.
+    // it. True when the list is free of duplicates (IsFreeOfDuplicates).
     bool RemoveNextDuplicate();
+    bool IsFreeOfDuplicates() const { return next_ + 1 >= bounds_.size() - 1; }
 
 private:
     void Grow(size_t more);

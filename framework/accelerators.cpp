@@ -1,7 +1,6 @@
 #include "framework/accelerators.h"
 
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -29,20 +28,7 @@ TAccelerators::TAccelerators(HINSTANCE module, uint32_t resourceId) {
         if (flags & LastEntry)
             break;
     }
-    handle_ = CreateAcceleratorTableA(entries.data(), static_cast<int>(entries.size()));
-    if (handle_ == nullptr)
+    Reset(CreateAcceleratorTableA(entries.data(), static_cast<int>(entries.size())));
+    if (GetHandle() == nullptr)
         throw std::runtime_error("Cannot create an accelerator table.");
-}
-
-TAccelerators::~TAccelerators() {
-    if (handle_ != nullptr)
-        DestroyAcceleratorTable(handle_);
-}
-
-TAccelerators::TAccelerators(TAccelerators&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
-
-TAccelerators& TAccelerators::operator=(TAccelerators&& other) noexcept {
-    std::swap(handle_, other.handle_);
-    return *this;
 }

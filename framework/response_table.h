@@ -7,13 +7,15 @@
 
 class TWindow;
 
-// One row of a window class's response table: a message, a command id, or a notification code
-// that the control itself handles when it reaches its parent.
+// One row of a window class's response table: a message, a command id (or a range of them), or
+// a notification code that the control itself handles when it reaches its parent.
 struct TResponse {
     enum TKind { Message, Command, Notify };
     TKind Kind;
     uint32_t Key;
     LRESULT (*Handler)(TWindow& window, WPARAM wParam, LPARAM lParam);
+    // The last key the row serves; Key itself for a row of one.
+    uint32_t LastKey = Key;
 };
 
 // A class's own rows and its base class's table, which is searched after them.
@@ -25,7 +27,7 @@ struct TResponseTable {
     const TResponse* Find(TResponse::TKind kind, uint32_t key) const {
         for (const TResponseTable* table = this; table != nullptr; table = table->Base)
             for (const TResponse& row : table->Rows)
-                if (row.Kind == kind && row.Key == key)
+                if (row.Kind == kind && row.Key <= key && key <= row.LastKey)
                     return &row;
         return nullptr;
     }
@@ -43,6 +45,12 @@ template <auto Handler> LRESULT CallCommand(TWindow& window, WPARAM, LPARAM) {
     return 0;
 }
 
+template <auto Handler> LRESULT CallCommandWithId(TWindow& window, WPARAM wParam, LPARAM) {
+    using C = typename MemberOf<decltype(Handler)>::Class;
+    (static_cast<C&>(window).*Handler)(LOWORD(wParam));
+    return 0;
+}
+
 template <auto Handler> LRESULT CallMessage(TWindow& window, WPARAM wParam, LPARAM lParam) {
     using C = typename MemberOf<decltype(Handler)>::Class;
     return (static_cast<C&>(window).*Handler)(wParam, lParam);
@@ -52,6 +60,11 @@ template <auto Handler> LRESULT CallMessage(TWindow& window, WPARAM wParam, LPAR
 // Command `id` (menu, accelerator or button click) to `void C::Handler()`.
 template <auto Handler> constexpr TResponse OnCommand(uint32_t id) {
     return {TResponse::Command, id, &response_detail::CallCommand<Handler>};
+}
+
+// Commands `first` to `last` to `void C::Handler(uint32_t id)`, which learns which one came.
+template <auto Handler> constexpr TResponse OnCommandRange(uint32_t first, uint32_t last) {
+    return {TResponse::Command, first, &response_detail::CallCommandWithId<Handler>, last};
 }
 
 // Message to `LRESULT C::Handler(WPARAM, LPARAM)`.

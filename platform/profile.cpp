@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -131,17 +132,20 @@ Location Find(const std::vector<Line>& lines, std::string_view section, std::str
     return where;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+enum class FileState { Read, Missing, Unreadable };
+
+FileState ReadWholeFile(const std::string& path, std::string& bytes) {
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return false;
+        return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
     char chunk[4096];
     size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         bytes.append(chunk, got);
     const bool ok = !std::ferror(file);
     std::fclose(file);
-    return ok;
+    return ok ? FileState::Read : FileState::Unreadable;
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -169,7 +173,7 @@ uint32_t ProfileRead(const std::string& file, const char* section, const char* k
         fallback.remove_suffix(1);
 
     std::string bytes;
-    if (!section || !key || !ReadWholeFile(file, bytes))
+    if (!section || !key || ReadWholeFile(file, bytes) != FileState::Read)
         return CopyOut(fallback, buffer, size);
     const std::vector<Line> lines = SplitLines(bytes);
     const Location where = Find(lines, Trim(section), Trim(key));
@@ -178,7 +182,9 @@ uint32_t ProfileRead(const std::string& file, const char* section, const char* k
     const ParsedLine parsed = Parse(lines[where.key].text);
     if (!parsed.hasValue)
         return CopyOut(fallback, buffer, size);
-    return CopyOut(Unquote(parsed.value), buffer, size);
+    // A value is a C string: it ends at a NUL byte, and what stands before it is trimmed anew.
+    const std::string_view value = parsed.value;
+    return CopyOut(Unquote(Trim(value.substr(0, value.find('\0')))), buffer, size);
 }
 
 bool ProfileWrite(const std::string& file, const char* section, const char* key,
@@ -190,7 +196,9 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
     const std::string_view newValue = Trim(value ? value : "");
 
     std::string bytes;
-    ReadWholeFile(file, bytes);
+    // Replacing a file that is there but cannot be read would lose every other setting in it.
+    if (ReadWholeFile(file, bytes) == FileState::Unreadable)
+        return false;
     const std::vector<Line> lines = SplitLines(bytes);
     const Location where = Find(lines, sectionName, keyName);
 

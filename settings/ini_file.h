@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// The location of the initialization file. The program has exactly one instance,
-// `IniFile`, made by the app during static initialization from the program file's path; the
-// tests make their own on explicit paths.
+// The location of the initialization file. The program makes its one instance from the
+// program file's path and hands it to whoever reads settings; the tests make their own on
+// explicit paths.
 class TIniFile {
 public:
     // The initialization file at exactly this path.
@@ -23,7 +23,3 @@ public:
     std::string Path;  // full path of the initialization file
     uint32_t Size = 0; // bytes of Path including its terminating zero
 };
-
-// The program's one initialization file. Declared here, defined by the app (made during static
-// initialization with TIniFile::ForProgram). Core code and tests use explicit instances.
-extern TIniFile IniFile;

@@ -20,9 +20,7 @@ public:
     // taken as this, and a typed value should be held to it as well.
     static constexpr uint32_t MaxCountLimit = 99;
 
-    // The program's settings, from the program's initialization file (`IniFile`).
-    TOptions() : TOptions(IniFile) {}
-    // The settings from the given initialization file (the tests use temporary files).
+    // The settings from the given initialization file: the program's, or a test's.
     explicit TOptions(TIniFile& ini);
     TOptions(const TOptions&) = delete;
     TOptions& operator=(const TOptions&) = delete;

@@ -57,8 +57,8 @@ public:
 };
 
 bool IsLoadMessage(const std::string& text) {
-    for (const char* known :
-         {NoRecordsText, TranslationWidthsText, NoLastChangeText, NoCountText, SizeOrHeaderText})
+    for (const char* known : {NoRecordsText, TranslationWidthsText, NoLastChangeText, NoCountText,
+                              SizeOrHeaderText, TooManyTranslationsText})
         if (text == known)
             return true;
     return false;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "answer/comments.h"
@@ -152,6 +153,9 @@ TEST(InterlacedTimeLimitTest, LongComparisonsReadTheClockAndStopOnceItPasses) {
     ScopedClocks restore;
     std::mt19937 random(7);
     const std::string longText = RandomLetters(random, 20000);
+    // Not equal: an exact equal is decided without the comparison.
+    std::string nearlyLongText = longText;
+    nearlyLongText[10000] = '#';
     std::vector<std::string> parts;
     for (int i = 0; i < 300; ++i)
         parts.push_back(RandomLetters(random, 8));
@@ -162,7 +166,7 @@ TEST(InterlacedTimeLimitTest, LongComparisonsReadTheClockAndStopOnceItPasses) {
         backwards += (i ? "," : "") + parts[parts.size() - 1 - i];
     }
     for (const auto& [W, P] : std::vector<std::pair<std::string, std::string>>{
-             {longText, longText}, {forwards, backwards}}) {
+             {longText, nearlyLongText}, {forwards, backwards}}) {
         SetMillisecondClock([] { return 42u; });
         ASSERT_TRUE(MatchInterlaced(W, P, Phrases)) << W.size() << " bytes with a frozen clock";
 
@@ -190,8 +194,38 @@ TEST(InterlacedTimeLimitTest, HintSearchTimesEachWordOnItsOwn) {
     THintSearch longSearch(THintMode::InterlacingChars, longText);
     uint32_t reads = 0;
     SetMillisecondClock([&] { return ++reads * 1000u; });
-    EXPECT_FALSE(longSearch.Accepts(longText));
+    std::string nearlyLongText = longText;
+    nearlyLongText[10000] = '#';
+    EXPECT_FALSE(longSearch.Accepts(nearlyLongText));
     EXPECT_EQ(reads, 7u) << "the first reading starts the limit, the seventh ends it";
     SetMillisecondClock([] { return 42u; });
-    EXPECT_TRUE(longSearch.Accepts(longText)) << "the next word starts afresh";
+    EXPECT_TRUE(longSearch.Accepts(nearlyLongText)) << "the next word starts afresh";
+}
+
+// A blank after a separator leaves an empty part, which matches nothing: the phrase split into
+// parts must still meet itself.
+TEST(InterlacedTest, AnExactEqualAlwaysMatches) {
+    for (const std::string text : {"to go; to walk", "a, b", "a, b (x, y)", "x | y; z", "go  on"})
+        for (const int32_t mode : {Phrases, Characters})
+            ExpectVerdicts({{text, text, mode, true}});
+    THintSearch search(THintMode::InterlacingPhrases, "to go; to walk");
+    EXPECT_TRUE(search.Accepts("to go; to walk"));
+}
+
+// Its matcher points into its own copy of the typed text: a moved search would read freed
+// bytes.
+static_assert(!std::is_move_constructible_v<THintSearch>);
+static_assert(!std::is_copy_constructible_v<TInterlacedMatcher>);
+
+// Beyond what a table holds (254 bytes), a phrase of many parts is paired without a table of
+// every pair's verdict.
+TEST(InterlacedTest, PhrasesOfManyPartsArePaired) {
+    std::string forward;
+    std::string backward;
+    for (int i = 0; i < 300; ++i) {
+        forward += (i ? "|w" : "w") + std::to_string(i);
+        backward += (i ? "|w" : "w") + std::to_string(299 - i);
+    }
+    EXPECT_TRUE(MatchInterlaced(forward, backward, Phrases));
+    EXPECT_FALSE(MatchInterlaced(forward, backward + "|x", Phrases));
 }

@@ -64,7 +64,7 @@ TEST_F(LoadingPass, WordListHoldsEveryNonEmptyTranslationAndTheWidestIsMeasured)
     EXPECT_EQ(WordsOf(*reader), (std::vector<std::string>{"dog", "hound", "wide", "dog"}));
     EXPECT_EQ(scene.screen.measured, WordsOf(*reader));
     EXPECT_EQ(reader->WidestTranslation(), 500);
-    EXPECT_EQ(TranslationSize, 13u);
+    EXPECT_EQ(reader->TranslationSize(), 13u);
     EXPECT_EQ(scene.screen.waits, 1);
     EXPECT_EQ(scene.screen.waitDepth, 0);
     EXPECT_FALSE(scene.screen.measuredOutsideWait);

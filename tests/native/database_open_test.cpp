@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "database/db_messages.h"
+#include "database/table_layout.h"
 #include "tests/support/fake_db_screen.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(TableOpening, PlainTableLoadsAndClearsTheOptionalFlags) {
     EXPECT_EQ(scene.options->PartOfSpeech, 0);
     EXPECT_EQ(scene.options->Transcription, 0);
     EXPECT_EQ(scene.options->ThirdLanguage, 0);
-    EXPECT_EQ(TranslationSize, 21u);
+    EXPECT_EQ(reader->TranslationSize(), 21u);
     EXPECT_EQ(reader->QuestionSize(), 20u + 19u);
 }
 
@@ -88,6 +89,19 @@ TEST(TableOpening, EveryStructureProblemHasItsMessage) {
                       .Field("EXTRA", 2)
                       .Record({"a"}),
                   TranslationWidthsText, "a field after COUNT makes LASTCHANGE a translation");
+    ExpectRefused(
+        TableBuilder().Field("WORD", 20).Field("T1", 20).Field("LASTCHANGE", 8).Record({"a"}),
+        NoCountText, "COUNT missing after LASTCHANGE");
+    ExpectRefused(VocabularyFields(MaxTranslationCount + 1, 1).Record({"a"}),
+                  TooManyTranslationsText, "more translation fields than the window can number");
+}
+
+TEST(TableOpening, TheWidestTableTheWindowCanNumberLoads) {
+    TableScene scene;
+    scene.Put(VocabularyFields(MaxTranslationCount, 1).Record({"a", "b"}));
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(reader->TranslationCount(), MaxTranslationCount);
 }
 
 TEST(TableOpening, OptionalFieldsOutOfOrderAreTakenAsTranslations) {

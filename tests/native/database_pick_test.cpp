@@ -79,6 +79,60 @@ TEST_F(Picking, OnlyEligibleRecordIsAskedAgainAfterAWalk) {
     EXPECT_EQ(reader->Count(), 4u);
 }
 
+// A clock that moves at every attempt makes the strides repeat in a cycle of 8, which on five
+// records can step round the one eligible record for ever; the pick ends with a scan.
+TEST_F(Picking, AWalkThatKeepsMissingTheEligibleRecordEndsAndFindsIt) {
+    auto reader = Open({" 0", "10", "10", "10", "10"});
+    SetSecondClock([this] { return seconds++; });
+    seconds = 0;
+    ASSERT_TRUE(reader->Pick());
+    EXPECT_EQ(reader->CurrentIndex(), 0);
+}
+
+TEST_F(Picking, ATableThatCanNoLongerBeReadEndsThePickWithItsMessage) {
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"w0", "t", "20240101", " 0"});
+    table.Record({"w1", "t", "20240101", " 0"});
+    scene.Put(table);
+    auto log = std::make_shared<TableAccessLog>();
+    auto reader = scene.Open(RecordingOpener(log));
+    log->failReads = true;
+    EXPECT_FALSE(reader->Pick());
+    EXPECT_FALSE(reader->IsLoaded());
+    EXPECT_EQ(scene.screen.problems,
+              (std::vector<std::string>{"Cannot read database file.\r\nPlease check that it is "
+                                        "still there."}));
+}
+
+TEST_F(Picking, AWordAnsweredPastMidnightRestsAndAFarFutureDateNeverRestsForEver) {
+    LocalDate today{10, 3, 2024};
+    SetTodayClock([&today] { return today; });
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"w0", "t", "20240101", " 0"});
+    table.Record({"w1", "t", "20240101", " 0"});
+    // Written while the clock was set years ahead.
+    table.Record({"w2", "t", "29991231", " 5"});
+    scene.Put(table);
+    auto reader = scene.Open();
+    scene.options->AgeList = {TAge{1, 1}};
+    ASSERT_TRUE(reader->Pick());
+    while (reader->CurrentIndex() == 2) {
+        ++seconds;
+        ASSERT_TRUE(reader->Pick());
+    }
+    const int64_t answered = reader->CurrentIndex();
+    today = {11, 3, 2024};
+    reader->Update(true);
+    bool futureAsked = false;
+    for (int i = 0; i < 40; ++i) {
+        ++seconds;
+        ASSERT_TRUE(reader->Pick());
+        EXPECT_NE(reader->CurrentIndex(), answered) << "pick " << i;
+        futureAsked |= reader->CurrentIndex() == 2;
+    }
+    EXPECT_TRUE(futureAsked);
+}
+
 class Question : public ::testing::Test {
 protected:
     struct Result {

@@ -139,3 +139,37 @@ TEST_F(ProfileTest, WritingLeavesNoTemporaryFileBehind) {
         ++files;
     EXPECT_EQ(files, 1u);
 }
+
+TEST_F(ProfileTest, AValueEndsAtANulByte) {
+    Given(std::string("[S]\r\nk=ab \0cd\r\nq=\"x\0\"\r\n", 22));
+    EXPECT_EQ(Read(file, "S", "k"), "ab");
+    EXPECT_EQ(Read(file, "S", "q"), "\"x");
+    // The bytes the fuzz target found: the length given must be the text's (Read checks).
+    Given(std::string("[]|\n\n\n\n\n\n=\x01\x01\0\xe2!", 15));
+    EXPECT_EQ(Read(file, "", ""), "\x01\x01");
+}
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A file that is there but cannot be read (no read permission) is not replaced by one that
+// holds only the written key.
+TEST_F(ProfileTest, WritingIntoAFileThatCannotBeReadFailsAndChangesNothing) {
+    Given("[Database]\r\nFile Name=C:\\WORDS.DBF\r\n");
+    ASSERT_EQ(chmod(file.c_str(), 0), 0);
+    const uid_t user = geteuid();
+    // Root reads anything: the write is tried as an ordinary user, in a folder open to it.
+    if (user == 0) {
+        ASSERT_EQ(chmod(dir.File("").c_str(), 0777), 0);
+        ASSERT_EQ(seteuid(65534), 0);
+    }
+    const bool written = ProfileWrite(file, "Database", "Maximum Count", "5");
+    if (user == 0) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_FALSE(written);
+    ASSERT_EQ(chmod(file.c_str(), 0644), 0);
+    EXPECT_EQ(Bytes(), "[Database]\r\nFile Name=C:\\WORDS.DBF\r\n");
+}
+#endif

@@ -11,7 +11,7 @@ public:
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
         log_->furthestRead = std::max(log_->furthestRead, offset + size);
-        return inner_->ReadAt(offset, buffer, size);
+        return log_->failReads ? 0 : inner_->ReadAt(offset, buffer, size);
     }
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
         log_->writes.emplace_back(offset, std::string(static_cast<const char*>(data), size));

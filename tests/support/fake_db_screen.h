@@ -45,6 +45,7 @@ struct TableAccessLog {
     uint64_t furthestRead = 0; // the end of the furthest byte range asked for
     std::vector<std::pair<uint64_t, std::string>> writes;
     bool failWrites = false; // as a full disk or a removed medium would
+    bool failReads = false;  // as a removed medium would
 };
 
 // Opens the real file, logging every access into `log` and failing writes when told to.

@@ -74,6 +74,8 @@ class TInterlacing {
 public:
     explicit TInterlacing(int32_t mode) : characters(mode != 0), start(Milliseconds()) {}
 
+    bool WithinLimit() const { return Milliseconds() - start <= 5000; }
+
     bool MatchPhrase(const std::string& W, const std::string& P) {
         char sep = 0;
         for (const char candidate : {'|', ';', ',', ' ', '\x87'})
@@ -183,7 +185,13 @@ bool MatchWildcard(const std::string& W, const std::string& P, int32_t) {
 }
 
 bool MatchInterlaced(const std::string& W, const std::string& P, int32_t mode) {
-    return TInterlacing(mode).MatchPhrase(WithoutComments(W), WithoutComments(P));
+    TInterlacing interlacing(mode);
+    const std::string w = WithoutComments(W);
+    const std::string p = WithoutComments(P);
+    // An exact equal matches whatever its parts would say.
+    if (!p.empty() && w == p)
+        return interlacing.WithinLimit();
+    return interlacing.MatchPhrase(w, p);
 }
 
 int32_t FindSeparator(const std::string& text, char sep, int32_t from) {

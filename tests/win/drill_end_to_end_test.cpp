@@ -41,9 +41,7 @@ protected:
         SetSecondClock([second = int64_t{0}]() mutable { return ++second; });
     }
 
-    std::string Gadget(Learner& learner, int id) {
-        return learner.Window().StatusBar.GadgetWithId(id)->GetText();
-    }
+    std::string Gadget(Learner& learner, int id) { return StatusText(learner.Window(), id); }
 
     // The drill ended with the one finish message, owned by the drill window.
     void ExpectFinish(HWND window) {

@@ -90,7 +90,7 @@ protected:
     }
     TVocorixDlg& window() { return *scene.window; }
     // The question is closed: the boxes show their translations.
-    bool Judged() { return window().Answering == 0; }
+    bool Judged() { return !window().Drill.Answering(); }
 
     DrillScene scene;
 };
@@ -104,14 +104,14 @@ TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
     };
     for (const auto& [name, press] : presses) {
         SCOPED_TRACE(name);
-        const uint32_t total = window().Total;
-        ASSERT_EQ(window().Answering, 1);
+        const uint32_t total = window().Drill.Total();
+        ASSERT_TRUE(window().Drill.Answering());
         press();
         EXPECT_TRUE(Judged());
-        EXPECT_EQ(window().Total, total + 2);
+        EXPECT_EQ(window().Drill.Total(), total + 2);
         EXPECT_EQ(window().AnswerBoxes[0]->GetText(), window().Database->Translation(0));
         scene.Key(VK_RETURN); // Continue
-        EXPECT_EQ(window().Answering, 1);
+        EXPECT_TRUE(window().Drill.Answering());
         window().AnswerBoxes[0]->SetFocus();
     }
 }
@@ -119,13 +119,13 @@ TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
 TEST_F(DrillKeys, RefuseKeysRevealTheAnswers) {
     for (auto press : {std::function<void()>([&] { scene.Char(0x05, Ctrl); }),
                        std::function<void()>([&] { scene.Char(0xF3, Alt); })}) {
-        ASSERT_EQ(window().Answering, 1);
+        ASSERT_TRUE(window().Drill.Answering());
         press();
         EXPECT_TRUE(Judged());
-        EXPECT_EQ(window().OrderOk, 0);
+        EXPECT_FALSE(window().Drill.OrderOk());
         EXPECT_EQ(window().AnswerBoxes[1]->GetText(), window().Database->Translation(1));
         scene.Char(0xF1, Alt); // Continue by its Cyrillic key
-        EXPECT_EQ(window().Answering, 1);
+        EXPECT_TRUE(window().Drill.Answering());
         window().AnswerBoxes[0]->SetFocus();
     }
 }
@@ -133,17 +133,17 @@ TEST_F(DrillKeys, RefuseKeysRevealTheAnswers) {
 TEST_F(DrillKeys, EnterContinuesOnlyOnceTheQuestionIsClosed) {
     scene.Type("x");
     scene.Key(VK_RETURN);
-    EXPECT_EQ(window().Answering, 1);
+    EXPECT_TRUE(window().Drill.Answering());
     EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "x");
 }
 
 TEST_F(DrillKeys, CheckKeysJudgeTheFocusedBox) {
     window().AnswerBoxes[1]->SetFocus();
     scene.Key(0xBF, Ctrl); // Ctrl + the slash and question mark key
-    EXPECT_EQ(window().AnswerBoxes[1]->Judged, 1);
-    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 0);
+    EXPECT_TRUE(window().Drill.IsJudged(1));
+    EXPECT_FALSE(window().Drill.IsJudged(0));
     scene.Char('/', Alt);
-    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 1);
+    EXPECT_TRUE(window().Drill.IsJudged(0));
     EXPECT_TRUE(Judged());
 }
 
@@ -151,31 +151,39 @@ TEST_F(DrillKeys, EscapeDoesNothing) {
     scene.Type("das");
     scene.Key(VK_ESCAPE);
     EXPECT_TRUE(IsWindow(window().GetHandle()));
-    EXPECT_EQ(window().Answering, 1);
+    EXPECT_TRUE(window().Drill.Answering());
     EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "das");
 }
 
 TEST_F(DrillKeys, WhileLockedNoCommandReachesItsHandler) {
-    window().Locked = 1;
+    window().Locked = true;
     scene.Key(VK_RETURN, Ctrl);
     scene.Char(0x05, Ctrl);
     window().ReadyButton.Send(BM_CLICK);
     scene.Pump();
     window().Send(WM_COMMAND, CM_REFUSE);
     window().Send(WM_COMMAND, IDC_FIELD_BUTTON);
-    EXPECT_EQ(window().Answering, 1);
-    EXPECT_EQ(window().Total, 0u);
-    EXPECT_EQ(window().AnswerBoxes[0]->Judged, 0);
-    window().Locked = 0;
+    EXPECT_TRUE(window().Drill.Answering());
+    EXPECT_EQ(window().Drill.Total(), 0u);
+    EXPECT_FALSE(window().Drill.IsJudged(0));
+    window().Locked = false;
     window().ReadyButton.Send(BM_CLICK);
     scene.Pump();
     EXPECT_TRUE(Judged());
 }
 
-TEST_F(DrillKeys, HintKeysGoToTheBoxNotTheWindow) {
-    window().Locked = 1;
+// The lock blocks the drill's commands only: the boxes still hear from their own controls.
+TEST_F(DrillKeys, WhileLockedTheBoxesWorkAsUsual) {
+    window().Locked = true;
+    TVocorixComboBox& box = *window().AnswerBoxes[0];
     scene.Key(VK_F5);
-    EXPECT_GT(window().AnswerBoxes[0]->GetCount(), 0);
+    EXPECT_GT(box.GetCount(), 0);
+    // Typing empties the hint list, so that Down fills it anew instead of taking a hint.
+    scene.Type("x");
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_FALSE(box.HintList);
+    scene.Key(VK_DOWN);
+    EXPECT_NE(box.GetText().find('x'), std::string::npos) << box.GetText();
 }
 
 } // namespace

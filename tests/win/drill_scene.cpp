@@ -1,6 +1,10 @@
 #include "tests/win/drill_scene.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
+
+#include "resources/ids.h"
 
 MessageBoxWatcher* MessageBoxWatcher::current_ = nullptr;
 
@@ -87,7 +91,7 @@ void DrillScene::PutBytes(const std::string& table, const std::string& moreSetti
 }
 
 TVocorixDlg& DrillScene::Open() {
-    window = std::make_unique<TVocorixDlg>(nullptr, *ini);
+    window = std::make_unique<TVocorixDlg>(nullptr, *ini, opener);
     window->Create();
     Pump();
     return *window;
@@ -127,6 +131,13 @@ void DrillScene::Char(unsigned char character, unsigned modifiers) {
 void DrillScene::Type(const std::string& text) {
     for (char c : text)
         Char(static_cast<unsigned char>(c));
+}
+
+std::string StatusText(const TVocorixDlg& window, int id) {
+    const WPARAM part = static_cast<WPARAM>(id - IDG_RIGHT);
+    std::string text(LOWORD(window.StatusBar.Send(SB_GETTEXTLENGTHA, part)), '\0');
+    window.StatusBar.Send(SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+    return text;
 }
 
 TableBuilder WordTable(const std::vector<std::string>& translations) {

@@ -82,10 +82,15 @@ public:
     TempDir dir;
     std::string tablePath;
     std::unique_ptr<TIniFile> ini;
+    // How the window's reader opens the table.
+    TTableOpener opener = OpenTableFile;
     TApplication app;
     MessageBoxWatcher messages;
     std::unique_ptr<TVocorixDlg> window;
 };
+
+// The text the status bar control shows in the gadget with this id (IDG_RIGHT ... IDG_ORDER).
+std::string StatusText(const TVocorixDlg& window, int id);
 
 // A table of one translation field holding these words, one record each (word "w<n>").
 TableBuilder WordTable(const std::vector<std::string>& translations);

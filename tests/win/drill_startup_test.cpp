@@ -35,7 +35,6 @@ TEST(DrillStartUp, ATableThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
     EXPECT_EQ(box.caption, "Database Problem");
     EXPECT_EQ(box.text, "Cannot open database file.\r\nPlease specify the correct path.");
     EXPECT_EQ(box.owner, nullptr);
-    EXPECT_EQ(DrillWindow, nullptr);
 }
 
 TEST(DrillStartUp, ADamagedTableIsReportedAndNotDrilled) {
@@ -58,7 +57,7 @@ TEST(DrillStartUp, TheFirstQuestionIsAskedAtOnce) {
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
     EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate the noun house");
-    EXPECT_EQ(window.Answering, 1);
+    EXPECT_TRUE(window.Drill.Answering());
     EXPECT_FALSE(window.ContinueButton.IsEnabled());
     EXPECT_TRUE(window.ReadyButton.IsEnabled());
     EXPECT_EQ(GetParent(GetFocus()), window.AnswerBoxes[0]->GetHandle());
@@ -77,11 +76,11 @@ TEST(DrillIdleTime, DuplicatesGoOneWordPerCallAfterFiveThousandIdleCalls) {
 
     EXPECT_TRUE(window.IdleAction(5001)); // "Haus": the later two go
     EXPECT_EQ(words.Count(), 4u);
-    EXPECT_EQ(window.DuplicatesRemoved, 0);
+    EXPECT_FALSE(words.IsFreeOfDuplicates());
     int32_t count = 5002;
     while (window.IdleAction(count))
         ASSERT_LT(++count, 5010);
-    EXPECT_EQ(window.DuplicatesRemoved, 1);
+    EXPECT_TRUE(words.IsFreeOfDuplicates());
     EXPECT_EQ(words.Count(), 3u);
     EXPECT_FALSE(window.IdleAction(count + 1));
     EXPECT_FALSE(window.IdleAction(6000));

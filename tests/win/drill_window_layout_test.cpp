@@ -11,6 +11,7 @@
 #include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
 #include "framework/dc.h"
+#include "framework/window_placement.h"
 #include "tests/win/drill_scene.h"
 
 namespace {
@@ -145,6 +146,28 @@ TEST(DrillWindowPlacement, ClosingStoresThePositionTheWindowWasMovedTo) {
     EXPECT_NE(ini.find("TopLeft Point=(321,123)"), std::string::npos) << ini;
 }
 
+TEST(DrillWindowPlacement, ClosedWhileMinimizedItStoresWhereItWasRestored) {
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    SetWindowPos(window.GetHandle(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window.GetHandle(), SW_MINIMIZE);
+    scene.Pump();
+    ASSERT_TRUE(IsIconic(window.GetHandle()));
+    scene.Close();
+    const std::string ini = ReadFileBytes(scene.ini->Path);
+    EXPECT_NE(ini.find("TopLeft Point=(321,123)"), std::string::npos) << ini;
+}
+
+// The platform keeps a minimized window's place relative to the work area, which a taskbar
+// at the top or left moves away from the monitor's corner.
+TEST(DrillWindowPlacement, WorkspaceCoordinatesAreTurnedIntoScreenCoordinates) {
+    const POINT screen =
+        WorkspaceToScreen({10, 10}, RECT{1024, 0, 2048, 768}, RECT{1084, 0, 2048, 768});
+    EXPECT_EQ(screen.x, 70);
+    EXPECT_EQ(screen.y, 10);
+}
+
 TEST(DrillWindowLook, AttributesAndFonts) {
     DrillScene scene;
     scene.Put(ShapeTable({2, {}, 20}, "Haus"));
@@ -194,7 +217,7 @@ TEST(DrillWindowLook, EmptyTranslationHidesItsBoxAndButton) {
     EXPECT_TRUE(window.AnswerBoxes[0]->IsVisible());
     EXPECT_FALSE(window.AnswerBoxes[1]->IsVisible());
     EXPECT_FALSE(window.FieldButtons[1]->IsVisible());
-    EXPECT_FALSE(window.AnswerBoxes[1]->Active);
+    EXPECT_FALSE(window.Drill.IsActive(1));
     EXPECT_TRUE(window.AnswerBoxes[2]->IsVisible());
     EXPECT_TRUE(window.FieldButtons[2]->IsVisible());
     // The hidden box's place shows the window's grey, not the box.
@@ -223,7 +246,7 @@ TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
         EXPECT_GT(field.right - field.left, text.cx + 4);
     }
     EXPECT_LT(window.StatusBar.GadgetWidth(4), window.StatusBar.GadgetWidth(5));
-    EXPECT_EQ(window.StatusBar.GadgetWithId(113)->GetText(), "Count:0");
+    EXPECT_EQ(StatusText(window, 113), "Count:0");
 }
 
 TEST(DrillWindowLook, TheLastStatusFieldShowsCapsLock) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/brush.h"
 #include "framework/button.h"
 #include "framework/frame_window.h"
 #include "framework/layout.h"
@@ -47,6 +48,7 @@ class DerivedWindow : public BaseWindow {
 public:
     void Ten() { calls.push_back("derived 10"); }
     void Fail() { throw std::runtime_error("handler failed"); }
+    void Range(uint32_t id) { calls.push_back("range " + std::to_string(id)); }
 
 protected:
     const TResponseTable& Responses() const override { return ResponseTable; }
@@ -57,6 +59,7 @@ protected:
 const TResponse DerivedWindow::ResponseRows[] = {
     OnCommand<&DerivedWindow::Ten>(10),
     OnCommand<&DerivedWindow::Fail>(12),
+    OnCommandRange<&DerivedWindow::Range>(20, 29),
 };
 const TResponseTable DerivedWindow::ResponseTable{&BaseWindow::ResponseTable, ResponseRows};
 
@@ -67,6 +70,29 @@ TEST(ResponseTables, TheMostDerivedClassAnswersFirstAndItsBasesAfter) {
     window.Send(WM_COMMAND, 11);
     EXPECT_EQ(window.Send(WM_APP, 3), 7);
     EXPECT_EQ(window.calls, (std::vector<std::string>{"derived 10", "base 11", "base custom 3"}));
+}
+
+TEST(ResponseTables, ARangeRowServesEachOfItsCommandsWithTheId) {
+    DerivedWindow window;
+    window.Create();
+    for (WPARAM id : {19, 20, 25, 29, 30})
+        window.Send(WM_COMMAND, id);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"range 20", "range 25", "range 29"}));
+}
+
+TEST(HandleOwners, AMoveTakesTheHandleAndAnAssignmentGivesBackTheOneHeld) {
+    TBrush first(RGB(1, 2, 3));
+    TBrush second(RGB(4, 5, 6));
+    const HBRUSH firstHandle = first;
+    const HBRUSH secondHandle = second;
+    TBrush moved(std::move(first));
+    EXPECT_EQ(moved.GetHandle(), firstHandle);
+    EXPECT_EQ(first.GetHandle(), nullptr);
+    moved = std::move(second);
+    EXPECT_EQ(moved.GetHandle(), secondHandle);
+    EXPECT_EQ(second.GetHandle(), nullptr);
+    EXPECT_EQ(GetObjectType(firstHandle), 0u) << "the brush held before was deleted";
+    EXPECT_EQ(GetObjectType(secondHandle), static_cast<DWORD>(OBJ_BRUSH));
 }
 
 TEST(ResponseTables, AButtonClickArrivesAsItsCommand) {

@@ -44,15 +44,31 @@ TEST_F(WindowCommands, TheSystemMenuHoldsTheProgramsCommands) {
 
 TEST_F(WindowCommands, LockKeysBlockTheDrillUntilPressedAgain) {
     scene.Char(0x0C, Ctrl);
-    EXPECT_EQ(window().Locked, 1);
+    EXPECT_TRUE(window().Locked);
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "Un&lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_EQ(window().Answering, 1);
+    EXPECT_TRUE(window().Drill.Answering());
     scene.Char('l', Alt);
-    EXPECT_EQ(window().Locked, 0);
+    EXPECT_FALSE(window().Locked);
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "&Lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_EQ(window().Answering, 0);
+    EXPECT_FALSE(window().Drill.Answering());
+}
+
+// An open hint list holds the mouse capture; the system-menu keys work all the same.
+TEST_F(WindowCommands, SystemMenuKeysWorkWhileAHintListIsOpen) {
+    scene.Key(VK_F5);
+    ASSERT_NE(GetCapture(), nullptr);
+    scene.Char(0x0C, Ctrl);
+    EXPECT_TRUE(window().Locked);
+    scene.Key(VK_F5);
+    ASSERT_NE(GetCapture(), nullptr);
+    scene.Char('l', Alt);
+    EXPECT_FALSE(window().Locked);
+    scene.Key(VK_F5);
+    scene.Char(0x01, Ctrl);
+    ASSERT_EQ(scene.messages.boxes.size(), 1u);
+    EXPECT_EQ(scene.messages.boxes[0].caption, "About Vocorix");
 }
 
 TEST_F(WindowCommands, AboutKeysShowTheProgramsNameAndVersion) {

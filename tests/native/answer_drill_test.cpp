@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "answer/drill.h"
+
+namespace {
+
+constexpr uint32_t NoBox = TDrillOutcome::NoBox;
+const TKeys Defaults;
+
+TKeys OrderTested() {
+    TKeys keys;
+    keys.TestAnswersOrder = 1;
+    return keys;
+}
+
+TKeys WithoutInterlace() {
+    TKeys keys;
+    keys.TestInterlace = 0;
+    return keys;
+}
+
+// A drill on "house" with two translations, its first question open.
+TDrill HouseDrill(const TKeys& keys = Defaults, const std::string& second = "das Heim") {
+    TDrill drill(2);
+    drill.Ask({"das Haus", second}, keys);
+    return drill;
+}
+
+std::vector<TShown> Shown(const TDrillOutcome& outcome) {
+    std::vector<TShown> shown;
+    for (const TShownBox& box : outcome.shown)
+        shown.push_back(box.shown);
+    return shown;
+}
+
+TEST(DrillReady, RightAnswersAreCountedOnceAndTheQuestionCloses) {
+    TDrill drill = HouseDrill();
+    const TDrillOutcome outcome = drill.Ready({"das Haus", "das Heim"});
+    EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right, TShown::Right}));
+    EXPECT_TRUE(outcome.closed);
+    EXPECT_TRUE(outcome.right);
+    EXPECT_FALSE(drill.Answering());
+    EXPECT_EQ(drill.Right(), 2u);
+    EXPECT_EQ(drill.Total(), 2u);
+    // Judged once: nothing asked after the close (as while a write problem is shown) counts.
+    EXPECT_TRUE(drill.Ready({"das Haus", "das Heim"}).shown.empty());
+    EXPECT_FALSE(drill.Refuse().closed);
+    EXPECT_FALSE(drill.CheckField(0, "das Haus").closed);
+    EXPECT_EQ(drill.Total(), 2u);
+    // The score runs on over questions.
+    drill.Ask({"a", "b"}, Defaults);
+    drill.Ready({"a", "b"});
+    EXPECT_EQ(drill.Total(), 4u);
+}
+
+TEST(DrillReady, WrongAndEmptyBoxesAreShownWrongAndTheWordRecordedWrong) {
+    TDrill drill = HouseDrill();
+    const TDrillOutcome outcome = drill.Ready({"das Haus", ""});
+    EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right, TShown::Wrong}));
+    EXPECT_FALSE(outcome.right);
+    EXPECT_EQ(drill.Right(), 1u);
+    EXPECT_EQ(drill.Rate(), 50u);
+    EXPECT_FALSE(drill.AnswerOk());
+    EXPECT_FALSE(drill.OrderOk());
+}
+
+TEST(DrillReady, AnswersInEachOthersBoxesAreRightAndOnlyTheOrderTestMakesThemWrong) {
+    for (const bool tested : {false, true}) {
+        SCOPED_TRACE(tested ? "order tested" : "order not tested");
+        TDrill drill = HouseDrill(tested ? OrderTested() : Defaults);
+        const TDrillOutcome outcome = drill.Ready({"das Heim", "das Haus"});
+        EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right, TShown::Right}));
+        EXPECT_EQ(drill.Right(), 2u);
+        EXPECT_FALSE(drill.OrderOk());
+        EXPECT_EQ(outcome.right, !tested);
+        EXPECT_EQ(drill.StatusTexts(true, 1)[4], tested ? "Answer:\x9f" : "Answer:\x9d");
+    }
+}
+
+TEST(DrillReady, TheSameAnswerTwiceIsRightOnlyInTheFirstBoxUnlessBothTranslationsAreIt) {
+    TDrill drill = HouseDrill();
+    EXPECT_EQ(Shown(drill.Ready({"das Haus", "das Haus"})),
+              (std::vector{TShown::Right, TShown::Wrong}));
+    TDrill same = HouseDrill(Defaults, "das Haus");
+    EXPECT_EQ(Shown(same.Ready({"das Haus", "das Haus"})),
+              (std::vector{TShown::Right, TShown::Right}));
+}
+
+TEST(DrillReady, ANearMissLeavesTheQuestionOpenForACorrection) {
+    TDrill drill = HouseDrill();
+    TDrillOutcome outcome = drill.Ready({"das Haus", "das Hiem"});
+    EXPECT_EQ(outcome.correct, 1u);
+    EXPECT_TRUE(outcome.shown.empty());
+    EXPECT_FALSE(outcome.closed);
+    EXPECT_TRUE(drill.Answering());
+    EXPECT_EQ(drill.Total(), 0u);
+    EXPECT_TRUE(drill.OrderOk());
+    // The first near miss in box order is the one to correct.
+    TDrill both = HouseDrill();
+    EXPECT_EQ(both.Ready({"das Hasu", "das Hiem"}).correct, 0u);
+
+    outcome = drill.Ready({"das Haus", "das Heim"});
+    EXPECT_TRUE(outcome.closed);
+    EXPECT_TRUE(outcome.right);
+    EXPECT_EQ(drill.Right(), 2u);
+}
+
+TEST(DrillReady, WithoutTheInterlaceTestANearMissIsWrong) {
+    TDrill drill = HouseDrill(WithoutInterlace());
+    const TDrillOutcome outcome = drill.Ready({"das Haus", "das Hiem"});
+    EXPECT_TRUE(outcome.closed);
+    EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right, TShown::Wrong}));
+}
+
+TEST(DrillReady, ABoxWithoutTranslationTakesNoPart) {
+    TDrill drill = HouseDrill(Defaults, "");
+    EXPECT_FALSE(drill.IsActive(1));
+    const TDrillOutcome outcome = drill.Ready({"das Haus", "whatever"});
+    ASSERT_EQ(outcome.shown.size(), 1u);
+    EXPECT_EQ(outcome.shown[0].box, 0u);
+    EXPECT_TRUE(outcome.right);
+    EXPECT_EQ(drill.Total(), 1u);
+    // Nor can it be checked on its own.
+    drill.Ask({"das Haus", ""}, Defaults);
+    EXPECT_TRUE(drill.CheckField(1, "").shown.empty());
+}
+
+TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
+    TDrill drill = HouseDrill();
+    TDrillOutcome outcome = drill.CheckField(1, "das Heim");
+    EXPECT_EQ(Shown(outcome), (std::vector{TShown::Right}));
+    EXPECT_EQ(outcome.next, 0u) << "the next open box, after the last the first";
+    EXPECT_FALSE(outcome.closed);
+    EXPECT_TRUE(drill.IsJudged(1));
+    EXPECT_EQ(drill.StatusTexts(false, 0)[4], "Answer:\x9e");
+    // A judged box is not judged again, nor one that does not exist.
+    EXPECT_TRUE(drill.CheckField(1, "das Heim").shown.empty());
+    EXPECT_TRUE(drill.CheckField(7, "das Heim").shown.empty());
+
+    outcome = drill.CheckField(0, "das Haus");
+    EXPECT_TRUE(outcome.closed);
+    EXPECT_TRUE(outcome.right);
+    EXPECT_EQ(outcome.next, NoBox);
+    EXPECT_EQ(drill.Right(), 2u);
+    EXPECT_EQ(drill.StatusTexts(true, 1)[4], "Answer:\x9d");
+}
+
+TEST(DrillCheckField, AnotherBoxsTranslationJudgesThatBoxAndKeepsThisOneOpen) {
+    TDrill drill = HouseDrill();
+    const TDrillOutcome outcome = drill.CheckField(0, "das Heim");
+    ASSERT_EQ(outcome.shown.size(), 1u);
+    EXPECT_EQ(outcome.shown[0].box, 1u);
+    EXPECT_EQ(outcome.shown[0].shown, TShown::Right);
+    EXPECT_EQ(outcome.keptOpen, 0u);
+    EXPECT_EQ(outcome.next, 0u);
+    EXPECT_TRUE(drill.IsJudged(1));
+    EXPECT_FALSE(drill.IsJudged(0));
+    EXPECT_FALSE(drill.OrderOk());
+    EXPECT_TRUE(drill.Answering());
+}
+
+TEST(DrillCheckField, ANearMissOfOneBoxFreesItsTranslationAgain) {
+    TDrill drill = HouseDrill();
+    const TDrillOutcome outcome = drill.CheckField(1, "das Hiem");
+    EXPECT_EQ(outcome.correct, 1u);
+    EXPECT_TRUE(outcome.shown.empty());
+    EXPECT_EQ(drill.Total(), 0u);
+    EXPECT_EQ(Shown(drill.CheckField(1, "das Heim")), (std::vector{TShown::Right}));
+}
+
+TEST(DrillRefuse, RevealsTheOpenBoxesAndRecordsTheWordWrong) {
+    TDrill drill = HouseDrill();
+    drill.CheckField(0, "das Haus");
+    const TDrillOutcome outcome = drill.Refuse();
+    ASSERT_EQ(outcome.shown.size(), 1u);
+    EXPECT_EQ(outcome.shown[0].box, 1u);
+    EXPECT_EQ(outcome.shown[0].shown, TShown::Revealed);
+    EXPECT_TRUE(outcome.closed);
+    EXPECT_FALSE(outcome.right);
+    EXPECT_EQ(drill.Total(), 2u);
+    EXPECT_EQ(drill.Right(), 1u);
+    EXPECT_FALSE(drill.OrderOk());
+    // The answer mark tells what the boxes judged, not the recorded outcome.
+    EXPECT_EQ(drill.StatusTexts(true, 0)[4], "Answer:\x9d");
+    EXPECT_EQ(drill.StatusTexts(true, 0)[5], "Order:\x9f");
+}
+
+// One box over `total` questions, `right` of them answered right.
+TDrill Scored(uint32_t right, uint32_t total) {
+    TDrill drill(1);
+    for (uint32_t i = 0; i < total; ++i) {
+        drill.Ask({"a"}, Defaults);
+        drill.Ready({i < right ? "a" : ""});
+    }
+    return drill;
+}
+
+TEST(DrillStatus, TextsAndRateRoundedHalfUp) {
+    EXPECT_EQ(Scored(0, 0).StatusTexts(true, 0)[2], "Rate:0%");
+    EXPECT_EQ(Scored(2, 3).Rate(), 67u);
+    EXPECT_EQ(Scored(1, 8).Rate(), 13u);
+    EXPECT_EQ(Scored(1, 3).StatusTexts(true, 3),
+              (std::array<std::string, 6>{"Right:1", "Total:3", "Rate:33%", "Count:3",
+                                          "Answer:\x9f", "Order:\x9f"}));
+}
+
+} // namespace
