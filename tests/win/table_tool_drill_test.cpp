@@ -28,7 +28,7 @@ TEST(TableToolDrill, ATableMadeFromAWordListIsDrilled) {
                                    "e");
     window.Send(WM_COMMAND, CM_READY);
     scene.Pump();
-    EXPECT_EQ(window.Right, 1u);
+    EXPECT_EQ(window.Drill.Right(), 1u);
     const std::string table = ReadFileBytes(scene.tablePath);
     EXPECT_EQ(table.substr(table.size() - 3, 2), " 1") << "COUNT of the one record";
 }
