@@ -38,6 +38,21 @@
 #define CM_NEXT_HINT 512
 #define CM_CLEAR_HINTS 513
 
+// Options dialog.
+#define IDD_OPTIONS 120
+#define IDC_FILE_NAME 121
+#define CM_BROWSE 122
+#define IDC_PART_OF_SPEECH 123
+#define IDC_TRANSCRIPTION 124
+#define IDC_THIRD_LANGUAGE 125
+#define IDC_AGES 126
+#define IDC_MAX_COUNT 127
+#define CM_AGE_ADD 128
+#define CM_AGE_REPLACE 129
+#define CM_AGE_DELETE 130
+#define CM_FUNCS 131
+/* Its Help button is CM_HELP, as in the drill window. */
+
 // Function keys dialog. Its hint switches carry the ids of the hint commands above
 // (CM_STARTING_WORD to CM_WILDCARD_MATCHES).
 #define IDD_KEYS 500
