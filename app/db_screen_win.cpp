@@ -1,6 +1,7 @@
 #include "app/db_screen_win.h"
 
 #include "app/fonts.h"
+#include "dialogs/vocorix_options.h"
 
 TWinDBScreen::TMeasuring::TMeasuring() : font(dc, BoldFont) {}
 
@@ -34,6 +35,12 @@ bool TWinDBScreen::IsShiftDown() {
     return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
 }
 
-TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions&) {
-    return TDialogOutcome::Unavailable;
+TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions& options) {
+    int result;
+    {
+        // Destroyed before the reader looks at the settings again: that stores them.
+        TVocorixOptions dialog(nullptr, options, NormalFont);
+        result = dialog.Execute();
+    }
+    return result == IDOK ? TDialogOutcome::Ok : TDialogOutcome::Cancelled;
 }

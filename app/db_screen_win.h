@@ -8,8 +8,8 @@
 #include "framework/dc.h"
 
 // The table reader's screen on Windows: widths measured in BoldFont on a screen device context
-// held from BeginWait to EndWait, the "Database Problem" box, the hourglass. The options
-// dialog is not offered yet.
+// held from BeginWait to EndWait, the "Database Problem" box, the hourglass and the options
+// dialog.
 class TWinDBScreen : public TDBScreen {
 public:
     TWinDBScreen() = default;

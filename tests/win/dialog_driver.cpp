@@ -44,6 +44,31 @@ int RunDialog(TDialog& dialog, std::vector<DialogStep> steps) {
     return result;
 }
 
+namespace {
+DialogWatch* watching = nullptr;
+} // namespace
+
+DialogWatch::DialogWatch(std::string caption, std::vector<DialogStep> steps)
+    : caption_(std::move(caption)), steps_(std::move(steps)),
+      timer_(SetTimer(nullptr, 0, StepInterval, &DialogWatch::Tick)) {
+    watching = this;
+}
+
+DialogWatch::~DialogWatch() {
+    KillTimer(nullptr, timer_);
+    watching = nullptr;
+    EXPECT_EQ(next_, steps_.size()) << "steps left for \"" << caption_ << "\"";
+}
+
+void CALLBACK DialogWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (watching == nullptr || watching->next_ == watching->steps_.size())
+        return;
+    // A dialog that was just closed may linger hidden until its loop ends.
+    HWND dialog = FindWindowA("#32770", watching->caption_.c_str());
+    if (dialog != nullptr && IsWindowVisible(dialog))
+        watching->steps_[watching->next_++](dialog);
+}
+
 void ClickButton(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
@@ -86,4 +111,43 @@ std::string ItemTexts(HWND listBox) {
         texts += (i > 0 ? " " : "") + std::string(text);
     }
     return texts;
+}
+
+void ExpectTemplateControls(HWND dialog, const std::vector<TemplateControl>& expected, HFONT font) {
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const TemplateControl& control : expected) {
+        ASSERT_NE(child, nullptr) << control.caption;
+        // A template of this form keeps ids in 16 bits: -1 reads back as 0xFFFF.
+        EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, control.id & 0xFFFF) << control.caption;
+        char text[64] = "";
+        GetClassNameA(child, text, sizeof text);
+        EXPECT_STREQ(text, control.className);
+        GetWindowTextA(child, text, sizeof text);
+        EXPECT_STREQ(text, control.caption);
+        // The dialog manager draws a bordered control with a sunken edge instead.
+        DWORD childStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
+            childStyle |= WS_BORDER;
+        EXPECT_EQ(childStyle & ~(WS_CHILD | WS_VISIBLE), control.style) << control.caption;
+        // The dialog manager converts the position and the size each on its own.
+        RECT units = control.units;
+        MapDialogRect(dialog, &units);
+        units.right += units.left;
+        units.bottom += units.top;
+        RECT actual{};
+        GetWindowRect(child, &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        // A list box cuts its height to whole items (of the template's font, then).
+        if (std::string(control.className) == "ListBox") {
+            const LRESULT itemHeight = SendMessageA(child, LB_GETITEMHEIGHT, 0, 0);
+            EXPECT_LE(actual.bottom, units.bottom);
+            EXPECT_GT(actual.bottom, units.bottom - 2 * itemHeight);
+            actual.bottom = units.bottom;
+        }
+        EXPECT_TRUE(EqualRect(&actual, &units)) << control.id;
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), font)
+            << control.caption;
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr);
 }

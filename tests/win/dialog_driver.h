@@ -17,6 +17,40 @@ using DialogStep = std::function<void(HWND dialog)>;
 // Execute returns.
 int RunDialog(TDialog& dialog, std::vector<DialogStep> steps);
 
+// Plays steps on the dialogs captioned `caption` that the code under test shows by itself (the
+// table reader's options dialog), one step per timer tick while such a dialog is shown; a step
+// may close it, and the next one then waits until it is shown again. Steps left unplayed when
+// the watch ends fail the test. One watch at a time.
+class DialogWatch {
+public:
+    DialogWatch(std::string caption, std::vector<DialogStep> steps);
+    ~DialogWatch();
+    DialogWatch(const DialogWatch&) = delete;
+    DialogWatch& operator=(const DialogWatch&) = delete;
+
+    size_t Played() const { return next_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::string caption_;
+    std::vector<DialogStep> steps_;
+    size_t next_ = 0;
+    UINT_PTR timer_;
+};
+
+// One control of a dialog template: its rectangle in dialog units, its style beyond child and
+// visible.
+struct TemplateControl {
+    int id;
+    const char* className;
+    const char* caption;
+    DWORD style;
+    RECT units;
+};
+// Checks the dialog's children, in tab order, against the template's controls, and that each
+// shows `font`.
+void ExpectTemplateControls(HWND dialog, const std::vector<TemplateControl>& expected, HFONT font);
+
 // Input as the learner gives it, posted to the dialog's loop.
 void ClickButton(HWND dialog, int id);               // a mouse click (BM_CLICK: sent at once)
 void ClickListItem(HWND list, int index);            // a click on an item of a list box

@@ -21,11 +21,13 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 
 LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    auto isBox = [&] {
+    auto isDialog = [&] {
         char className[32] = "";
         GetClassNameA(window, className, sizeof className);
         return std::string(className) == "#32770";
     };
+    // The program's own dialogs are windows of the framework: only message boxes are not.
+    auto isBox = [&] { return isDialog() && TWindow::FromHandle(window) == nullptr; };
     if (current_ != nullptr && code == HCBT_ACTIVATE && isBox()) {
         PostMessageA(window, WM_COMMAND, IDOK, 0);
     } else if (current_ != nullptr && code == HCBT_DESTROYWND && isBox()) {

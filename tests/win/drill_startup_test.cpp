@@ -8,6 +8,8 @@
 #include "answer/vocorix_combo_box.h"
 #include "framework/application.h"
 #include "platform/xmsg.h"
+#include "resources/ids.h"
+#include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 
 namespace {
@@ -24,12 +26,16 @@ private:
     TIniFile& ini_;
 };
 
-TEST(DrillStartUp, ATableThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
+TEST(DrillStartUp, ATableThatCannotBeOpenedEndsTheProgramWhenTheOptionsAreCancelled) {
     DrillScene scene;
     scene.Put(WordTable({"Haus"}));
     DeleteFileA(scene.tablePath.c_str());
+    const std::string settings = ReadFileBytes(scene.ini->Path);
+    DialogWatch options("Vocorix Options", {[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
     SceneApp app(*scene.ini);
     EXPECT_EQ(app.Run(), -1);
+    EXPECT_EQ(options.Played(), 1u);
+    EXPECT_EQ(ReadFileBytes(scene.ini->Path), settings);
     ASSERT_EQ(scene.messages.boxes.size(), 1u);
     const MessageBoxWatcher::Box& box = scene.messages.boxes[0];
     EXPECT_EQ(box.caption, "Database Problem");
@@ -43,6 +49,7 @@ TEST(DrillStartUp, ADamagedTableIsReportedAndNotDrilled) {
     table.Field("WORD", 20).Field("TRANS1", 20).Field("COUNT", 2);
     table.Record({"house", "Haus"});
     scene.Put(table);
+    DialogWatch options("Vocorix Options", {[](HWND dialog) { ClickButton(dialog, IDCANCEL); }});
     EXPECT_THROW(scene.Open(), xmsg);
     ASSERT_EQ(scene.messages.boxes.size(), 1u);
     EXPECT_EQ(scene.messages.boxes[0].text,
@@ -61,6 +68,56 @@ TEST(DrillStartUp, TheFirstQuestionIsAskedAtOnce) {
     EXPECT_FALSE(window.ContinueButton.IsEnabled());
     EXPECT_TRUE(window.ReadyButton.IsEnabled());
     EXPECT_EQ(GetParent(GetFocus()), window.AnswerBoxes[0]->GetHandle());
+}
+
+std::string Lower(std::string text) {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Without a settings file the learner is asked for a table before anything else.
+TEST(DrillStartUp, AFirstStartAsksForTheTableAndDrillsIt) {
+    DrillScene scene;
+    WriteFileBytes(scene.tablePath, WordTable({"Haus"}).Bytes());
+    scene.ini = std::make_unique<TIniFile>(scene.dir.File("vocorix.INI"));
+    DialogWatch options("Vocorix Options", {[&](HWND dialog) {
+                            char text[256] = "?";
+                            GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
+                            EXPECT_STREQ(text, "");
+                            SetDlgItemTextA(dialog, IDC_FILE_NAME, scene.tablePath.c_str());
+                            ClickButton(dialog, IDOK);
+                        }});
+    TVocorixDlg& window = scene.Open();
+    EXPECT_EQ(options.Played(), 1u);
+    EXPECT_TRUE(scene.messages.boxes.empty());
+    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate w0");
+    // The file box writes lower case; the file system does not mind.
+    EXPECT_NE(Lower(ReadFileBytes(scene.ini->Path)).find("file name=" + Lower(scene.tablePath)),
+              std::string::npos);
+}
+
+void PressShift(bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_SHIFT;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// Wine takes the real keyboard's state again when a window is activated, so Shift is let go
+// in the dialog: the one way to see it shown again would be a keyboard we cannot hold.
+TEST(DrillStartUp, ShiftHeldShowsTheOptionsBeforeALoadableTable) {
+    DrillScene scene;
+    scene.Put(WordTable({"Haus"}));
+    PressShift(true);
+    DialogWatch options("Vocorix Options", {[](HWND dialog) {
+                            PressShift(false);
+                            ClickButton(dialog, IDOK);
+                        }});
+    TVocorixDlg& window = scene.Open();
+    PressShift(false);
+    EXPECT_EQ(options.Played(), 1u);
+    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate w0");
 }
 
 // Duplicate removal runs in idle time, one word per idle call, once the user has been idle

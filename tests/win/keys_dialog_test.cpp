@@ -55,15 +55,8 @@ protected:
 };
 
 TEST_F(KeysDialogScene, TheResourceHoldsTheControlsInTabOrder) {
-    struct Control {
-        int id;
-        const char* className;
-        const char* caption;
-        DWORD style;
-        RECT units;
-    };
     const DWORD check = BS_AUTOCHECKBOX | WS_TABSTOP;
-    const Control expected[] = {
+    const std::vector<TemplateControl> expected = {
         {-1, "Static", "&Count:", SS_LEFT, {91, 11, 32, 8}},
         {501,
          "ListBox",
@@ -89,42 +82,7 @@ TEST_F(KeysDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         EXPECT_STREQ(text, "Function Keys");
         const LONG style = GetWindowLongA(dialog, GWL_STYLE);
         EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
-        HWND child = GetWindow(dialog, GW_CHILD);
-        for (const Control& control : expected) {
-            ASSERT_NE(child, nullptr) << control.caption;
-            // A template of this form keeps ids in 16 bits: -1 reads back as 0xFFFF.
-            EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, control.id & 0xFFFF) << control.caption;
-            char className[32] = "";
-            GetClassNameA(child, className, sizeof className);
-            EXPECT_STREQ(className, control.className);
-            GetWindowTextA(child, text, sizeof text);
-            EXPECT_STREQ(text, control.caption);
-            // The dialog manager draws a bordered list box with a sunken edge instead.
-            DWORD childStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
-            if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
-                childStyle |= WS_BORDER;
-            EXPECT_EQ(childStyle & ~(WS_CHILD | WS_VISIBLE), control.style) << control.caption;
-            RECT units = control.units;
-            units.right += units.left;
-            units.bottom += units.top;
-            MapDialogRect(dialog, &units);
-            RECT actual{};
-            GetWindowRect(child, &actual);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-            // A list box cuts its height to whole items (of the template's font, then).
-            if (control.id == IDC_KEYS_COUNT) {
-                const LRESULT itemHeight = SendMessageA(child, LB_GETITEMHEIGHT, 0, 0);
-                EXPECT_LE(actual.bottom, units.bottom);
-                EXPECT_GT(actual.bottom, units.bottom - 2 * itemHeight);
-                actual.bottom = units.bottom;
-            }
-            EXPECT_TRUE(EqualRect(&actual, &units)) << control.id;
-            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)),
-                      NormalFont.GetHandle())
-                << control.caption;
-            child = GetWindow(child, GW_HWNDNEXT);
-        }
-        EXPECT_EQ(child, nullptr);
+        ExpectTemplateControls(dialog, expected, NormalFont.GetHandle());
         ClickButton(dialog, IDCANCEL);
     }});
 }

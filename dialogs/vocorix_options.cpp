@@ -1,0 +1,113 @@
+#include "dialogs/vocorix_options.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "dialogs/browse_path.h"
+#include "dialogs/key_list_size.h"
+#include "dialogs/keys_dialog.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr uint32_t BrowseFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                                 OFN_FILEMUSTEXIST | OFN_NOREADONLYRETURN;
+
+// The whole current directory, however long; empty when it cannot be read.
+std::string CurrentDirectory() {
+    const DWORD size = GetCurrentDirectoryA(0, nullptr);
+    if (size == 0)
+        return {};
+    std::vector<char> buffer(size + 1, '\0');
+    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    return length < buffer.size() ? std::string(buffer.data(), length) : std::string();
+}
+
+std::string ControlText(HWND control) {
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+} // namespace
+
+const TResponse TVocorixOptions::ResponseRows[] = {
+    OnCommand<&TVocorixOptions::CmAgeAdd>(CM_AGE_ADD),
+    OnCommand<&TVocorixOptions::CmBrowse>(CM_BROWSE),
+    OnCommand<&TVocorixOptions::CmAgeReplace>(CM_AGE_REPLACE),
+    OnCommand<&TVocorixOptions::CmAgeDelete>(CM_AGE_DELETE),
+    OnCommand<&TVocorixOptions::CmFuncs>(CM_FUNCS),
+    OnCommand<&TVocorixOptions::CmHelp>(CM_HELP),
+    OnCommand<&TVocorixOptions::CmOk>(IDOK),
+};
+
+const TResponseTable TVocorixOptions::ResponseTable{&TOptionDialog::ResponseTable, ResponseRows};
+
+TVocorixOptions::TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font)
+    : TOptionsDialog(parent, IDD_OPTIONS, font),
+      FileData(BrowseFlags, "Database Files (*.dbf)|*.DBF|", nullptr, nullptr, "dbf"),
+      FileNameOption(*this, options.FileNameEntry),
+      FileNameBox(this, IDC_FILE_NAME, FileNameOption),
+      MaxCountOption(*this, options.MaxCountEntry),
+      MaxCountBox(this, IDC_MAX_COUNT, MaxCountOption),
+      PartOfSpeechOption(*this, options.PartOfSpeechEntry),
+      TranscriptionOption(*this, options.TranscriptionEntry),
+      ThirdLanguageOption(*this, options.ThirdLanguageEntry),
+      PartOfSpeechBox(this, IDC_PART_OF_SPEECH, PartOfSpeechOption),
+      TranscriptionBox(this, IDC_TRANSCRIPTION, TranscriptionOption),
+      ThirdLanguageBox(this, IDC_THIRD_LANGUAGE, ThirdLanguageOption),
+      AgesList(*this, options.AgeList, options.AgeEntries), AgesBox(this, IDC_AGES, AgesList, 1),
+      KeysList(*this, options.KeyList, options.KeyEntries), font_(font) {}
+
+TVocorixOptions::~TVocorixOptions() {
+    // COUNT has two digits in the table: a larger maximum would never retire a word, and the
+    // settings file reads it back as the limit anyway.
+    MaxCountOption.Value = std::min(MaxCountOption.Value, TOptions::MaxCountLimit);
+}
+
+void TVocorixOptions::CmAgeAdd() {
+    AgesBox.AddItem();
+}
+
+void TVocorixOptions::CmAgeReplace() {
+    AgesBox.SyncSelection();
+}
+
+void TVocorixOptions::CmAgeDelete() {
+    AgesBox.DeleteItem();
+}
+
+void TVocorixOptions::CmBrowse() {
+    TFileOpenDialog dialog(this, FileData);
+    if (dialog.Execute() != IDOK || FileData.Error != 0)
+        return;
+    const std::string text = ShortenBrowsedPath(CurrentDirectory(), FileData.FileName);
+    SetWindowTextA(GetDlgItem(GetHandle(), IDC_FILE_NAME), text.c_str());
+}
+
+void TVocorixOptions::AdjustKeys() {
+    SizeKeyList(KeysList.Items, ControlText(GetDlgItem(GetHandle(), IDC_MAX_COUNT)));
+}
+
+void TVocorixOptions::CmFuncs() {
+    AdjustKeys();
+    {
+        TKeysDialog keys(this, font_, KeysList);
+        keys.Execute();
+    }
+    // The keys dialog's OK only keeps its edits in the working list: they are stored when this
+    // dialog ends with OK, never because the keys dialog did.
+    KeysList.Accepted = 0;
+}
+
+void TVocorixOptions::CmHelp() {
+    WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
+}
+
+void TVocorixOptions::CmOk() {
+    AdjustKeys();
+    TOptionsDialog::CmOk();
+}
