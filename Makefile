@@ -8,7 +8,7 @@ test: deps
 	bash scripts/test.sh $(BUILD)
 
 run: deps
-	bash scripts/run.sh $(BUILD)
+	bash scripts/run.sh $(BUILD) $(if $(FIRST_START),--first-start)
 
 deps:
 	bash scripts/install-deps.sh

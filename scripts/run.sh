@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
 # Builds the program, puts the sample table and a settings file beside it, and starts it under
 # Wine. Without $DISPLAY it runs on a virtual display for a few seconds and saves a screenshot.
+# Usage: scripts/run.sh [BUILD_ROOT] [--first-start]
+#   --first-start: a fresh folder with the program and the sample table but no settings file,
+#   as a new learner starts it: the options dialog comes first.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_root=${1:-$root/build}
+first_start=${2:-}
 export VOCORIX_BUILD=$build_root
 "$root/scripts/build.sh" win64 "$build_root"
 "$root/scripts/build.sh" win32 "$build_root"
 
 bin=$build_root/win64/app
-if [ -f "$root/examples/vocabulary.dbf" ]; then
+if [ "$first_start" = --first-start ]; then
+    bin=$build_root/first-start
+    rm -rf "$bin"
+    mkdir -p "$bin"
+    cp "$build_root/win64/app/vocorix.exe" "$root/examples/vocabulary.dbf" "$bin/"
+elif [ -f "$root/examples/vocabulary.dbf" ]; then
     # An existing table and settings file are the learner's own, with their progress: leave
     # them alone.
     [ -f "$bin/vocabulary.dbf" ] || cp "$root/examples/vocabulary.dbf" "$bin/"
