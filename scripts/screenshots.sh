@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the pictures of the README: runs the end-to-end drill test and a function keys dialog
-# test on a fresh virtual display with VOCORIX_SCREENSHOTS set, crops each screen picture to the
+# Makes the pictures of the README: runs the end-to-end drill test and a test of each settings
+# dialog on a fresh virtual display with VOCORIX_SCREENSHOTS set, crops each screen picture to the
 # windows on it (the display is black around them) and writes docs/NAME.png and NAME-2x.png.
 # Usage: scripts/screenshots.sh [BUILD_ROOT]
 set -euo pipefail
@@ -15,7 +15,7 @@ trap 'rm -rf "$shots"' EXIT
 # Wine shows the build machine's root as drive Z:.
 VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" \
     "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
-    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions'
+    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions:OptionsDialogScene.TheResourceHoldsTheControlsInTabOrder'
 
 # No time stamps in the files: a picture that did not change stays byte for byte the same.
 png=(-strip -define png:exclude-chunks=date,time)

@@ -12,6 +12,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
+#include "tests/win/screenshot.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ TEST_F(OptionsDialogScene, TheResourceHoldsTheControlsInTabOrder) {
                   const LONG style = GetWindowLongA(dialog, GWL_STYLE);
                   EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
                   ExpectTemplateControls(dialog, expected, NormalFont.GetHandle());
+                  SaveScreenshot("options-dialog");
                   EXPECT_EQ(ItemTexts(ComboList(GetDlgItem(dialog, IDC_AGES))), "0:1 3:7");
                   EXPECT_TRUE(IsChecked(dialog, IDC_TRANSCRIPTION));
                   ClickButton(dialog, IDCANCEL);
