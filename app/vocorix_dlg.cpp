@@ -32,8 +32,8 @@ const TResponse TVocorixDlg::ResponseRows[] = {
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
 
 TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, TTableOpener opener)
-    : TDecoratedFrame(parent, "Vocorix"), Options(ini),
-      Database(std::make_unique<TDBFile>(Options, Screen, std::move(opener))),
+    : TDecoratedFrame(parent, "Vocorix"), Options(ini), Opener(std::move(opener)),
+      Database(std::make_unique<TDBFile>(Options, Screen, Opener)),
       ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
@@ -128,11 +128,15 @@ void TVocorixDlg::FitWindow() {
 }
 
 void TVocorixDlg::CleanupWindow() {
+    StoreTopLeft();
+    Screen.Owner = nullptr;
+    TDecoratedFrame::CleanupWindow();
+}
+
+void TVocorixDlg::StoreTopLeft() {
     const POINT topLeft = RestoredTopLeft(GetHandle());
     Options.TopLeft = {topLeft.x, topLeft.y};
     Options.TopLeftEntry.Write();
-    Screen.Owner = nullptr;
-    TDecoratedFrame::CleanupWindow();
 }
 
 bool TVocorixDlg::IdleAction(int32_t idleCount) {

@@ -35,6 +35,9 @@ public:
     void DeleteFieldControls();
     // Sizes the window for the table at the stored position and asks the first question.
     void FitWindow();
+    // The options dialog; after OK the drill starts again on the table the settings now name.
+    // Throws xmsg("") when that table cannot be opened and the learner gives up.
+    void ChangeOptions();
 
     // The drill.
     void CmReady();
@@ -49,6 +52,7 @@ public:
     bool Locked = false;
     TWinDBScreen Screen;
     TOptions Options;
+    TTableOpener Opener; // how every reader of this window opens its table
     std::unique_ptr<TDBFile> Database;
     TDrill Drill;
     std::vector<std::unique_ptr<TButton>> FieldButtons;
@@ -84,6 +88,8 @@ private:
     // The drill's commands pass here, and not while the window is locked.
     void CmDrill(uint32_t id);
     void EditSystemMenu();
+    // The window's top-left corner into "TopLeft Point", written at once.
+    void StoreTopLeft();
     // Shows what a drill command decided, and records a closed question.
     void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }

@@ -1,7 +1,9 @@
 // The drill window's commands in its system menu, and its border that moves instead of sizing.
 #include <windows.h>
 
+#include "app/fonts.h"
 #include "app/vocorix_dlg.h"
+#include "dialogs/vocorix_options.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
 
@@ -76,6 +78,9 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
                     "Version 1.0",
                     "About Vocorix", MB_OK);
         break;
+    case CM_OPTIONS:
+        ChangeOptions();
+        break;
     case CM_LOCK:
         Locked = !Locked;
         TSystemMenu(GetHandle()).SetItemText(CM_LOCK, Locked ? UnlockText : LockText);
@@ -84,11 +89,58 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
         WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
         break;
     default:
-        // Options (CM_OPTIONS) waits for the options dialog.
         break;
     }
     return result;
 }
+
+namespace {
+// The window draws nothing while its controls are rebuilt, however the rebuild ends.
+class TDrawingLock {
+public:
+    explicit TDrawingLock(HWND window) { LockWindowUpdate(window); }
+    ~TDrawingLock() { LockWindowUpdate(nullptr); }
+    TDrawingLock(const TDrawingLock&) = delete;
+    TDrawingLock& operator=(const TDrawingLock&) = delete;
+};
+
+// The window takes no input while it has no table: the reader may show its dialogs meanwhile,
+// and they have no owner to keep the learner out of a drill without answer boxes.
+class TInputHold {
+public:
+    explicit TInputHold(HWND window) : window_(window) { EnableWindow(window_, FALSE); }
+    ~TInputHold() { EnableWindow(window_, TRUE); }
+    TInputHold(const TInputHold&) = delete;
+    TInputHold& operator=(const TInputHold&) = delete;
+
+private:
+    HWND window_;
+};
+} // namespace
+
+void TVocorixDlg::ChangeOptions() {
+    int result;
+    {
+        // Its destruction stores what was accepted.
+        TVocorixOptions dialog(this, Options, NormalFont);
+        result = dialog.Execute();
+    }
+    if (result != IDOK)
+        return;
+    UpdateWindow();
+    TDrawingLock drawing(GetHandle());
+    StoreTopLeft();
+    DeleteFieldControls();
+    {
+        TInputHold hold(GetHandle());
+        Database = std::make_unique<TDBFile>(Options, Screen, Opener);
+    }
+    CreateFieldControls();
+    CreateChildren();
+    FitWindow();
+    Layout();
+}
+
 
 LRESULT TVocorixDlg::EvNCHitTest(WPARAM, LPARAM) {
     static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
