@@ -133,7 +133,10 @@ void TVocorixDlg::ChangeOptions() {
     DeleteFieldControls();
     {
         TInputHold hold(GetHandle());
+        // A message box owned by the window would enable it again as it closes.
+        Screen.Owner = nullptr;
         Database = std::make_unique<TDBFile>(Options, Screen, Opener);
+        Screen.Owner = GetHandle();
     }
     CreateFieldControls();
     CreateChildren();
