@@ -30,6 +30,13 @@ void TDecoratedFrame::RemoveChildLayoutMetrics(TWindow& child) {
 
 void TDecoratedFrame::ChildRemoved(TWindow& child) {
     RemoveChildLayoutMetrics(child);
+    // A constraint on the removed child would read freed memory at the next layout: the
+    // children placed by it keep their place instead.
+    for (TLayoutItem& item : metrics_)
+        for (TEdgeConstraint* edge :
+             {&item.second.X, &item.second.Y, &item.second.Width, &item.second.Height})
+            if (edge->RelWin == &child)
+                *edge = TEdgeConstraint{};
     if (bar_ == &child)
         bar_ = nullptr;
     TFrameWindow::ChildRemoved(child);

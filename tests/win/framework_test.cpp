@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -11,6 +12,7 @@
 #include "framework/application.h"
 #include "framework/brush.h"
 #include "framework/button.h"
+#include "framework/decorated_frame.h"
 #include "framework/frame_window.h"
 #include "framework/layout.h"
 #include "platform/xmsg.h"
@@ -234,6 +236,25 @@ TEST(Layout, ChainsResolveInAnyOrderAndCirclesAreRefused) {
     EXPECT_EQ(rects[0].bottom, 65);
     EXPECT_EQ(rects[1].left, 15);
     EXPECT_EQ(rects[1].right, 280);
+}
+
+// The options change deletes controls that others may be placed by.
+TEST(Layout, AChildPlacedByADeletedSiblingKeepsItsPlace) {
+    TDecoratedFrame frame(nullptr, "frame");
+    frame.Attr.Style &= ~WS_VISIBLE;
+    auto above = std::make_unique<TButton>(&frame, 1, "a", 0, 0, 0, 0);
+    TButton below(&frame, 2, "b", 0, 0, 0, 0);
+    frame.SetChildLayoutMetrics(*above, {ParentEdge(TEdge::Left, 10), ParentEdge(TEdge::Top, 50),
+                                         Absolute(40), Absolute(20)});
+    frame.SetChildLayoutMetrics(below,
+                                {ParentEdge(TEdge::Left, 10), SiblingEdge(*above, TEdge::Bottom, 5),
+                                 Absolute(40), Absolute(20)});
+    frame.Create();
+    frame.Layout();
+    ASSERT_EQ(below.GetRectInParent().top, 75);
+    above.reset();
+    frame.Layout();
+    EXPECT_EQ(below.GetRectInParent().top, 75);
 }
 
 class ThrowingApp : public TApplication {
