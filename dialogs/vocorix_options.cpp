@@ -26,12 +26,6 @@ std::string CurrentDirectory() {
     return length < buffer.size() ? std::string(buffer.data(), length) : std::string();
 }
 
-std::string ControlText(HWND control) {
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 } // namespace
 
 const TResponse TVocorixOptions::ResponseRows[] = {
@@ -85,11 +79,11 @@ void TVocorixOptions::CmBrowse() {
     if (dialog.Execute() != IDOK || FileData.Error != 0)
         return;
     const std::string text = ShortenBrowsedPath(CurrentDirectory(), FileData.FileName);
-    SetWindowTextA(GetDlgItem(GetHandle(), IDC_FILE_NAME), text.c_str());
+    FileNameBox.SetText(text.c_str());
 }
 
 void TVocorixOptions::AdjustKeys() {
-    SizeKeyList(KeysList.Items, ControlText(GetDlgItem(GetHandle(), IDC_MAX_COUNT)));
+    SizeKeyList(KeysList.Items, MaxCountBox.GetText());
 }
 
 void TVocorixOptions::CmFuncs() {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "answer/hint_search.h"
-#include "answer/match.h"
 #include "answer/separators.h"
 #include "tests/support/reference_matchers.h"
 
@@ -27,27 +26,6 @@ const char* NameOf(THintMode mode) {
                                         "ContiguousChars", "InterlacingChars", "InterlacingPhrases",
                                         "WildcardMatches"};
     return names[static_cast<int>(mode)];
-}
-
-bool Fast(THintMode mode, const std::string& W, const std::string& P) {
-    const auto length = static_cast<int32_t>(P.size());
-    switch (mode) {
-    case THintMode::StartingWord:
-        return MatchStartingWord(W, P, length);
-    case THintMode::ContiguousWord:
-        return MatchContiguousWord(W, P, length);
-    case THintMode::StartingChars:
-        return MatchStartingChars(W, P, length);
-    case THintMode::ContiguousChars:
-        return MatchContiguousChars(W, P, 0);
-    case THintMode::InterlacingChars:
-        return MatchInterlaced(W, P, 1);
-    case THintMode::InterlacingPhrases:
-        return MatchInterlaced(W, P, 0);
-    case THintMode::WildcardMatches:
-        return MatchWildcard(W, P, length);
-    }
-    return false;
 }
 
 class TGenerator {
@@ -148,7 +126,7 @@ TEST(DifferentialTest, FastMatchersGiveTheVerdictsOfTheRules) {
             THintSearch search(modes[m], P);
             for (const auto& W : words) {
                 const bool expected = reference::MatchForKey(modes[m], W, P);
-                ASSERT_EQ(Fast(modes[m], W, P), expected)
+                ASSERT_EQ(THintSearch(modes[m], P).Accepts(W), expected)
                     << NameOf(modes[m]) << ": W \"" << W << "\", P \"" << P << "\"";
                 ASSERT_EQ(search.Accepts(W), expected)
                     << "search " << NameOf(modes[m]) << ": W \"" << W << "\", P \"" << P << "\"";

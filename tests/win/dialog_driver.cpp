@@ -113,7 +113,13 @@ std::string ItemTexts(HWND listBox) {
     return texts;
 }
 
-void ExpectTemplateControls(HWND dialog, const std::vector<TemplateControl>& expected, HFONT font) {
+void ExpectDialogTemplate(HWND dialog, const char* caption,
+                          const std::vector<TemplateControl>& expected, HFONT font) {
+    char title[64] = "";
+    GetWindowTextA(dialog, title, sizeof title);
+    EXPECT_STREQ(title, caption);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
     HWND child = GetWindow(dialog, GW_CHILD);
     for (const TemplateControl& control : expected) {
         ASSERT_NE(child, nullptr) << control.caption;

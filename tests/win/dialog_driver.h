@@ -47,9 +47,10 @@ struct TemplateControl {
     DWORD style;
     RECT units;
 };
-// Checks the dialog's children, in tab order, against the template's controls, and that each
-// shows `font`.
-void ExpectTemplateControls(HWND dialog, const std::vector<TemplateControl>& expected, HFONT font);
+// Checks the dialog's caption, its style (a popup with a caption and no system menu) and its
+// children, in tab order, against the template's controls, and that each shows `font`.
+void ExpectDialogTemplate(HWND dialog, const char* caption,
+                          const std::vector<TemplateControl>& expected, HFONT font);
 
 // Input as the learner gives it, posted to the dialog's loop.
 void ClickButton(HWND dialog, int id);               // a mouse click (BM_CLICK: sent at once)

@@ -77,12 +77,7 @@ TEST_F(KeysDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         {108, "Button", "&Help", BS_PUSHBUTTON | WS_TABSTOP, {91, 119, 32, 14}},
     };
     Run({[&](HWND dialog) {
-        char text[64] = "";
-        GetWindowTextA(dialog, text, sizeof text);
-        EXPECT_STREQ(text, "Function Keys");
-        const LONG style = GetWindowLongA(dialog, GWL_STYLE);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
-        ExpectTemplateControls(dialog, expected, NormalFont.GetHandle());
+        ExpectDialogTemplate(dialog, "Function Keys", expected, NormalFont.GetHandle());
         ClickButton(dialog, IDCANCEL);
     }});
 }

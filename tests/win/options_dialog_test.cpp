@@ -88,12 +88,7 @@ TEST_F(OptionsDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         {108, "Button", "&Help", button, {154, 64, 35, 14}},
     };
     EXPECT_EQ(Run({[&](HWND dialog) {
-                  char caption[64] = "";
-                  GetWindowTextA(dialog, caption, sizeof caption);
-                  EXPECT_STREQ(caption, "Vocorix Options");
-                  const LONG style = GetWindowLongA(dialog, GWL_STYLE);
-                  EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION);
-                  ExpectTemplateControls(dialog, expected, NormalFont.GetHandle());
+                  ExpectDialogTemplate(dialog, "Vocorix Options", expected, NormalFont.GetHandle());
                   SaveScreenshot("options-dialog");
                   EXPECT_EQ(ItemTexts(ComboList(GetDlgItem(dialog, IDC_AGES))), "0:1 3:7");
                   EXPECT_TRUE(IsChecked(dialog, IDC_TRANSCRIPTION));
