@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -164,41 +165,35 @@ uint32_t CopyOut(std::string_view text, char* buffer, uint32_t size) {
     return static_cast<uint32_t>(length);
 }
 
-} // namespace
-
-uint32_t ProfileRead(const std::string& file, const char* section, const char* key,
-                     const char* defaultText, char* buffer, uint32_t size) {
+// The default text without its trailing blanks.
+std::string_view Fallback(const char* defaultText) {
     std::string_view fallback = defaultText ? defaultText : "";
     while (!fallback.empty() && IsBlank(fallback.back()))
         fallback.remove_suffix(1);
+    return fallback;
+}
 
-    std::string bytes;
-    if (!section || !key || ReadWholeFile(file, bytes) != FileState::Read)
-        return CopyOut(fallback, buffer, size);
+} // namespace
+
+uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std::string_view key,
+                          const char* defaultText, char* buffer, uint32_t size) {
     const std::vector<Line> lines = SplitLines(bytes);
     const Location where = Find(lines, Trim(section), Trim(key));
     if (where.key == Location::none)
-        return CopyOut(fallback, buffer, size);
+        return CopyOut(Fallback(defaultText), buffer, size);
     const ParsedLine parsed = Parse(lines[where.key].text);
     if (!parsed.hasValue)
-        return CopyOut(fallback, buffer, size);
+        return CopyOut(Fallback(defaultText), buffer, size);
     // A value is a C string: it ends at a NUL byte, and what stands before it is trimmed anew.
     const std::string_view value = parsed.value;
     return CopyOut(Unquote(Trim(value.substr(0, value.find('\0')))), buffer, size);
 }
 
-bool ProfileWrite(const std::string& file, const char* section, const char* key,
-                  const char* value) {
-    if (!section || !key)
-        return false;
+std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string_view section,
+                                             std::string_view key, std::string_view value) {
     const std::string_view sectionName = Trim(section);
     const std::string_view keyName = Trim(key);
-    const std::string_view newValue = Trim(value ? value : "");
-
-    std::string bytes;
-    // Replacing a file that is there but cannot be read would lose every other setting in it.
-    if (ReadWholeFile(file, bytes) == FileState::Unreadable)
-        return false;
+    const std::string_view newValue = Trim(value);
     const std::vector<Line> lines = SplitLines(bytes);
     const Location where = Find(lines, sectionName, keyName);
 
@@ -215,7 +210,7 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
     if (where.key != Location::none) {
         const ParsedLine old = Parse(lines[where.key].text);
         if (old.hasValue && old.value == newValue)
-            return true;
+            return std::nullopt;
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i != where.key) {
                 result.append(lines[i].text).append(lines[i].end);
@@ -243,5 +238,26 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
         result.append("[").append(sectionName).append("]\r\n");
         result.append(keyLine).append("\r\n");
     }
-    return ReplaceFileContents(file, result);
+    return result;
+}
+
+uint32_t ProfileRead(const std::string& file, const char* section, const char* key,
+                     const char* defaultText, char* buffer, uint32_t size) {
+    std::string bytes;
+    if (!section || !key || ReadWholeFile(file, bytes) != FileState::Read)
+        return CopyOut(Fallback(defaultText), buffer, size);
+    return ProfileReadBytes(bytes, section, key, defaultText, buffer, size);
+}
+
+bool ProfileWrite(const std::string& file, const char* section, const char* key,
+                  const char* value) {
+    if (!section || !key)
+        return false;
+    std::string bytes;
+    // Replacing a file that is there but cannot be read would lose every other setting in it.
+    if (ReadWholeFile(file, bytes) == FileState::Unreadable)
+        return false;
+    const std::optional<std::string> result =
+        ProfileWriteBytes(bytes, section, key, value ? value : "");
+    return !result || ReplaceFileContents(file, *result);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The two operations of the Windows profile (initialization) file functions, portable, with the
 // semantics of Windows itself.
@@ -15,3 +17,12 @@ uint32_t ProfileRead(const std::string& file, const char* section, const char* k
 // Writes one key, creating the file, section and key as needed. Returns false when the file
 // could not be written, or exists and could not be read; the old file then stands unchanged.
 bool ProfileWrite(const std::string& file, const char* section, const char* key, const char* value);
+
+// The same two operations on the bytes of a settings file that exists, held in memory: the
+// file functions above read the file, hand its bytes here and write back what comes out.
+uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std::string_view key,
+                          const char* defaultText, char* buffer, uint32_t size);
+// The file's bytes after the write, or nothing when the key already holds this value and the
+// file is to stay untouched.
+std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string_view section,
+                                             std::string_view key, std::string_view value);
