@@ -4,8 +4,8 @@
 #include <string>
 
 #include "answer/drill.h"
+#include "answer/hint_order.h"
 #include "database/word_list.h"
-#include "framework/list_order.h"
 #include "resources/ids.h"
 
 static_assert(CM_WILDCARD_MATCHES - CM_STARTING_WORD + 1 == HintModeCount,
@@ -134,35 +134,32 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     THintSearch search(mode, typed);
 
     // Until the word list is free of duplicates, a short list is kept free of them here; the
-    // keys are those the control's exact search compares.
+    // keys are equal where the control's exact search finds words equal.
     const bool guard = !source_.words.IsFreeOfDuplicates();
     std::vector<std::string> listedKeys;
-    std::vector<const char*> hints;
-    // Room for every word at once: a growing list would be copied over and over.
-    hints.reserve(source_.words.Count());
+    std::vector<uint32_t> hints;
     for (uint32_t i = 0; i < source_.words.Count(); ++i) {
-        // A word's bytes are followed by a NUL: data() serves as a C string.
-        const std::string_view word = source_.words.Item(i);
-        if (!search.Accepts(word))
+        if (!search.Accepts(source_.words.Item(i)))
             continue;
         if (guard && hints.size() <= 100) {
-            std::string key = ListSortKey(word.data());
+            std::string key = source_.order.EqualityKey(i);
             auto at = std::lower_bound(listedKeys.begin(), listedKeys.end(), key);
             if (at != listedKeys.end() && *at == key)
                 continue;
             listedKeys.insert(at, std::move(key));
         }
-        hints.push_back(word.data());
+        hints.push_back(i);
     }
-    SortForList(hints);
-    AppendItems(hints);
+    AppendItems(source_.order.Sort(hints));
 
     HintList = GetCount() > 0;
+    // The first hint is selected before the list opens, so that the list is painted once, with
+    // it selected, and the opening finds the text at the top instead of searching every item.
+    if (HintList)
+        SetSelIndex(0);
     if (show)
         ShowList(true);
-    if (GetCount() > 0)
-        SetSelIndex(0);
-    else if (GetDroppedState())
+    if (!HintList && GetDroppedState())
         SetEditSel(0, static_cast<uint32_t>(-1));
 }
 

@@ -13,15 +13,17 @@
 #include "framework/layout.h"
 
 class TDrill;
+class THintOrder;
 class TWordList;
 
 // What every answer box of one table is given: they must outlive the boxes.
 struct TAnswerBoxSource {
-    const TDrill& drill;    // tells which hint keys the open record's COUNT level grants
-    const TWordList& words; // the hints are found here
-    uint32_t textLimit;     // the table's translation size
-    HFONT normalFont;       // for typed text and right answers
-    HFONT boldFont;         // for wrong and given-up answers
+    const TDrill& drill;     // tells which hint keys the open record's COUNT level grants
+    const TWordList& words;  // the hints are found here
+    const THintOrder& order; // and put into the list's order
+    uint32_t textLimit;      // the table's translation size
+    HFONT normalFont;        // for typed text and right answers
+    HFONT boldFont;          // for wrong and given-up answers
 };
 
 // One answer box of the drill window: a drop-down combo box whose edit part takes the answer

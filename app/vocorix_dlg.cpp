@@ -59,8 +59,9 @@ void TVocorixDlg::CreateFieldControls() {
 
     WordDisplay.FitHeight();
     SetChildLayoutMetrics(WordDisplay, WordDisplay.Constraints);
-    const TAnswerBoxSource source{Drill, Database->Words(), Database->TranslationSize(), NormalFont,
-                                  BoldFont};
+    HintOrder = std::make_unique<THintOrder>(Database->Words());
+    const TAnswerBoxSource source{
+        Drill, Database->Words(), *HintOrder, Database->TranslationSize(), NormalFont, BoldFont};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
@@ -94,6 +95,7 @@ void TVocorixDlg::DeleteFieldControls() {
     while (!AnswerBoxes.empty())
         AnswerBoxes.pop_back();
     Drill = TDrill();
+    HintOrder.reset();
     Database.reset();
 }
 
@@ -140,7 +142,12 @@ void TVocorixDlg::StoreTopLeft() {
 }
 
 bool TVocorixDlg::IdleAction(int32_t idleCount) {
-    if (Database == nullptr || Database->Words().IsFreeOfDuplicates())
+    if (Database == nullptr)
+        return false;
+    // The hint lists' order first: it is ready for a hint key long before removal would begin.
+    if (HintOrder != nullptr && HintOrder->Step())
+        return true;
+    if (Database->Words().IsFreeOfDuplicates())
         return false;
     if (idleCount > 5000)
         return !Database->RemoveNextDuplicate();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "answer/drill.h"
+#include "answer/hint_order.h"
 #include "app/db_screen_win.h"
 #include "app/vocorix_static.h"
 #include "database/db_file.h"
@@ -54,6 +55,8 @@ public:
     TOptions Options;
     TTableOpener Opener; // how every reader of this window opens its table
     std::unique_ptr<TDBFile> Database;
+    // The order of the reader's word list in the hint lists, worked out in idle time.
+    std::unique_ptr<THintOrder> HintOrder;
     TDrill Drill;
     std::vector<std::unique_ptr<TButton>> FieldButtons;
     TButton ReadyButton;

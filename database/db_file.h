@@ -60,6 +60,8 @@ public:
     uint32_t QuestionSize() const { return questionSize_; }
     int32_t WidestTranslation() const { return widestTranslation_; }
     const TWordList& Words() const { return words_; }
+    // For the tags that the hint lists keep beside the words.
+    TWordList& Words() { return words_; }
 
 private:
     static const char* TextOrNull(const std::vector<char>& text) {

@@ -22,6 +22,7 @@ void TWordList::Clear() {
     size_ = 0;
     bounds_.assign(1, 0);
     next_ = 0;
+    tags_.clear();
 }
 
 bool TWordList::RemoveNextDuplicate() {
@@ -30,7 +31,8 @@ bool TWordList::RemoveNextDuplicate() {
         // Sizes and comparisons take the NUL along: equal sizes and bytes are equal words.
         const size_t examined = bounds_[next_];
         const size_t size = bounds_[next_ + 1] - examined;
-        // Later words that stay slide down over the removed ones, in order.
+        // Later words that stay slide down over the removed ones, in order, with their tags.
+        const bool tagged = HasTags();
         size_t kept = next_ + 1;
         size_t end = bounds_[kept];
         for (size_t i = next_ + 1; i < count; ++i) {
@@ -40,10 +42,14 @@ bool TWordList::RemoveNextDuplicate() {
                 continue;
             if (from != end)
                 std::memmove(&bytes_[end], &bytes_[from], length);
+            if (tagged)
+                tags_[kept] = tags_[i];
             end += length;
             bounds_[++kept] = end;
         }
         bounds_.resize(kept + 1);
+        if (tagged)
+            tags_.resize(kept);
         size_ = end;
         ++next_;
     }

@@ -38,6 +38,13 @@ public:
         return {bytes_.get() + start, bounds_[index + 1] - start - 1};
     }
 
+    // One number per word for a user of the list to keep beside it (the hint lists' order):
+    // carried along when duplicates are removed, dropped by Clear. Tags are present while there
+    // is one for every word.
+    void SetTags(std::vector<uint32_t> tags) { tags_ = std::move(tags); }
+    bool HasTags() const { return tags_.size() == Count(); }
+    uint32_t Tag(uint32_t index) const { return tags_[index]; }
+
     // One step: removes every later copy of the word at the removal position, then advances
     // it. True when the list is free of duplicates (IsFreeOfDuplicates).
     bool RemoveNextDuplicate();
@@ -52,4 +59,5 @@ private:
     // Word i spans bounds_[i] up to bounds_[i + 1], its NUL included; bounds_[0] is 0.
     std::vector<size_t> bounds_{0};
     size_t next_ = 0;
+    std::vector<uint32_t> tags_;
 };

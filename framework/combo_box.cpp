@@ -11,6 +11,12 @@ constexpr size_t PrefetchAhead = 16;
 
 } // namespace
 
+const TResponse TComboBox::ResponseRows[] = {
+    OnMessage<&TComboBox::EvWindowPosChanging>(WM_WINDOWPOSCHANGING),
+};
+
+const TResponseTable TComboBox::ResponseTable{&TControl::ResponseTable, ResponseRows};
+
 TComboBox::TComboBox(TWindow* parent, int32_t id, int32_t x, int32_t y, int32_t w, int32_t h,
                      DWORD style, uint32_t textLimit)
     : TControl(parent, id, "", x, y, w, h), TextLimit(textLimit) {
@@ -24,6 +30,28 @@ void TComboBox::SetupWindow() {
     TControl::SetupWindow();
     if (TextLimit > 1)
         SetTextLimit(TextLimit - 1);
+}
+
+LRESULT TComboBox::EvWindowPosChanging(WPARAM, LPARAM lParam) {
+    auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+    const LONG_PTR style = GetWindowLongPtrA(GetHandle(), GWL_STYLE);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if ((position.flags & SWP_NOSIZE) == 0 && (style & CBS_NOINTEGRALHEIGHT) == 0 &&
+        (style & CBS_DROPDOWNLIST) != CBS_SIMPLE && GetComboBoxInfo(GetHandle(), &info) &&
+        info.hwndList != nullptr) {
+        // The box itself keeps its height; the rest of the height asked for is the list's.
+        RECT box{}, list{}, listClient{};
+        ::GetWindowRect(GetHandle(), &box);
+        ::GetWindowRect(info.hwndList, &list);
+        ::GetClientRect(info.hwndList, &listClient);
+        const int32_t item = static_cast<int32_t>(Send(CB_GETITEMHEIGHT, 0));
+        const int32_t items = position.cy - (box.bottom - box.top) -
+                              ((list.bottom - list.top) - (listClient.bottom - listClient.top));
+        if (item > 0 && items > item)
+            position.cy -= items % item;
+    }
+    return DefaultProcessing();
 }
 
 int32_t TComboBox::AddString(const char* text) {
@@ -94,14 +122,20 @@ void TComboBox::AppendItems(const std::vector<const char*>& texts) {
         return;
     }
     const HWND list = info.hwndList;
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    // Straight to the list's window procedure: a message per item through the system's
+    // dispatch would cost more than the list's own work for the item.
+    const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_WNDPROC));
+    const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcW(procedure, list, message, wParam, lParam);
+    };
+    send(WM_SETREDRAW, FALSE, 0);
     std::vector<wchar_t> wide;
     for (size_t i = 0; i < texts.size(); ++i) {
         // Wine drops a reservation at the next insertion while the list's item array is small,
         // and then grows it a few items at a time, copying it each time; once the array is
         // large a reservation holds. Reserving again now and then keeps a long fill linear.
         if (i % ReserveEvery == 0)
-            SendMessageW(list, LB_INITSTORAGE, texts.size() - i, 0);
+            send(LB_INITSTORAGE, texts.size() - i, 0);
         // Sorted texts lie scattered in memory: ask for the coming ones early.
         if (i + PrefetchAhead < texts.size())
             __builtin_prefetch(texts[i + PrefetchAhead]);
@@ -111,10 +145,9 @@ void TComboBox::AppendItems(const std::vector<const char*>& texts) {
             wide.resize(static_cast<size_t>(length));
         if (MultiByteToWideChar(CP_ACP, 0, texts[i], length, wide.data(), length) == 0)
             wide[0] = L'\0';
-        SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(wide.data()));
+        send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.data()));
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    send(WM_SETREDRAW, TRUE, 0);
 }
 
 void TComboBox::SetTextLimit(uint32_t characters) {

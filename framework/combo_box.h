@@ -46,6 +46,14 @@ public:
 protected:
     const char* ClassName() const override { return "COMBOBOX"; }
     void SetupWindow() override;
+    const TResponseTable& Responses() const override { return ResponseTable; }
+
+    static const TResponse ResponseRows[];
+    static const TResponseTable ResponseTable;
+
+    // A drop-down box is given a height whose list part is a whole number of items: the list
+    // would cut itself to that height each time it opens, which moves and repaints it twice.
+    LRESULT EvWindowPosChanging(WPARAM, LPARAM lParam);
 
     uint32_t TextLimit;
 };

@@ -208,6 +208,16 @@ void ArrangeEqualTexts(std::vector<TEntry>& entries, const std::vector<TRun>& eq
             entries[runs[r].start + i].index = listed[r][i];
 }
 
+void Gather(std::vector<const char*>& texts, const std::vector<TEntry>& entries) {
+    std::vector<const char*> sorted(texts.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i + PrefetchAhead < entries.size())
+            __builtin_prefetch(&texts[entries[i + PrefetchAhead].index]);
+        sorted[i] = texts[entries[i].index];
+    }
+    texts.swap(sorted);
+}
+
 } // namespace
 
 std::string ListSortKey(const char* text) {
@@ -225,11 +235,91 @@ void SortForList(std::vector<const char*>& texts) {
         entries.push_back({KeyPrefix(keys.At(key)), key, i});
     }
     ArrangeEqualTexts(entries, SortByKeys(entries, keys), texts);
-    std::vector<const char*> sorted(texts.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (i + PrefetchAhead < entries.size())
-            __builtin_prefetch(&texts[entries[i + PrefetchAhead].index]);
-        sorted[i] = texts[entries[i].index];
+    Gather(texts, entries);
+}
+
+struct TListRanking::TState {
+    explicit TState(size_t count) : keys(count) {
+        entries.reserve(count);
+        texts.reserve(count);
     }
-    texts.swap(sorted);
+    TSortKeys keys;
+    std::vector<TEntry> entries;
+    std::vector<const char*> texts;
+};
+
+TListRanking::TListRanking(size_t texts) : state_(std::make_unique<TState>(texts)) {}
+
+TListRanking::~TListRanking() = default;
+
+void TListRanking::Add(const char* text) {
+    const uint32_t key = state_->keys.Add(text);
+    state_->entries.push_back(
+        {KeyPrefix(state_->keys.At(key)), key, static_cast<uint32_t>(state_->entries.size())});
+    state_->texts.push_back(text);
+}
+
+size_t TListRanking::Count() const {
+    return state_->entries.size();
+}
+
+std::vector<uint32_t> TListRanking::Finish() {
+    std::vector<TEntry>& entries = state_->entries;
+    const std::vector<TRun> equal = SortByKeys(entries, state_->keys);
+    // A text's rank is its place in the sorted set; equal keys take the place of the first.
+    std::vector<uint32_t> byPlace(entries.size());
+    for (uint32_t p = 0; p < byPlace.size(); ++p)
+        byPlace[p] = p;
+    for (const TRun& run : equal) {
+        const char* first = state_->texts[entries[run.start].index];
+        bool differ = false;
+        for (uint32_t p = run.start + 1; p < run.start + run.size && !differ; ++p)
+            differ = std::strcmp(first, state_->texts[entries[p].index]) != 0;
+        for (uint32_t p = run.start; p < run.start + run.size; ++p)
+            byPlace[p] = run.start | (differ ? TiedRank : 0);
+    }
+    std::vector<uint32_t> ranks(entries.size());
+    for (uint32_t p = 0; p < entries.size(); ++p)
+        ranks[entries[p].index] = byPlace[p];
+    state_ = std::make_unique<TState>(0);
+    return ranks;
+}
+
+void SortByRanks(std::vector<const char*>& texts, const std::vector<uint32_t>& ranks) {
+    const uint32_t count = static_cast<uint32_t>(texts.size());
+    uint32_t limit = 0;
+    for (uint32_t rank : ranks)
+        limit = std::max(limit, (rank & ~TiedRank) + 1);
+    std::vector<TEntry> entries(count);
+    if (count > limit / 32) {
+        // Many texts: counted into their places, which keeps equal ranks in text order.
+        std::vector<uint32_t> starts(size_t{limit} + 1, 0);
+        for (uint32_t i = 0; i < count; ++i)
+            ++starts[(ranks[i] & ~TiedRank) + 1];
+        for (uint32_t r = 0; r < limit; ++r)
+            starts[r + 1] += starts[r];
+        for (uint32_t i = 0; i < count; ++i)
+            entries[starts[ranks[i] & ~TiedRank]++] = {ranks[i], 0, i};
+    } else {
+        std::vector<uint64_t> order(count);
+        for (uint32_t i = 0; i < count; ++i)
+            order[i] = uint64_t{ranks[i] & ~TiedRank} << 32 | i;
+        std::sort(order.begin(), order.end());
+        for (uint32_t p = 0; p < count; ++p) {
+            const uint32_t i = static_cast<uint32_t>(order[p]);
+            entries[p] = {ranks[i], 0, i};
+        }
+    }
+    // Texts that differ but count as equal still need the order the control's insertions give.
+    std::vector<TRun> tied;
+    for (uint32_t start = 0; start < count;) {
+        uint32_t end = start + 1;
+        while (end < count && entries[end].prefix == entries[start].prefix)
+            ++end;
+        if (end - start > 1 && (entries[start].prefix & TiedRank) != 0)
+            tied.push_back({start, end - start});
+        start = end;
+    }
+    ArrangeEqualTexts(entries, tied, texts);
+    Gather(texts, entries);
 }

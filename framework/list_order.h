@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,3 +15,32 @@ std::string ListSortKey(const char* text);
 // in their present order. Texts the control counts as equal (differing in case only, say)
 // stand where its insertion puts each of them.
 void SortForList(std::vector<const char*>& texts);
+
+// Ranks, for a fixed set of texts, that put any selection of them into the list's order without
+// sorting it again: a text's rank is its place in the sorted set, texts that the control counts
+// as equal share one, and TiedRank marks a shared rank whose texts differ (in case, say).
+constexpr uint32_t TiedRank = 0x80000000u;
+
+// Works out the ranks of texts given one by one, so that the work can be spread over idle time.
+// The texts must stay in place until Finish.
+class TListRanking {
+public:
+    explicit TListRanking(size_t texts);
+    ~TListRanking();
+    TListRanking(const TListRanking&) = delete;
+    TListRanking& operator=(const TListRanking&) = delete;
+
+    // The next text, in the order of the set.
+    void Add(const char* text);
+    size_t Count() const;
+    // The rank of every text added, in the order they were added.
+    std::vector<uint32_t> Finish();
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
+
+// Puts texts into the order SortForList gives them, from their ranks (of one TListRanking, in
+// the texts' order).
+void SortByRanks(std::vector<const char*>& texts, const std::vector<uint32_t>& ranks);

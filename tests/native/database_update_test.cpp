@@ -157,6 +157,22 @@ TEST(WordListDuplicates, LaterWordsOfOtherLengthsStayIntactAfterRemovals) {
     }
 }
 
+TEST(WordListDuplicates, TagsStayWithTheirWordsAndGoWithAClear) {
+    TWordList list;
+    for (const char* word : {"to", "to be", "t", "to", "", "to be", "tot", "", "to"})
+        list.Add(word);
+    list.SetTags({10, 11, 12, 13, 14, 15, 16, 17, 18});
+    while (!list.RemoveNextDuplicate()) {
+    }
+    ASSERT_TRUE(list.HasTags());
+    const std::vector<uint32_t> expected{10, 11, 12, 14, 16};
+    for (uint32_t i = 0; i < list.Count(); ++i)
+        EXPECT_EQ(list.Tag(i), expected[i]) << list.Item(i);
+    list.Clear();
+    list.Add("to");
+    EXPECT_FALSE(list.HasTags());
+}
+
 TEST(WordListDuplicates, EmptyAndSingleListsAreAlreadyFree) {
     TWordList list;
     EXPECT_TRUE(list.RemoveNextDuplicate());

@@ -195,6 +195,11 @@ TEST_F(HintKeys, DuplicatesAreShownOnceInAShortListBeforeRemovalIsDone) {
     TVocorixComboBox& box = Open({"to", "to be", "to", "Haus", "haus", "to"});
     scene.Key(VK_F5);
     EXPECT_EQ(Items(box), (Words{"Haus", "to", "to be"}));
+    // The same once idle time has ranked the words for the hint lists.
+    scene.window->HintOrder->Complete();
+    Enter("");
+    scene.Key(VK_F5);
+    EXPECT_EQ(Items(box), (Words{"Haus", "to", "to be"}));
 }
 
 TEST_F(HintKeys, BeyondAHundredItemsDuplicatesAreNotLookedFor) {
@@ -216,41 +221,56 @@ TEST_F(HintKeys, AfterRemovalIsDoneTheListIsNotGuarded) {
     EXPECT_EQ(box.GetCount(), 2);
 }
 
-// The box sorts long lists itself and hands them over in order; the control must end up with
-// the order it would have made by sorting every word itself.
-class OrderOfHints : public HintKeys {
+// The box hands its hints to the control already in order: ranked in idle time, or sorted at
+// the key press when the key comes before that work is done. Either way the control must end up
+// with the order it would have made by sorting the hints itself.
+class OrderOfHints : public HintKeys, public testing::WithParamInterface<bool> {
 protected:
-    Words HintsAfterF5(const Words& words) {
+    // The hints of a key press after the idle-time work: the ranks first (when this run ranks),
+    // then the removal of duplicates, which moves the ranked words.
+    Words Hints(const Words& words, UINT key = VK_F5, const std::string& typed = "") {
         TVocorixComboBox& box = Open(words);
+        if (GetParam())
+            scene.window->HintOrder->Complete();
         RemoveAllDuplicates();
-        scene.Key(VK_F5);
+        Enter(typed);
+        scene.Key(key);
         return Items(box);
     }
-    // The words left in the word list of the window that HintsAfterF5 opens, as the control
-    // sorts them itself.
-    Words ControlsOwnOrder() {
+    // What the search accepts from the word list of the window that Hints opened, as the control
+    // sorts it itself.
+    Words ControlsOwnOrder(THintMode mode = THintMode::StartingChars,
+                           const std::string& typed = "") {
         TComboBox reference(scene.window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
         reference.Attr.Style &= ~WS_VISIBLE;
         reference.Create();
         const TWordList& words = scene.window->Database->Words();
+        THintSearch search(mode, typed);
         for (uint32_t i = 0; i < words.Count(); ++i)
-            reference.AddString(words.Item(i).data());
+            if (search.Accepts(words.Item(i)))
+                reference.AddString(words.Item(i).data());
         return Items(reference);
     }
 };
 
-TEST_F(OrderOfHints, AFilledListHasTheControlsOwnOrder) {
+INSTANTIATE_TEST_SUITE_P(SortedOrRanked, OrderOfHints, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Ranked" : "SortedAtThePress";
+                         });
+
+TEST_P(OrderOfHints, AFilledListHasTheControlsOwnOrder) {
     const Words words{"Zürich", "zebra",  "Äpfel",   "apple",   "Apfel", "co-op", "coop",
                       "co op",  "öl",     "Ol",      "oz",      "_x",    "1st",   "10th",
                       "2nd",    "straße", "strasse", "Straßen", "a'b",   "ab",    "a-c",
                       "résumé", "resume", "Éclair",  "eclairs", "ß",     "ss",    "ä"};
-    const Words hints = HintsAfterF5(words);
+    const Words hints = Hints(words);
     EXPECT_EQ(hints, ControlsOwnOrder());
 }
 
 // Words that differ in case only compare equal; the control puts each where its search for
-// the place meets an equal one, which depends on everything listed before.
-TEST_F(OrderOfHints, WordsEqualButForCaseStandWhereTheControlPutsThem) {
+// the place meets an equal one, which depends on everything listed before: in a list of some of
+// the words, on those alone.
+TEST_P(OrderOfHints, WordsEqualButForCaseStandWhereTheControlPutsThem) {
     Words words;
     uint32_t seed = 11;
     const char* const letters[] = {"a", "A", "b", "B", "\xe4", "\xc4"};
@@ -262,8 +282,11 @@ TEST_F(OrderOfHints, WordsEqualButForCaseStandWhereTheControlPutsThem) {
         } while (word.size() < 3 && (seed >> 20 & 3) != 0);
         words.push_back(word);
     }
-    const Words hints = HintsAfterF5(words);
+    const Words hints = Hints(words);
     EXPECT_EQ(hints, ControlsOwnOrder());
+    Enter("b");
+    scene.Key(VK_F6);
+    EXPECT_EQ(Items(box()), ControlsOwnOrder(THintMode::ContiguousChars, "b"));
 }
 
 } // namespace
