@@ -1,5 +1,7 @@
-// Speed of the drill window on a large table: from the window's construction to its first
-// question on the screen, and F5 on an empty answer box (every word into the sorted hint list).
+// Speed of the drill window on a large table, as the learner feels it: from the window's
+// construction to its first question, and each hint key from its press until the list holds its
+// hints and the box shows the first one, against the floor for that many hints: their sort keys
+// alone plus the list control's own insertions alone.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,13 +10,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "answer/hint_search.h"
+#include "answer/separators.h"
 #include "answer/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
 #include "framework/application.h"
-#include "framework/list_order.h"
 
 namespace {
 
@@ -22,18 +26,49 @@ constexpr uint32_t Records = 100000;
 constexpr uint32_t Translations = 3;
 constexpr uint32_t WordWidth = 20;
 constexpr uint32_t TranslationWidth = 30;
+constexpr int Runs = 5;
+// The lists a learner reads through; beyond this many hints the list is only a completion.
+constexpr int32_t ShortList = 20000;
 
-// German-looking words from syllables: many distinct ones, some repeated, as a real table.
+uint32_t Next(uint32_t& seed) {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 16;
+}
+
+// German-looking words from syllables: many distinct ones, some repeated, some capitalised.
 std::string MakeWord(uint32_t& seed, uint32_t syllables) {
     static const char* const parts[] = {"ber", "gen", "haus", "lich", "sch", "ter",  "an",
                                         "ver", "ung", "keit", "ein",  "mal", "stra", "ße",
                                         "üb",  "ör",  "wald", "feld", "tag", "nacht"};
     std::string word;
-    for (uint32_t i = 0; i < syllables; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        word += parts[(seed >> 16) % 20];
-    }
+    for (uint32_t i = 0; i < syllables; ++i)
+        word += parts[Next(seed) % 20];
+    if (Next(seed) % 4 == 0 && word[0] >= 'a' && word[0] <= 'z')
+        word[0] = static_cast<char>(word[0] - 'a' + 'A');
     return word;
+}
+
+// A translation as tables hold them: mostly single words, some phrases, alternatives, groups,
+// comments, and a few one-letter words.
+std::string MakeEntry(uint32_t& seed) {
+    switch (Next(seed) % 20) {
+    case 0:
+        return "to " + MakeWord(seed, 2);
+    case 1:
+        return "a " + MakeWord(seed, 2);
+    case 2:
+        return MakeWord(seed, 1) + " " + MakeWord(seed, 2);
+    case 3:
+        return MakeWord(seed, 2) + ", " + MakeWord(seed, 2);
+    case 4:
+        return MakeWord(seed, 2) + " (" + MakeWord(seed, 1) + ")";
+    case 5:
+        return MakeWord(seed, 2) + " [" + MakeWord(seed, 1) + "]";
+    case 6:
+        return Next(seed) % 10 == 0 ? std::string(1, "aeiouy"[Next(seed) % 6]) : MakeWord(seed, 1);
+    default:
+        return MakeWord(seed, 2 + Next(seed) % 3);
+    }
 }
 
 std::string Pad(std::string text, uint32_t width) {
@@ -76,7 +111,7 @@ void WriteTable(const std::string& path) {
         bytes += ' ';
         bytes += Pad(MakeWord(seed, 2), WordWidth);
         for (uint32_t t = 0; t < Translations; ++t)
-            bytes += Pad(MakeWord(seed, 2 + (seed >> 24) % 3), TranslationWidth);
+            bytes += Pad(MakeEntry(seed), TranslationWidth);
         bytes += std::string(10, ' ');
     }
     bytes += '\x1a';
@@ -92,44 +127,305 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// What no way of sorting or handing over the words can go below: the system's sort key of
-// every word, and the list control's own work for every item, its window procedure called
-// directly with texts already in wide characters and room reserved as the fill does.
-void PrintFloors(TWindow& parent, const std::vector<const char*>& texts) {
-    std::vector<std::wstring> wide;
-    wide.reserve(texts.size());
-    wchar_t buffer[256];
-    unsigned char key[512];
-    const auto t0 = std::chrono::steady_clock::now();
-    for (const char* text : texts) {
-        MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, 256);
-        LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, buffer, -1,
-                     reinterpret_cast<LPWSTR>(key), sizeof key);
+std::string RunList(const std::vector<double>& values) {
+    std::string text;
+    char number[32];
+    for (double value : values) {
+        std::snprintf(number, sizeof number, "%s%.1f", text.empty() ? "" : " ", value);
+        text += number;
     }
-    const auto t1 = std::chrono::steady_clock::now();
-    for (const char* text : texts) {
-        MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, 256);
-        wide.emplace_back(buffer);
+    return text;
+}
+
+struct THintKeyName {
+    const char* name;
+    UINT key;
+    THintMode mode;
+};
+
+const THintKeyName HintKeyNames[] = {
+    {"F2", VK_F2, THintMode::StartingWord},     {"F3", VK_F3, THintMode::ContiguousWord},
+    {"F5", VK_F5, THintMode::StartingChars},    {"F6", VK_F6, THintMode::ContiguousChars},
+    {"F7", VK_F7, THintMode::InterlacingChars}, {"F8", VK_F8, THintMode::InterlacingPhrases},
+    {"F9", VK_F9, THintMode::WildcardMatches},
+};
+
+bool IsSeparator(char c) {
+    return IsWordSeparator(static_cast<unsigned char>(c));
+}
+
+// Two neighbouring letters swapped: the slip the interlacing keys forgive.
+std::string WithSlip(std::string text) {
+    for (size_t i = text.size() / 2; i + 1 < text.size() && i > 0; ++i)
+        if (!IsSeparator(text[i]) && !IsSeparator(text[i + 1]) && text[i] != text[i + 1]) {
+            std::swap(text[i], text[i + 1]);
+            break;
+        }
+    return text;
+}
+
+// What a learner who knows this entry might have typed, `length` bytes, before pressing the
+// key; nothing when the entry gives no such text.
+std::optional<std::string> TypedFor(THintMode mode, std::string_view entry, size_t length) {
+    switch (mode) {
+    case THintMode::StartingWord:
+        // A whole first word.
+        if (entry.size() >= length && !IsSeparator(entry[length - 1]) &&
+            (entry.size() == length || IsSeparator(entry[length])))
+            return std::string(entry.substr(0, length));
+        return std::nullopt;
+    case THintMode::ContiguousWord:
+        // A whole word from inside the entry.
+        for (size_t start = 0; start < entry.size();) {
+            size_t end = start;
+            while (end < entry.size() && !IsSeparator(entry[end]))
+                ++end;
+            if (end - start == length && start > 0)
+                return std::string(entry.substr(start, length));
+            start = end + 1;
+        }
+        return std::nullopt;
+    case THintMode::StartingChars:
+        if (entry.size() > length)
+            return std::string(entry.substr(0, length));
+        return std::nullopt;
+    case THintMode::ContiguousChars:
+        if (entry.size() > length + 1)
+            return std::string(entry.substr(1, length));
+        return std::nullopt;
+    case THintMode::InterlacingChars:
+        if (entry.size() > length)
+            return WithSlip(std::string(entry.substr(0, length)));
+        return std::nullopt;
+    case THintMode::InterlacingPhrases:
+        // Three quarters of the longer text must agree: an entry about as long as the text.
+        if (entry.size() >= length && entry.size() <= length + 2)
+            return WithSlip(std::string(entry.substr(0, length)));
+        return std::nullopt;
+    case THintMode::WildcardMatches:
+        if (length == 1)
+            return entry.size() == 1 ? std::optional<std::string>("?") : std::nullopt;
+        if (entry.size() > length)
+            return "*" + std::string(entry.substr(1, length - 2)) + "*";
+        return std::nullopt;
     }
-    TComboBox box(&parent, 998, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
-    box.Attr.Style &= ~WS_VISIBLE;
-    box.Create();
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    GetComboBoxInfo(box.GetHandle(), &info);
-    const auto procedure =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(info.hwndList, GWLP_WNDPROC));
-    CallWindowProcW(procedure, info.hwndList, WM_SETREDRAW, FALSE, 0);
-    const auto t2 = std::chrono::steady_clock::now();
-    for (size_t i = 0; i < wide.size(); ++i) {
-        if (i % 4096 == 0)
-            CallWindowProcW(procedure, info.hwndList, LB_INITSTORAGE, wide.size() - i, 0);
-        CallWindowProcW(procedure, info.hwndList, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>(wide[i].c_str()));
+    return std::nullopt;
+}
+
+// The first text the entries from the middle of the list on give that the key accepts for its
+// own entry: a text that finds hints.
+std::optional<std::string> ChooseTyped(THintMode mode, const TWordList& words, size_t length) {
+    for (uint32_t i = words.Count() / 3; i < words.Count(); ++i) {
+        const std::optional<std::string> typed = TypedFor(mode, words.Item(i), length);
+        if (typed && typed->size() == length && THintSearch(mode, *typed).Accepts(words.Item(i)))
+            return typed;
     }
-    const auto t3 = std::chrono::steady_clock::now();
-    std::printf("floors: sort keys alone %.0f ms, the list control's insertions alone %.0f ms\n",
-                Milliseconds(t1 - t0), Milliseconds(t3 - t2));
+    return std::nullopt;
+}
+
+std::vector<std::string> Items(const TComboBox& box) {
+    std::vector<std::string> items(static_cast<size_t>(std::max(box.GetCount(), 0)));
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i] = box.GetString(static_cast<int32_t>(i));
+    return items;
+}
+
+// What no way of finding, sorting, handing over and showing these hints can go below, each part
+// measured alone: the search of the word list, the system's sort key of each hint, the list
+// control's own work for each item (its window procedure called directly with texts already in
+// wide characters and room reserved), and the opening of a bare combo box of the answer box's
+// size holding them.
+struct TFloor {
+    double search = 0;
+    double keys = 0;
+    double insertions = 0;
+    double dropDown = 0;
+    double Total() const { return search + keys + insertions + dropDown; }
+};
+
+// Measures floors with a bare combo box that stands where the answer box stands, with its font
+// and size, made once and opened once before, as the answer box's list has been.
+class TFloorBench {
+public:
+    TFloorBench(TApplication& app, TVocorixComboBox& answerBox)
+        : app_(app),
+          box_(answerBox.GetParentObject(), 998, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0) {
+        box_.Create();
+        box_.SetWindowFont(reinterpret_cast<HFONT>(answerBox.Send(WM_GETFONT)), false);
+        RECT place = answerBox.GetWindowRect();
+        MapWindowPoints(nullptr, answerBox.GetParentObject()->GetHandle(),
+                        reinterpret_cast<POINT*>(&place), 2);
+        const RECT dropped = answerBox.GetDroppedControlRect();
+        SetWindowPos(box_.GetHandle(), HWND_TOP, place.left, place.top, place.right - place.left,
+                     dropped.bottom - dropped.top, SWP_NOACTIVATE);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(box_.GetHandle(), &info);
+        list_ = info.hwndList;
+        procedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list_, GWLP_WNDPROC));
+        for (int i = 0; i < 100; ++i)
+            box_.AddString("warm");
+        box_.ShowList(true);
+        app_.PumpWaitingMessages();
+        box_.ShowList(false);
+        box_.ClearList();
+        app_.PumpWaitingMessages();
+    }
+    ~TFloorBench() { box_.Destroy(); }
+
+    TFloor Measure(const TWordList& words, THintMode mode, const std::string& typed,
+                   const std::vector<std::string>& texts) {
+        TFloor floor;
+        const auto t0 = std::chrono::steady_clock::now();
+        THintSearch search(mode, typed);
+        uint32_t accepted = 0;
+        for (uint32_t i = 0; i < words.Count(); ++i)
+            accepted += search.Accepts(words.Item(i)) ? 1 : 0;
+        const auto t1 = std::chrono::steady_clock::now();
+        floor.search = Milliseconds(t1 - t0);
+        if (accepted < texts.size())
+            std::printf("the search accepts fewer words than the list holds\n");
+
+        std::vector<std::wstring> wide;
+        wide.reserve(texts.size());
+        std::vector<wchar_t> buffer(256);
+        unsigned char key[1024];
+        const auto t2 = std::chrono::steady_clock::now();
+        for (const std::string& text : texts) {
+            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), 256);
+            LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, buffer.data(), -1,
+                         reinterpret_cast<LPWSTR>(key), sizeof key);
+        }
+        const auto t3 = std::chrono::steady_clock::now();
+        floor.keys = Milliseconds(t3 - t2);
+        for (const std::string& text : texts) {
+            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), 256);
+            wide.emplace_back(buffer.data());
+        }
+
+        Send(WM_SETREDRAW, FALSE, 0);
+        const auto t4 = std::chrono::steady_clock::now();
+        for (size_t i = 0; i < wide.size(); ++i) {
+            if (i % 4096 == 0)
+                Send(LB_INITSTORAGE, wide.size() - i, 0);
+            Send(LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(wide[i].c_str()));
+        }
+        const auto t5 = std::chrono::steady_clock::now();
+        floor.insertions = Milliseconds(t5 - t4);
+        Send(WM_SETREDRAW, TRUE, 0);
+        box_.SetSelIndex(wide.empty() ? -1 : 0);
+        app_.PumpWaitingMessages();
+
+        const auto t6 = std::chrono::steady_clock::now();
+        box_.ShowList(true);
+        app_.PumpWaitingMessages();
+        const auto t7 = std::chrono::steady_clock::now();
+        floor.dropDown = Milliseconds(t7 - t6);
+        box_.ShowList(false);
+        box_.ClearList();
+        app_.PumpWaitingMessages();
+        return floor;
+    }
+
+private:
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcW(procedure_, list_, message, wParam, lParam);
+    }
+
+    TApplication& app_;
+    TComboBox box_;
+    HWND list_ = nullptr;
+    WNDPROC procedure_ = nullptr;
+};
+
+struct TCase {
+    const THintKeyName* key;
+    std::string typed;
+    int32_t hints = 0;
+    double median = 0;
+    double floor = 0;
+    double Ratio() const { return floor > 0 ? median / floor : 0; }
+};
+
+class TBench {
+public:
+    TBench(TApplication& app, TVocorixDlg& window)
+        : app_(app), window_(window), floors_(app, Box()) {}
+
+    TVocorixComboBox& Box() { return *window_.AnswerBoxes[0]; }
+
+    // The box as the learner leaves it after typing `typed`: hints gone, caret at the end.
+    void Type(const std::string& typed) {
+        TVocorixComboBox& box = Box();
+        box.CloseHints();
+        box.SetText(typed.c_str());
+        box.SetEditSel(static_cast<uint32_t>(typed.size()), static_cast<uint32_t>(typed.size()));
+        app_.PumpWaitingMessages();
+    }
+
+    // One press of the key, from its message to the filled list with the first hint shown.
+    double Press(UINT key) {
+        const auto before = std::chrono::steady_clock::now();
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1 | (MapVirtualKeyA(key, 0) << 16));
+        app_.PumpWaitingMessages();
+        const auto after = std::chrono::steady_clock::now();
+        return Milliseconds(after - before);
+    }
+
+    TCase Measure(const THintKeyName& key, const std::string& typed) {
+        TCase result{&key, typed};
+        std::vector<double> runs;
+        for (int run = 0; run < Runs; ++run) {
+            Type(typed);
+            runs.push_back(Press(key.key));
+        }
+        TVocorixComboBox& box = Box();
+        result.hints = box.GetCount();
+        if (result.hints > 0 && box.GetText() != box.GetString(0))
+            std::printf("hint %s \"%s\": the box does not show the first hint\n", key.name,
+                        typed.c_str());
+        const std::vector<std::string> hints = Items(box);
+        Type("");
+        std::vector<TFloor> floors;
+        for (int run = 0; run < Runs; ++run)
+            floors.push_back(floors_.Measure(window_.Database->Words(), key.mode, typed, hints));
+        // Each part's median.
+        TFloor floor;
+        const auto part = [&](double TFloor::*member) {
+            std::vector<double> values;
+            for (const TFloor& f : floors)
+                values.push_back(f.*member);
+            floor.*member = Median(values);
+        };
+        for (double TFloor::*member :
+             {&TFloor::search, &TFloor::keys, &TFloor::insertions, &TFloor::dropDown})
+            part(member);
+        result.median = Median(runs);
+        result.floor = floor.Total();
+        std::printf("hint %s \"%s\": %d hints, median %.1f ms, floor %.1f ms, ratio %.2f "
+                    "(runs: %s; floor: search %.1f, sort keys %.1f, insertions %.1f, "
+                    "drop-down %.1f)\n",
+                    key.name, typed.c_str(), result.hints, result.median, result.floor,
+                    result.Ratio(), RunList(runs).c_str(), floor.search, floor.keys,
+                    floor.insertions, floor.dropDown);
+        std::fflush(stdout);
+        return result;
+    }
+
+private:
+    TApplication& app_;
+    TVocorixDlg& window_;
+    TFloorBench floors_;
+};
+
+// Runs the window's idle work as the loop does while the learner reads the question, up to the
+// point where the idle-time duplicate removal would begin; returns how long it took.
+double IdleUntilDuplicateRemoval(TVocorixDlg& window) {
+    const auto before = std::chrono::steady_clock::now();
+    for (int32_t count = 1; count <= 5000 && window.IdleAction(count); ++count) {
+    }
+    return Milliseconds(std::chrono::steady_clock::now() - before);
 }
 
 } // namespace
@@ -145,57 +441,81 @@ int main() {
     TIniFile ini(iniPath);
     TApplication app;
 
+    // Each start with a key pressed at once after the first question, before any idle time.
     std::vector<double> starts;
-    std::vector<double> hints;
-    for (int run = 0; run < 5; ++run) {
+    std::vector<double> atOnce;
+    std::string firstTyped;
+    int32_t firstHints = 0;
+    for (int run = 0; run < 3; ++run) {
         const auto begin = std::chrono::steady_clock::now();
         auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
         window->Create();
-        const auto shown = std::chrono::steady_clock::now();
-        starts.push_back(Milliseconds(shown - begin));
         app.PumpWaitingMessages();
-
-        TVocorixComboBox& box = *window->AnswerBoxes[0];
-        box.SetFocus();
-        box.SetText("");
-        const auto before = std::chrono::steady_clock::now();
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_F5, 1);
-        app.PumpWaitingMessages();
-        const auto after = std::chrono::steady_clock::now();
-        hints.push_back(Milliseconds(after - before));
-        if (run == 0) {
-            std::printf("words in the list: %u, hints listed: %d\n",
-                        window->Database->Words().Count(), box.GetCount());
-            // Where F5's time goes: sorting the words, and handing them to the list control.
-            std::vector<const char*> texts;
-            const TWordList& words = window->Database->Words();
-            for (uint32_t i = 0; i < words.Count(); ++i)
-                texts.push_back(words.Item(i).data());
-            const auto t0 = std::chrono::steady_clock::now();
-            SortForList(texts);
-            const auto t1 = std::chrono::steady_clock::now();
-            TComboBox list(window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
-            list.Attr.Style &= ~WS_VISIBLE;
-            list.Create();
-            const auto t2 = std::chrono::steady_clock::now();
-            list.AppendItems(texts);
-            const auto t3 = std::chrono::steady_clock::now();
-            std::printf("of F5: sorting %.0f ms, filling the list control %.0f ms\n",
-                        Milliseconds(t1 - t0), Milliseconds(t3 - t2));
-            PrintFloors(*window, texts);
+        starts.push_back(Milliseconds(std::chrono::steady_clock::now() - begin));
+        {
+            TBench bench(app, *window);
+            bench.Box().SetFocus();
+            firstTyped =
+                ChooseTyped(THintMode::StartingChars, window->Database->Words(), 1).value_or("");
+            bench.Type(firstTyped);
+            atOnce.push_back(bench.Press(VK_F5));
+            firstHints = bench.Box().GetCount();
         }
         window->Destroy();
         window.reset();
         app.PumpWaitingMessages();
     }
-    std::printf("table: %u records, %u translation fields\n", Records, Translations);
-    std::printf("start to first question: median %.0f ms (runs:", Median(starts));
-    for (double t : starts)
-        std::printf(" %.0f", t);
-    std::printf(")\nF5 on an empty answer box: median %.0f ms (runs:", Median(hints));
-    for (double t : hints)
-        std::printf(" %.0f", t);
-    std::printf(")\n");
+
+    auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
+    window->Create();
+    app.PumpWaitingMessages();
+    const TWordList& words = window->Database->Words();
+    std::printf("table: %u records, %u translation fields, %u words in the list\n", Records,
+                Translations, words.Count());
+    std::printf("start to first question: median %.0f ms (runs: %s)\n", Median(starts),
+                RunList(starts).c_str());
+    std::printf("F5 \"%s\" at once after the first question, before idle time: median %.0f ms, "
+                "%d hints (runs: %s)\n",
+                firstTyped.c_str(), Median(atOnce), firstHints, RunList(atOnce).c_str());
+    std::printf("idle work before duplicate removal: %.0f ms\n",
+                IdleUntilDuplicateRemoval(*window));
+    {
+        std::vector<TCase> cases;
+        TBench bench(app, *window);
+        bench.Box().SetFocus();
+        cases.push_back(bench.Measure(HintKeyNames[2], ""));
+        for (const THintKeyName& key : HintKeyNames) {
+            for (size_t length : {1u, 3u, 8u}) {
+                const std::optional<std::string> typed = ChooseTyped(key.mode, words, length);
+                if (!typed) {
+                    std::printf("hint %s: no text of %zu characters finds hints\n", key.name,
+                                length);
+                    continue;
+                }
+                cases.push_back(bench.Measure(key, *typed));
+            }
+        }
+
+        const TCase* worstRatio = nullptr;
+        const TCase* worstShort = nullptr;
+        for (const TCase& c : cases) {
+            if (worstRatio == nullptr || c.Ratio() > worstRatio->Ratio())
+                worstRatio = &c;
+            if (c.hints <= ShortList && (worstShort == nullptr || c.median > worstShort->median))
+                worstShort = &c;
+        }
+        if (worstRatio != nullptr)
+            std::printf("worst ratio: %.2f (%s \"%s\"; goal: at most 1.25)\n", worstRatio->Ratio(),
+                        worstRatio->key->name, worstRatio->typed.c_str());
+        if (worstShort != nullptr)
+            std::printf("worst median of lists of at most %d hints: %.1f ms (%s \"%s\", %d hints; "
+                        "goal: below 50 ms)\n",
+                        ShortList, worstShort->median, worstShort->key->name,
+                        worstShort->typed.c_str(), worstShort->hints);
+    }
+    window->Destroy();
+    window.reset();
+    app.PumpWaitingMessages();
     std::filesystem::remove_all(dir);
     return 0;
 }
