@@ -1,6 +1,7 @@
 #include "database/db_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "database/day_numbers.h"
@@ -22,8 +23,10 @@ private:
     TDBScreen& screen_;
 };
 
-// Records are read in batches of about this many bytes rather than one small read per field.
-constexpr size_t ReadBatchBytes = 96 * 1024;
+// Records are read in batches of about this many bytes rather than one small read per field:
+// few enough reads that their cost vanishes, and a batch still stays in the processor's cache
+// while it is decoded.
+constexpr size_t ReadBatchBytes = 384 * 1024;
 // Bounds on what a loading pass reserves for the word list at once; a larger table grows it.
 constexpr uint64_t MaxWordReservation = 1u << 20;
 constexpr uint64_t MaxByteReservation = 64u << 20;
@@ -168,6 +171,9 @@ bool TDBFile::ReadAllRecords() {
     const uint32_t translations = layout_.TranslationCount;
     const uint32_t width = layout_.TranslationWidth;
     const uint32_t translationsOffset = layout_.TranslationsOffset();
+    // A translation is followed by at least the 10 statistics bytes of its record: its width
+    // rounded up to eight bytes may be read.
+    const size_t readable = (size_t{width} + 7) / 8 * 8;
     uint32_t eligible = 0;
     int32_t widest = 0;
     const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
@@ -178,6 +184,8 @@ bool TDBFile::ReadAllRecords() {
         if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
                           bytes) != bytes)
             return false;
+        // Tables pad with blanks: a batch without any NUL needs no search for one in each text.
+        const bool nulFree = std::memchr(batch.data(), '\0', bytes) == nullptr;
         for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
              record += recordLength) {
             // Only eligibility and the translations matter here: the buffers are filled when
@@ -187,11 +195,12 @@ bool TDBFile::ReadAllRecords() {
             ++eligible;
             const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
             for (uint32_t t = 0; t < translations; ++t, field += width) {
-                const size_t length = TrimmedLength(field, width);
+                const size_t length = nulFree ? field_text::WithoutTrailingBlanks(field, width)
+                                              : TrimmedLength(field, width);
                 if (length == 0)
                     continue;
                 widest = std::max(widest, screen_.TextWidth(field, length));
-                words_.Add(field, length);
+                words_.AddField(field, length, readable);
             }
         }
         eligibleCount_ = eligible;

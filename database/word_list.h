@@ -27,6 +27,19 @@ public:
         size_ += length + 1;
         bounds_.push_back(size_);
     }
+    // The same for the first `length` bytes of a field whose first `readable` bytes may be
+    // read, a multiple of 8 no less than `length`: copied eight bytes at a time, the same work
+    // for every field of a width, then cut at `length`.
+    void AddField(const char* field, size_t length, size_t readable) {
+        if (capacity_ - size_ <= readable)
+            Grow(readable + 1);
+        char* end = bytes_.get() + size_;
+        for (size_t i = 0; i < readable; i += 8)
+            std::memcpy(end + i, field + i, 8);
+        end[length] = '\0';
+        size_ += length + 1;
+        bounds_.push_back(size_);
+    }
     // Empties the list and starts duplicate removal afresh.
     void Clear();
 

@@ -70,6 +70,18 @@ TEST_F(LoadingPass, WordListHoldsEveryNonEmptyTranslationAndTheWidestIsMeasured)
     EXPECT_FALSE(scene.screen.measuredOutsideWait);
 }
 
+TEST_F(LoadingPass, ANulEndsATranslationWhereverItStands) {
+    TableBuilder table = VocabularyFields(2, 12);
+    table.Record({"a", std::string("ab\0cd", 5), "dog", "20240101", " 0"})
+        .Record({"b", std::string("\0xyz", 4), std::string("cat \0", 5), "20240101", " 0"})
+        .Record({"c", "no nul", "here  either", "20240101", " 0"});
+    scene.Put(table);
+    auto reader = scene.Open();
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(WordsOf(*reader),
+              (std::vector<std::string>{"ab", "dog", "cat", "no nul", "here  either"}));
+}
+
 TEST_F(LoadingPass, TableWithNothingToAskStillLoads) {
     scene.options->MaxCount = 0;
     TableBuilder table = VocabularyFields(1);
