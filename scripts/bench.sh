@@ -1,9 +1,26 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of the bench build.
+# Runs every benchmark: the native programs of the bench build, then the drill window's under
+# Wine on a virtual display. Prints the machine first, since the figures are its.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 build_root=$1
+export VOCORIX_BUILD=$build_root
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+echo "== machine: $(nproc) cores, $cpu, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for b in "$build_root"/bench/bench/*; do
     [ -x "$b" ] && [ -f "$b" ] || continue
     echo "== $(basename "$b")"
     "$b"
 done
+
+drill=$build_root/win64/bench/win/bench_drill_window.exe
+echo "== $(basename "$drill") (under Wine)"
+run_drill_bench() {
+    "$root/scripts/wine.sh" "$drill"
+    # Wine's server holds the display open; end it before the display goes.
+    WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+}
+export -f run_drill_bench
+export root drill build_root
+VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c run_drill_bench

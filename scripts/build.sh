@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Configures (once) and builds one flavour: native | native32 | win64 | win32 | bench | fuzz.
-# Usage: scripts/build.sh FLAVOUR [BUILD_ROOT]
+# Usage: scripts/build.sh FLAVOUR [BUILD_ROOT [TARGET...]]   (no target: everything)
 set -euo pipefail
 
 flavour=$1
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_root=${2:-$root/build}
+targets=("${@:3}")
 dir=$build_root/$flavour
 jobs=${JOBS:-$(nproc)}
 # Run from make, the outer make's flags would make the inner build chatty.
@@ -25,4 +26,4 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 fi
 # Progress lines are hidden; warnings and errors show, and the build's exit code decides.
-cmake --build "$dir" -j "$jobs" 2>&1 | { grep -v -e '^\[ *[0-9]*%\]' -e '^Consolidate compiler' -e '^-- ' || true; }
+cmake --build "$dir" -j "$jobs" ${targets[@]+--target "${targets[@]}"} 2>&1 | { grep -v -e '^\[ *[0-9]*%\]' -e '^Consolidate compiler' -e '^-- ' || true; }
