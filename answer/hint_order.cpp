@@ -18,8 +18,11 @@ bool THintOrder::Step() {
     if (words_.HasTags())
         return false;
     const uint32_t count = words_.Count();
-    if (ranking_ == nullptr)
+    // The ranking keeps pointers to the words: a list changed meanwhile is ranked afresh.
+    if (ranking_ == nullptr || count != counted_) {
         ranking_ = std::make_unique<TListRanking>(count);
+        counted_ = count;
+    }
     const uint32_t from = static_cast<uint32_t>(ranking_->Count());
     const uint32_t to = std::min(count, from + WordsPerStep);
     for (uint32_t i = from; i < to; ++i)

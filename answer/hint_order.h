@@ -33,4 +33,5 @@ public:
 private:
     TWordList& words_;
     std::unique_ptr<TListRanking> ranking_;
+    uint32_t counted_ = 0; // the words the ranking was begun for
 };

@@ -1,19 +1,36 @@
 #include "platform/profile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "platform/replace_file.h"
 
 namespace {
 
+// The bytes every line of a file is tested against, looked up rather than compared: white space
+// of the profile functions (0x09 to 0x0D, the blank and 0x1A), and names compared without
+// regard to ASCII letter case.
+struct TByteClasses {
+    bool blank[256] = {};
+    char folded[256] = {};
+};
+
+constexpr TByteClasses ByteClasses = [] {
+    TByteClasses classes;
+    for (int c = 0; c < 256; ++c)
+        classes.folded[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (int c = 0x09; c <= 0x0D; ++c)
+        classes.blank[c] = true;
+    classes.blank[0x20] = classes.blank[0x1A] = true;
+    return classes;
+}();
+
 bool IsBlank(char c) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x1A;
+    return ByteClasses.blank[static_cast<unsigned char>(c)];
 }
 
 std::string_view Trim(std::string_view text) {
@@ -27,15 +44,10 @@ std::string_view Trim(std::string_view text) {
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
+    for (size_t i = 0; i < a.size(); ++i)
+        if (ByteClasses.folded[static_cast<unsigned char>(a[i])] !=
+            ByteClasses.folded[static_cast<unsigned char>(b[i])])
             return false;
-    }
     return true;
 }
 
@@ -46,22 +58,46 @@ struct Line {
     std::string_view end;
 };
 
-std::vector<Line> SplitLines(std::string_view bytes) {
-    std::vector<Line> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t stop = bytes.find_first_of("\r\n", start);
-        if (stop == std::string_view::npos) {
-            lines.push_back({bytes.substr(start), {}});
-            break;
-        }
-        size_t endLength =
-            bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n' ? 2 : 1;
-        lines.push_back({bytes.substr(start, stop - start), bytes.substr(stop, endLength)});
-        start = stop + endLength;
+// The lines of a file's bytes, one after the other, without copying them anywhere. The next
+// CR and the next LF are each looked for once and kept until the walk has passed them.
+class Lines {
+public:
+    explicit Lines(std::string_view bytes)
+        : text_(bytes.data()), end_(bytes.data() + bytes.size()), nextCr_(Find('\r', text_)),
+          nextLf_(Find('\n', text_)) {}
+
+    bool Next(Line& line) {
+        if (text_ == end_)
+            return false;
+        if (nextCr_ < text_)
+            nextCr_ = Find('\r', text_);
+        if (nextLf_ < text_)
+            nextLf_ = Find('\n', text_);
+        const char* stop = std::min(nextCr_, nextLf_);
+        const char* after = stop;
+        if (stop != end_)
+            after += *stop == '\r' && stop + 1 != end_ && stop[1] == '\n' ? 2 : 1;
+        line = {std::string_view(text_, static_cast<size_t>(stop - text_)),
+                std::string_view(stop, static_cast<size_t>(after - stop))};
+        text_ = after;
+        return true;
     }
-    return lines;
-}
+    // Whether the line last returned was the file's last.
+    bool AtEnd() const { return text_ == end_; }
+
+private:
+    const char* Find(char c, const char* from) const {
+        if (from == end_)
+            return end_;
+        const void* found = std::memchr(from, c, static_cast<size_t>(end_ - from));
+        return found != nullptr ? static_cast<const char*>(found) : end_;
+    }
+
+    const char* text_;
+    const char* end_;
+    const char* nextCr_;
+    const char* nextLf_;
+};
 
 enum class LineKind { Other, Comment, Section, Key };
 
@@ -101,32 +137,43 @@ ParsedLine Parse(std::string_view raw) {
     return parsed;
 }
 
-// Where a key stands in the file: the index of its section's header (or none), the index of
-// the key's own line (or none) and the index of the line after which a new key would go.
+// Where a key stands in the file: its line, or, when the file lacks it, the line after which a
+// new key goes: the last key or comment of its section (or the header), else the file's last.
 struct Location {
-    static constexpr size_t none = static_cast<size_t>(-1);
-    size_t section = none;
-    size_t key = none;
-    size_t lastInSection = none;
+    bool section = false;
+    std::optional<Line> key;
+    Line lastInSection;
+    Line last;
 };
 
-Location Find(const std::vector<Line>& lines, std::string_view section, std::string_view key) {
+Location Find(std::string_view bytes, std::string_view section, std::string_view key) {
     Location where;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        ParsedLine parsed = Parse(lines[i].text);
-        if (where.section == Location::none) {
+    Lines lines(bytes);
+    Line line;
+    while (lines.Next(line)) {
+        where.last = line;
+        // Before the section only its header matters, and a header starts with "[".
+        if (!where.section) {
+            size_t first = 0;
+            while (first < line.text.size() && IsBlank(line.text[first]))
+                ++first;
+            if (first == line.text.size() || line.text[first] != '[')
+                continue;
+        }
+        ParsedLine parsed = Parse(line.text);
+        if (!where.section) {
             if (parsed.kind == LineKind::Section && SameName(parsed.name, section)) {
-                where.section = i;
-                where.lastInSection = i;
+                where.section = true;
+                where.lastInSection = line;
             }
             continue;
         }
         if (parsed.kind == LineKind::Section)
             break;
         if (parsed.kind != LineKind::Other)
-            where.lastInSection = i;
+            where.lastInSection = line;
         if (parsed.kind == LineKind::Key && SameName(parsed.name, key)) {
-            where.key = i;
+            where.key = line;
             break;
         }
     }
@@ -177,11 +224,10 @@ std::string_view Fallback(const char* defaultText) {
 
 uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std::string_view key,
                           const char* defaultText, char* buffer, uint32_t size) {
-    const std::vector<Line> lines = SplitLines(bytes);
-    const Location where = Find(lines, Trim(section), Trim(key));
-    if (where.key == Location::none)
+    const Location where = Find(bytes, Trim(section), Trim(key));
+    if (!where.key)
         return CopyOut(Fallback(defaultText), buffer, size);
-    const ParsedLine parsed = Parse(lines[where.key].text);
+    const ParsedLine parsed = Parse(where.key->text);
     if (!parsed.hasValue)
         return CopyOut(Fallback(defaultText), buffer, size);
     // A value is a C string: it ends at a NUL byte, and what stands before it is trimmed anew.
@@ -194,50 +240,44 @@ std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string
     const std::string_view sectionName = Trim(section);
     const std::string_view keyName = Trim(key);
     const std::string_view newValue = Trim(value);
-    const std::vector<Line> lines = SplitLines(bytes);
-    const Location where = Find(lines, sectionName, keyName);
-
-    std::string keyLine;
-    keyLine.append(keyName).append("=").append(newValue);
-    std::string result;
-    result.reserve(bytes.size() + keyLine.size() + sectionName.size() + 8);
-    auto appendLine = [&](size_t i) {
-        result.append(lines[i].text);
-        // A line that gets a successor needs a line end of its own.
-        result.append(lines[i].end.empty() ? std::string_view("\r\n") : lines[i].end);
+    const Location where = Find(bytes, sectionName, keyName);
+    // Every other line stays byte for byte: the bytes before and after the change are copied
+    // whole.
+    const auto upTo = [bytes](const char* at) {
+        return bytes.substr(0, static_cast<size_t>(at - bytes.data()));
     };
-
-    if (where.key != Location::none) {
-        const ParsedLine old = Parse(lines[where.key].text);
+    const auto after = [bytes](const Line& line) {
+        return bytes.substr(static_cast<size_t>(line.end.data() + line.end.size() - bytes.data()));
+    };
+    // A line that gets a successor needs a line end of its own.
+    const auto endOf = [](const Line& line) {
+        return line.end.empty() ? std::string_view("\r\n") : line.end;
+    };
+    std::string result;
+    result.reserve(bytes.size() + keyName.size() + newValue.size() + sectionName.size() + 8);
+    if (where.key) {
+        const ParsedLine old = Parse(where.key->text);
         if (old.hasValue && old.value == newValue)
             return std::nullopt;
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (i != where.key) {
-                result.append(lines[i].text).append(lines[i].end);
-                continue;
-            }
-            result.append(old.name).append("=").append(newValue);
-            result.append(lines[i].end.empty() ? std::string_view("\r\n") : lines[i].end);
-        }
-    } else if (where.section != Location::none) {
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (i == where.lastInSection) {
-                appendLine(i);
-                result.append(keyLine).append("\r\n");
-            } else {
-                result.append(lines[i].text).append(lines[i].end);
-            }
-        }
-    } else {
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (i + 1 == lines.size())
-                appendLine(i);
-            else
-                result.append(lines[i].text).append(lines[i].end);
-        }
-        result.append("[").append(sectionName).append("]\r\n");
-        result.append(keyLine).append("\r\n");
+        result.append(upTo(where.key->text.data())).append(old.name).append("=").append(newValue);
+        result.append(endOf(*where.key)).append(after(*where.key));
+        return result;
     }
+    const auto appendKey = [&] {
+        result.append(keyName).append("=").append(newValue).append("\r\n");
+    };
+    if (where.section) {
+        const Line& line = where.lastInSection;
+        result.append(upTo(line.text.data() + line.text.size())).append(endOf(line));
+        appendKey();
+        result.append(after(line));
+        return result;
+    }
+    if (!bytes.empty())
+        result.append(upTo(where.last.text.data() + where.last.text.size()))
+            .append(endOf(where.last));
+    result.append("[").append(sectionName).append("]\r\n");
+    appendKey();
     return result;
 }
 
