@@ -183,29 +183,45 @@ void ArrangeEqualTexts(std::vector<TEntry>& entries, const std::vector<TRun>& eq
     if (runs.empty())
         return;
 
-    // Replays the insertions in the given order.
-    constexpr uint32_t NoRun = UINT32_MAX;
-    std::vector<uint32_t> position(count);
-    std::vector<uint32_t> runOf(count, NoRun);
-    for (uint32_t p = 0; p < count; ++p)
-        position[entries[p].index] = p;
-    for (uint32_t r = 0; r < runs.size(); ++r)
-        for (uint32_t p = runs[r].start; p < runs[r].start + runs[r].size; ++p)
-            runOf[entries[p].index] = r;
-    std::vector<std::vector<uint32_t>> listed(runs.size());
-    TPrefixCounts added(count);
-    for (uint32_t index = 0; index < count; ++index) {
-        if (const uint32_t r = runOf[index]; r != NoRun) {
-            std::vector<uint32_t>& run = listed[r];
-            const uint32_t offset = InsertionOffset(index, added.Below(runs[r].start),
-                                                    static_cast<uint32_t>(run.size()));
-            run.insert(run.begin() + offset, index);
-        }
-        added.Add(position[index]);
+    // Replays the insertions in the given order. What decides where the control puts a text of
+    // a run is how many texts listed before it sort below the run, so the texts are counted by
+    // the runs they stand between (a bucket per run start): few enough counters to stay in the
+    // processor's cache.
+    std::sort(runs.begin(), runs.end(),
+              [](const TRun& a, const TRun& b) { return a.start < b.start; });
+    // Per text: its bucket, the number of run starts at or before its place, with the top bit
+    // set for a text of a run, which is then run bucket - 1.
+    constexpr uint32_t InRun = 0x80000000u;
+    std::vector<uint32_t> bucketOf(count);
+    uint32_t startsPassed = 0;
+    for (uint32_t p = 0; p < count; ++p) {
+        while (startsPassed < runs.size() && runs[startsPassed].start <= p)
+            ++startsPassed;
+        bucketOf[entries[p].index] = startsPassed;
     }
-    for (uint32_t r = 0; r < runs.size(); ++r)
-        for (uint32_t i = 0; i < runs[r].size; ++i)
-            entries[runs[r].start + i].index = listed[r][i];
+    for (const TRun& run : runs)
+        for (uint32_t p = run.start; p < run.start + run.size; ++p)
+            bucketOf[entries[p].index] |= InRun;
+    // Each run's texts as the control has listed them so far, in the run's own places.
+    std::vector<uint32_t> listed(count);
+    std::vector<uint32_t> listedCount(runs.size(), 0);
+    // A text sorts below run r exactly when at most r run starts lie at or before it.
+    TPrefixCounts added(runs.size() + 1);
+    for (uint32_t index = 0; index < count; ++index) {
+        const uint32_t bucket = bucketOf[index] & ~InRun;
+        if ((bucketOf[index] & InRun) != 0) {
+            const uint32_t r = bucket - 1;
+            uint32_t* run = listed.data() + runs[r].start;
+            const uint32_t offset = InsertionOffset(index, added.Below(r + 1), listedCount[r]);
+            std::copy_backward(run + offset, run + listedCount[r], run + listedCount[r] + 1);
+            run[offset] = index;
+            ++listedCount[r];
+        }
+        added.Add(bucket);
+    }
+    for (const TRun& run : runs)
+        for (uint32_t p = run.start; p < run.start + run.size; ++p)
+            entries[p].index = listed[p];
 }
 
 void Gather(std::vector<const char*>& texts, const std::vector<TEntry>& entries) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -233,8 +234,8 @@ std::vector<std::string> Items(const TComboBox& box) {
 // What no way of finding, sorting, handing over and showing these hints can go below, each part
 // measured alone: the search of the word list, the system's sort key of each hint, the list
 // control's own work for each item (its window procedure called directly with texts already in
-// wide characters and room reserved), and the opening of a bare combo box of the answer box's
-// size holding them.
+// wide characters and room reserved), and a bare combo box of the answer box's size holding them
+// taking the first into its edit part and opening its list.
 struct TFloor {
     double search = 0;
     double keys = 0;
@@ -255,9 +256,9 @@ public:
         RECT place = answerBox.GetWindowRect();
         MapWindowPoints(nullptr, answerBox.GetParentObject()->GetHandle(),
                         reinterpret_cast<POINT*>(&place), 2);
-        const RECT dropped = answerBox.GetDroppedControlRect();
+        // The height the drill window's layout gives the answer box: its own and its list's.
         SetWindowPos(box_.GetHandle(), HWND_TOP, place.left, place.top, place.right - place.left,
-                     dropped.bottom - dropped.top, SWP_NOACTIVATE);
+                     answerBox.Constraints.Height.Value, SWP_NOACTIVATE);
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         GetComboBoxInfo(box_.GetHandle(), &info);
@@ -314,16 +315,21 @@ public:
         const auto t5 = std::chrono::steady_clock::now();
         floor.insertions = Milliseconds(t5 - t4);
         Send(WM_SETREDRAW, TRUE, 0);
-        box_.SetSelIndex(wide.empty() ? -1 : 0);
+        // With the focus, as the answer box has it when its key is pressed.
+        const HWND focus = GetFocus();
+        box_.SetFocus();
         app_.PumpWaitingMessages();
 
+        // The box shows the first hint in its edit part, and opens the list.
         const auto t6 = std::chrono::steady_clock::now();
+        box_.SetSelIndex(wide.empty() ? -1 : 0);
         box_.ShowList(true);
         app_.PumpWaitingMessages();
         const auto t7 = std::chrono::steady_clock::now();
         floor.dropDown = Milliseconds(t7 - t6);
         box_.ShowList(false);
         box_.ClearList();
+        ::SetFocus(focus);
         app_.PumpWaitingMessages();
         return floor;
     }
@@ -443,7 +449,13 @@ TIdleWork IdleUntilDuplicateRemoval(TVocorixDlg& window) {
 
 } // namespace
 
-int main() {
+// Arguments: the hint keys to measure (F2 ... F9); all of them when none is given.
+int main(int argc, char** argv) {
+    const auto wanted = [&](const char* name) {
+        return argc < 2 || std::any_of(argv + 1, argv + argc, [name](const char* arg) {
+                   return std::strcmp(arg, name) == 0;
+               });
+    };
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / "vocorix-bench-drill-window";
     std::filesystem::create_directories(dir);
@@ -497,8 +509,11 @@ int main() {
         std::vector<TCase> cases;
         TBench bench(app, *window);
         bench.Box().SetFocus();
-        cases.push_back(bench.Measure(HintKeyNames[2], ""));
+        if (wanted("F5"))
+            cases.push_back(bench.Measure(HintKeyNames[2], ""));
         for (const THintKeyName& key : HintKeyNames) {
+            if (!wanted(key.name))
+                continue;
             for (size_t length : {1u, 3u, 8u}) {
                 const std::optional<std::string> typed = ChooseTyped(key.mode, words, length);
                 if (!typed) {
