@@ -3,7 +3,7 @@
 # Wine on a virtual display. Prints the machine first, since the figures are its.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build_root=$1
+build_root=$(cd "$1" && pwd)
 export VOCORIX_BUILD=$build_root
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -11,7 +11,7 @@ echo "== machine: $(nproc) cores, $cpu, load average $(cut -d' ' -f1-3 /proc/loa
 for b in "$build_root"/bench/bench/*; do
     [ -x "$b" ] && [ -f "$b" ] || continue
     echo "== $(basename "$b")"
-    "$b"
+    "$b" --benchmark_color=false
 done
 
 drill=$build_root/win64/bench/win/bench_drill_window.exe

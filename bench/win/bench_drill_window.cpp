@@ -176,14 +176,16 @@ std::optional<std::string> TypedFor(THintMode mode, std::string_view entry, size
             return std::string(entry.substr(0, length));
         return std::nullopt;
     case THintMode::ContiguousWord:
-        // A whole word from inside the entry.
-        for (size_t start = 0; start < entry.size();) {
-            size_t end = start;
-            while (end < entry.size() && !IsSeparator(entry[end]))
-                ++end;
-            if (end - start == length && start > 0)
-                return std::string(entry.substr(start, length));
-            start = end + 1;
+        // A whole word of the entry, from inside it where there is one.
+        for (bool inside : {true, false}) {
+            for (size_t start = 0; start < entry.size();) {
+                size_t end = start;
+                while (end < entry.size() && !IsSeparator(entry[end]))
+                    ++end;
+                if (end - start == length && (start > 0 || !inside))
+                    return std::string(entry.substr(start, length));
+                start = end + 1;
+            }
         }
         return std::nullopt;
     case THintMode::StartingChars:
