@@ -55,7 +55,7 @@ void TVocorixDlg::CreateFieldControls() {
     if (Database == nullptr || !Database->IsLoaded())
         throw xmsg("");
     const uint32_t fieldCount = Database->TranslationCount();
-    Drill = TDrill(fieldCount);
+    Drill = TDrill(fieldCount, Options.KeyList);
 
     WordDisplay.FitHeight();
     SetChildLayoutMetrics(WordDisplay, WordDisplay.Constraints);

@@ -93,4 +93,9 @@ private:
     // Shows what a drill command decided, and records a closed question.
     void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }
+
+    // A closed question's record is being written (a problem box may be showing meanwhile).
+    bool Recording = false;
+    // Continue came in meanwhile: the next word is asked once the result is shown.
+    bool ContinueDeferred = false;
 };

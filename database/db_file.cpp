@@ -150,6 +150,24 @@ bool TDBFile::IsEligibleRecord(const unsigned char* record) {
     });
 }
 
+template <class Visit> bool TDBFile::ForEachRecord(Visit visit) {
+    const uint32_t recordLength = layout_.RecordLength;
+    const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
+    std::vector<unsigned char> batch(batchRecords * recordLength);
+    for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
+        const uint64_t records = std::min(batchRecords, layout_.RecordCount - first);
+        const size_t bytes = records * recordLength;
+        if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
+                          bytes) != bytes)
+            return false;
+        for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
+             record += recordLength)
+            visit(record);
+    }
+    position_ = layout_.RecordOffset(layout_.RecordCount);
+    return true;
+}
+
 bool TDBFile::ReadAllRecords() {
     eligibleCount_ = 0;
     widestTranslation_ = 0;
@@ -164,39 +182,39 @@ bool TDBFile::ReadAllRecords() {
 
     // Locals, not members: the width callback could change members as far as the compiler
     // knows, which would make it reload them for every translation.
-    const uint32_t recordLength = layout_.RecordLength;
     const uint32_t translations = layout_.TranslationCount;
     const uint32_t width = layout_.TranslationWidth;
     const uint32_t translationsOffset = layout_.TranslationsOffset();
     uint32_t eligible = 0;
     int32_t widest = 0;
-    const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
-    std::vector<unsigned char> batch(batchRecords * recordLength);
-    for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
-        const uint64_t records = std::min(batchRecords, layout_.RecordCount - first);
-        const size_t bytes = records * recordLength;
-        if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
-                          bytes) != bytes)
-            return false;
-        for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
-             record += recordLength) {
-            // Only eligibility and the translations matter here: the buffers are filled when
-            // a record is picked.
-            if (!IsEligibleRecord(record))
+    const bool complete = ForEachRecord([&](const unsigned char* record) {
+        // Only eligibility and the translations matter here: the buffers are filled when
+        // a record is picked.
+        if (!IsEligibleRecord(record))
+            return;
+        ++eligible;
+        const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
+        for (uint32_t t = 0; t < translations; ++t, field += width) {
+            const size_t length = TrimmedLength(field, width);
+            if (length == 0)
                 continue;
-            ++eligible;
-            const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
-            for (uint32_t t = 0; t < translations; ++t, field += width) {
-                const size_t length = TrimmedLength(field, width);
-                if (length == 0)
-                    continue;
-                widest = std::max(widest, screen_.TextWidth(field, length));
-                words_.Add(field, length);
-            }
+            widest = std::max(widest, screen_.TextWidth(field, length));
+            words_.Add(field, length);
         }
-        eligibleCount_ = eligible;
-        widestTranslation_ = widest;
-    }
-    position_ = layout_.RecordOffset(layout_.RecordCount);
+    });
+    eligibleCount_ = eligible;
+    widestTranslation_ = widest;
+    return complete;
+}
+
+bool TDBFile::CountEligible() {
+    uint32_t eligible = 0;
+    const bool complete = ForEachRecord([&](const unsigned char* record) {
+        if (IsEligibleRecord(record))
+            ++eligible;
+    });
+    if (!complete)
+        return false;
+    eligibleCount_ = eligible;
     return true;
 }

@@ -149,6 +149,26 @@ TEST_F(Drill, AFailedWriteIsReportedOverTheWindowAndTheQuestionJudgedOnce) {
     EXPECT_EQ(StoredDate(), "        ");
 }
 
+TEST_F(Drill, AContinueWhileAFailedWriteIsReportedAsksTheNextWordOnceTheResultIsShown) {
+    auto log = std::make_shared<TableAccessLog>();
+    scene.opener = RecordingOpener(log);
+    Open();
+    log->failWrites = true;
+    Answer(0, "das Haus");
+    Answer(1, "nothing like it");
+    PostMessageA(window().GetHandle(), WM_COMMAND, CM_CONTINUE, 0);
+    Press(CM_READY);
+    ASSERT_EQ(scene.messages.boxes.size(), 1u);
+    EXPECT_EQ(scene.messages.boxes[0].caption, "Database Problem");
+    // The next word is open, under the marks of the wrong answer before it.
+    EXPECT_TRUE(Answering());
+    EXPECT_EQ(box(1).GetText(), "");
+    EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
+    EXPECT_EQ(Gadget(IDG_COUNT), "Count:0");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9f");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+}
+
 TEST_F(Drill, WhenNoWordIsLeftTheLearnerHasWon) {
     Open("Maximum Count=1\r\n");
     Answer(0, "das Haus");
@@ -182,6 +202,14 @@ TEST_F(Drill, MnemonicsPressTheDrillButtons) {
     scene.Char('e', Alt);
     EXPECT_FALSE(Answering());
     EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+}
+
+// The system's comparison for the user's locale: a soft hyphen does not count.
+TEST(DrillAnswers, AreComparedAsTheSystemComparesTexts) {
+    ASSERT_EQ(lstrcmpA("co\xADop", "coop"), 0);
+    TDrill drill(1);
+    drill.Ask({"co\xADop"}, 0);
+    EXPECT_TRUE(drill.Ready({"coop"}).right);
 }
 
 } // namespace
