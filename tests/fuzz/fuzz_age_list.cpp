@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TOptionList<TAge> ages(dialog, options.AgeList, options.AgeEntries);
     FakeListControl<TAge> box(ages, data[0] & 1);
     bool reloaded = false;
-    static const char alphabet[] = "0123456789:0123456789: -a";
+    static const char alphabet[] = "0123456789:0123456789: -+a";
     for (size_t at = 1; at < size; ++at) {
         const uint8_t action = data[at];
         switch (action % 7) {
