@@ -63,12 +63,7 @@ template <class T> void TComboOption<T>::DeleteText(int32_t index) {
     Send(Pick(CB_DELETESTRING, LB_DELETESTRING), static_cast<WPARAM>(index));
 }
 
-// The searches start at the top (-1) and answer CB_ERR (LB_ERR) when nothing matches.
-template <class T> int32_t TComboOption<T>::FindPrefix(const std::string& text) const {
-    return static_cast<int32_t>(Send(Pick(CB_FINDSTRING, LB_FINDSTRING), static_cast<WPARAM>(-1),
-                                     reinterpret_cast<LPARAM>(text.c_str())));
-}
-
+// The search starts at the top (-1) and answers CB_ERR (LB_ERR) when nothing matches.
 template <class T> int32_t TComboOption<T>::FindText(const std::string& text) const {
     return static_cast<int32_t>(Send(Pick(CB_FINDSTRINGEXACT, LB_FINDSTRINGEXACT),
                                      static_cast<WPARAM>(-1),

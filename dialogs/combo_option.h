@@ -29,7 +29,6 @@ protected:
     int32_t AddText(const std::string& text) override;
     int32_t InsertText(const std::string& text, int32_t index) override;
     void DeleteText(int32_t index) override;
-    int32_t FindPrefix(const std::string& text) const override;
     int32_t FindText(const std::string& text) const override;
     int32_t Selection() const override;
     void Select(int32_t index) override;

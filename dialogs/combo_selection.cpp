@@ -67,16 +67,18 @@ bool TComboSelection<T>::IsFreeText(const std::string& text, int32_t except) con
     T element{};
     if (!ElementFromText(text, element))
         return false;
-    int32_t found;
     if constexpr (std::is_same_v<T, TAge>) {
-        const unsigned prefix = CheckAgeText(text.c_str());
-        if (prefix == 0)
+        if (CheckAgeText(text.c_str()) == 0)
             return false;
-        found = FindPrefix(text.substr(0, prefix));
+        // By number, so that 07:5 and 7:3 collide; item i shows element i.
+        for (uint32_t i = 0; i < List->Count(); ++i)
+            if (List->Items[i].Count == element.Count && static_cast<int32_t>(i) != except)
+                return false;
+        return true;
     } else {
-        found = FindText(text);
+        const int32_t found = FindText(text);
+        return found < 0 || found == except;
     }
-    return found < 0 || found == except;
 }
 
 template <class T> void TComboSelection<T>::AddItem() {

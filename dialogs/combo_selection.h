@@ -50,8 +50,8 @@ public:
     // current element and the members show it.
     void SyncSelection();
     // Whether the text may become the item at `except` (-1: a new item): it must read as an
-    // element, and no other item may hold it (for ages: no other item may begin with its
-    // threshold digits and colon).
+    // element, and no other item may hold it (for ages: no other item may have its threshold,
+    // compared as numbers).
     bool IsFreeText(const std::string& text, int32_t except) const;
 
     // The element selected now, or null: none is selected, or the list was reloaded since.
@@ -76,8 +76,7 @@ protected:
     // refused.
     virtual int32_t InsertText(const std::string& text, int32_t index) = 0;
     virtual void DeleteText(int32_t index) = 0;
-    // The first item that begins with the text, or that equals it, without regard to case.
-    virtual int32_t FindPrefix(const std::string& text) const = 0;
+    // The first item that equals the text, without regard to case.
     virtual int32_t FindText(const std::string& text) const = 0;
     virtual int32_t Selection() const = 0;
     virtual void Select(int32_t index) = 0;

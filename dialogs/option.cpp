@@ -43,8 +43,18 @@ std::string OptionText(unsigned int value) {
     return Written(value);
 }
 
+namespace {
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+} // namespace
+
+bool FitsOptionText(const std::string& text) {
+    return FirstLine(text).size() <= TEntry<character>::TextLimit;
+}
+
 bool ReadOptionText(const std::string& text, character& value) {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    std::string line = FirstLine(text);
     if (line.size() > TEntry<character>::TextLimit)
         line.resize(TEntry<character>::TextLimit);
     value = character(line.c_str());

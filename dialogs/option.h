@@ -32,8 +32,11 @@ std::string OptionText(const character& value);
 std::string OptionText(unsigned int value);
 
 // Reads an edit control's text back into a working copy. Returns false, and leaves the value
-// as it was, when the text does not start with a value: an unsigned number must not carry a
-// sign. A text is taken up to its first line break and cut to the 128 characters an entry
+// as it was, when the text does not start with a value: an unsigned number may carry a "+" but
+// not a "-". A text is taken up to its first line break and cut to the 128 characters an entry
 // stores.
 bool ReadOptionText(const std::string& text, character& value);
+// Whether ReadOptionText keeps all of a text, up to its first line break: a longer one would be
+// cut to what an entry stores.
+bool FitsOptionText(const std::string& text);
 bool ReadOptionText(const std::string& text, unsigned int& value);

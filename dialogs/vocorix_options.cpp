@@ -102,6 +102,17 @@ void TVocorixOptions::CmHelp() {
 }
 
 void TVocorixOptions::CmOk() {
+    // Browse may bring a path longer than the settings file holds; cut, it would name a file
+    // that is not there, and the table could never be opened again.
+    if (!FitsOptionText(FileNameBox.GetText())) {
+        static_assert(TEntry<character>::TextLimit == 128, "the message names the limit");
+        MessageBoxA(GetHandle(),
+                    "The file name is longer than 128 characters. Move the table to a shorter "
+                    "path.",
+                    "Vocorix Options", MB_OK | MB_ICONEXCLAMATION);
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
+        return;
+    }
     AdjustKeys();
     TOptionsDialog::CmOk();
 }

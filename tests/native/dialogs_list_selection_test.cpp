@@ -121,9 +121,28 @@ TEST_F(DialogListSelection, MalformedAgesAreNeverAccepted) {
         EXPECT_EQ(box->items, std::vector<std::string>{"1:3"}) << text;
         EXPECT_EQ(ages->Items, (std::vector<TAge>{{1, 3}})) << text;
     }
-    EXPECT_TRUE(box->IsFreeText("03:5", -1)) << "thresholds compare as text";
+    EXPECT_TRUE(box->IsFreeText("03:5", -1)) << "a threshold not taken yet";
     EXPECT_FALSE(box->IsFreeText("1:5", -1));
     EXPECT_TRUE(box->IsFreeText("1:5", 0)) << "an item may keep its own threshold";
+}
+
+TEST_F(DialogListSelection, ThresholdsCollideAsNumbersWhateverTheirLeadingZeros) {
+    Ages("Ages=2\r\nAge0=7:3\r\nAge1=1:1\r\n");
+    box->Type("07:5");
+    box->AddItem();
+    Expect({"7:3", "1:1"}, {{7, 3}, {1, 1}}, -1);
+    box->Choose(1);
+    box->Type("007:5");
+    box->SyncSelection();
+    Expect({"7:3", "1:1"}, {{7, 3}, {1, 1}}, 1);
+    // A range written with zeros keeps its own threshold and can be replaced.
+    box->Choose(0);
+    box->Type("07:9");
+    box->SyncSelection();
+    Expect({"07:9", "1:1"}, {{7, 9}, {1, 1}}, 0);
+    box->Type("7:10");
+    box->SyncSelection();
+    Expect({"7:10", "1:1"}, {{7, 10}, {1, 1}}, 0);
 }
 
 TEST_F(DialogListSelection, NoMoreAgesThanTheFileCanNumber) {

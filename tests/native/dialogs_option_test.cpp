@@ -98,16 +98,24 @@ TEST_F(DialogOptions, ALongTypedFileNameIsStoredUpTo128Characters) {
     EXPECT_EQ(std::string(TOptions(ini).FileName.Text), typed.substr(0, 128));
 }
 
-TEST(DialogOptionText, AnUnsignedTextWithASignOrWithoutDigitsLeavesTheCopy) {
+TEST(DialogOptionText, AnUnsignedTextWithAMinusOrWithoutDigitsLeavesTheCopy) {
     unsigned int value = 7;
-    for (const char* text : {"-1", "-0", "+3", "", "abc", " ", "99999999999"}) {
+    for (const char* text : {"-1", "-0", "+", "+-3", "", "abc", " ", "99999999999"}) {
         EXPECT_FALSE(ReadOptionText(text, value)) << text;
         EXPECT_EQ(value, 7u) << text;
     }
-    EXPECT_TRUE(ReadOptionText(" 12abc", value));
+    EXPECT_TRUE(ReadOptionText(" +12", value));
     EXPECT_EQ(value, 12u);
+    EXPECT_TRUE(ReadOptionText(" 13abc", value));
+    EXPECT_EQ(value, 13u);
     EXPECT_TRUE(ReadOptionText("4294967295", value));
     EXPECT_EQ(value, 4294967295u);
+}
+
+TEST(DialogOptionText, ATextFitsWhenItsFirstLineIsNoLongerThanAnEntryStores) {
+    EXPECT_TRUE(FitsOptionText(std::string(128, 'x')));
+    EXPECT_FALSE(FitsOptionText(std::string(129, 'x')));
+    EXPECT_TRUE(FitsOptionText(std::string(128, 'x') + "\r\n" + std::string(50, 'y')));
 }
 
 TEST(DialogOptionText, ShownAndReadTextsStopWhereAnEntryStops) {

@@ -62,13 +62,6 @@ protected:
         else if (selected > index)
             --selected;
     }
-    int32_t FindPrefix(const std::string& text) const override {
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i].size() >= text.size() &&
-                Compare(items[i].substr(0, text.size()), text) == 0)
-                return static_cast<int32_t>(i);
-        return -1;
-    }
     int32_t FindText(const std::string& text) const override {
         for (size_t i = 0; i < items.size(); ++i)
             if (Compare(items[i], text) == 0)
