@@ -77,10 +77,6 @@ private:
     uint64_t readEnd_ = NoPosition;
 };
 
-} // namespace
-
-namespace {
-
 std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
     std::FILE* file = std::fopen(path, mode);
     if (file == nullptr)
