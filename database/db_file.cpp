@@ -1,6 +1,7 @@
 #include "database/db_file.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 
 #include "database/day_numbers.h"
@@ -74,8 +75,15 @@ bool TDBFile::Load() {
     current_ = -1;
     if (!OpenAndCheck())
         return false;
-    AllocateBuffers();
-    return LoadRecords();
+    try {
+        AllocateBuffers();
+        return LoadRecords();
+    } catch (const std::bad_alloc&) {
+        // A table larger than a 32-bit program's memory: what was loaded goes, so that the
+        // options dialog has room to offer another table.
+        words_.Release();
+        return Problem(TooLargeText);
+    }
 }
 
 bool TDBFile::OpenAndCheck() {

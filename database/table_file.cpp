@@ -77,14 +77,22 @@ private:
     uint64_t readEnd_ = NoPosition;
 };
 
-} // namespace
-
-std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
-    std::FILE* file = std::fopen(path, "r+b");
+std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
+    std::FILE* file = std::fopen(path, mode);
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream
     // buffer would only add a copy and split batch reads in two.
     std::setvbuf(file, nullptr, _IONBF, 0);
     return std::make_unique<StdioTableFile>(file);
+}
+
+} // namespace
+
+std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
+    return Open(path, "r+b");
+}
+
+std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {
+    return Open(path, "rb");
 }

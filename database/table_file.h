@@ -24,3 +24,6 @@ using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)
 
 // The real opener: the file through <cstdio>, binary, read/write.
 std::unique_ptr<TTableFile> OpenTableFile(const char* path);
+// The same for a reader that only looks: a read-only table (a CD, a shared folder, a file
+// marked read-only) opens, and every write fails.
+std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path);

@@ -1,6 +1,18 @@
 #include "platform/replace_file.h"
 
-#include <cstdio>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #ifdef _WIN32
 // The one kernel call needed here; declared rather than pulling all of <windows.h> into the core.
@@ -19,18 +31,98 @@ bool MoveOver(const std::string& from, const std::string& to) {
 #endif
 }
 
+// A write stream on a file made under this name; null, with `taken` set when a file of that
+// name exists already, when none can be made. The runtime of the Windows build ignores fopen's
+// "x" mode, so the exclusive creation goes through open on both systems.
+std::FILE* CreateExclusively(const std::string& path, bool& taken) {
+#ifdef _WIN32
+    const int descriptor =
+        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+              _S_IREAD | _S_IWRITE);
+#else
+    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+    taken = descriptor < 0 && errno == EEXIST;
+    if (descriptor < 0)
+        return nullptr;
+#ifdef _WIN32
+    std::FILE* stream = _fdopen(descriptor, "wb");
+#else
+    std::FILE* stream = fdopen(descriptor, "wb");
+#endif
+    if (stream != nullptr)
+        return stream;
+#ifdef _WIN32
+    _close(descriptor);
+#else
+    close(descriptor);
+#endif
+    std::remove(path.c_str());
+    return nullptr;
+}
+
+// Names differ between calls and between programs writing at the same moment; exclusive
+// creation settles any clash that remains.
+uint32_t NextNameNumber() {
+    static std::atomic<uint64_t> serial{0};
+    static const int here = 0;
+    uint64_t x =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        reinterpret_cast<uintptr_t>(&here) ^ (serial++ * 0x9E3779B97F4A7C15u);
+    // splitmix64's finaliser spreads every input bit over the number.
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+    return static_cast<uint32_t>(x ^ (x >> 31));
+}
+
 } // namespace
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
+TFileReplacement::TFileReplacement(const std::string& target) : target_(target) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".~%08x.tmp", static_cast<unsigned>(NextNameNumber()));
+        std::string candidate = target + suffix;
+        bool taken = false;
+        stream_ = CreateExclusively(candidate, taken);
+        if (stream_ != nullptr) {
+            temporary_ = std::move(candidate);
+            return;
+        }
+        if (!taken)
+            return;
+    }
+}
+
+TFileReplacement::~TFileReplacement() {
+    Discard();
+}
+
+void TFileReplacement::Discard() {
+    if (stream_ != nullptr)
+        std::fclose(std::exchange(stream_, nullptr));
+    if (!temporary_.empty())
+        std::remove(std::exchange(temporary_, std::string()).c_str());
+}
+
+bool TFileReplacement::Commit() {
+    if (stream_ == nullptr)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (ok && MoveOver(temporary, path))
+    std::FILE* stream = std::exchange(stream_, nullptr);
+    // A short write leaves the stream's error set, so writers need not check each fwrite.
+    bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
+    ok = std::fclose(stream) == 0 && ok;
+    if (ok && MoveOver(temporary_, target_)) {
+        temporary_.clear();
         return true;
-    std::remove(temporary.c_str());
+    }
+    Discard();
     return false;
+}
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    TFileReplacement replacement(path);
+    if (replacement.Stream() == nullptr)
+        return false;
+    std::fwrite(bytes.data(), 1, bytes.size(), replacement.Stream());
+    return replacement.Commit();
 }
