@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "database/table_layout.h"
 #include "framework/brush.h"
 #include "framework/window_placement.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "framework/button.h"
 
 // A check box of a dialog resource showing one int field of the element selected in a list

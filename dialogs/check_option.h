@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 #include "framework/button.h"
 
 // A check box of a dialog resource showing a TOption<int>; after OK its state is read back,

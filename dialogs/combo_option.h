@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "framework/combo_box.h"
 
 // A combo box or a list box of a dialog resource showing a list option (see TComboSelection).

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 #include "framework/edit.h"
 
 // An edit control of a dialog resource showing a TOption's working copy; after OK its text is

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "dialogs/option_base.h"
+#include "dialog_rules/option_base.h"
 #include "framework/brush.h"
 #include "framework/dialog.h"
 #include "framework/font.h"

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "dialog_rules/option.h"
+#include "dialog_rules/option_list.h"
 #include "dialogs/check_option.h"
 #include "dialogs/combo_option.h"
 #include "dialogs/edit_option.h"
-#include "dialogs/option.h"
 #include "dialogs/option_dialog.h"
-#include "dialogs/option_list.h"
 #include "framework/file_dialog.h"
 #include "settings/options.h"
 

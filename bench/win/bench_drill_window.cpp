@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/list_order.h"
+#include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
 #include "framework/application.h"
-#include "framework/list_order.h"
 
 namespace {
 

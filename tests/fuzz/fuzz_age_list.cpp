@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "settings/options.h"
 #include "tests/support/fake_list_control.h"
 

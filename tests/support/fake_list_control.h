@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 
 // A combo box as the selection rules see it, in memory: searches and sorting without regard to
 // case, like the real control. Like the real control, it puts the chosen item into its edit

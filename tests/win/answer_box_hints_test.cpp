@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "tests/win/drill_scene.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "resources/ids.h"
 #include "tests/support/fake_db_screen.h"
 #include "tests/win/drill_scene.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "platform/clock.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/instance.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"

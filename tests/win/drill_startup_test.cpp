@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/application.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
 #include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/dc.h"
 #include "framework/window_placement.h"
 #include "tests/win/drill_scene.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
 #include "tests/win/dialog_driver.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "resources/ids.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/win/drill_scene.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialogs/option_base.h"
+#include "dialog_rules/option_base.h"
 #include "settings/entry.h"
 
 // The working copy of one stored setting while a dialog is open. Instantiated for character,

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dialogs/option_base.h"
+#include "dialog_rules/option_base.h"
 #include "settings/entry_list.h"
 
 // The working copy of a list setting (ages, keys) while a dialog is open. Instantiated for TAge

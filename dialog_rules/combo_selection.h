@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/option_list.h"
+#include "dialog_rules/option_list.h"
 
 // A control that edits one field of the element selected in a list control (a check box for
 // one switch of TKeys).

@@ -1,11 +1,11 @@
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 
 #include <algorithm>
 #include <string>
 
 #include "answer/drill.h"
+#include "app/list_order.h"
 #include "database/word_list.h"
-#include "framework/list_order.h"
 #include "resources/ids.h"
 
 static_assert(CM_WILDCARD_MATCHES - CM_STARTING_WORD + 1 == HintModeCount,

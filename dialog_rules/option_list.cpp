@@ -1,4 +1,4 @@
-#include "dialogs/option_list.h"
+#include "dialog_rules/option_list.h"
 
 template <class T>
 TOptionList<T>::TOptionList(TOptionChain& dialog, const std::vector<T>& values,

@@ -1,4 +1,4 @@
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 
 #include <locale>
 #include <sstream>

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/option.h"
-#include "dialogs/option_list.h"
+#include "dialog_rules/option.h"
+#include "dialog_rules/option_list.h"
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 
 #include <locale>
 #include <sstream>

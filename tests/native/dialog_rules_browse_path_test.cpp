@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/browse_path.h"
-#include "dialogs/key_list_size.h"
+#include "dialog_rules/browse_path.h"
+#include "dialog_rules/key_list_size.h"
 
 TEST(BrowsePath, ShortestFormOfTheChosenFile) {
     struct Case {

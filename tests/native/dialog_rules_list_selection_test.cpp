@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "settings/options.h"
 #include "tests/support/fake_list_control.h"
 #include "tests/support/temp_dir.h"
