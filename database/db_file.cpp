@@ -132,7 +132,7 @@ bool TDBFile::LoadRecords() {
 }
 
 template <class Age> bool TDBFile::Eligible(Age age) const {
-    if (deletionFlag_ != ' ' || count_ >= options_.MaxCount)
+    if (deletionFlag_ != table_format::LiveRecord || count_ >= options_.MaxCount)
         return false;
     for (const TAge& rest : options_.AgeList) {
         if (count_ >= rest.Count && age() < rest.Days)
@@ -147,8 +147,9 @@ bool TDBFile::IsEligible(uint32_t age) const {
 
 bool TDBFile::IsEligibleRecord(const unsigned char* record) {
     deletionFlag_ = static_cast<char>(record[0]);
-    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
-    count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
+    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength -
+                             table_format::StatisticsWidth;
+    count_ = static_cast<uint32_t>(ReadCount(statistics + table_format::LastChangeWidth));
     // Most records are decided by flag and COUNT, or by ranges their COUNT is below.
     std::optional<uint32_t> age;
     return Eligible([&] {

@@ -89,7 +89,7 @@ private:
     bool IsEligibleRecord(const unsigned char* record);
     // The eligibility rule; `age` gives the current record's age when asked.
     template <class Age> bool Eligible(Age age) const;
-    // Age in days of a record with these 8 LASTCHANGE bytes.
+    // Age in days of a record with these LASTCHANGE bytes.
     uint32_t AgeOf(const char* lastChange) {
         const TChangeDate changed = ReadChangeDate(lastChange);
         // A date after today gives a negative difference: as an unsigned age, very old, so

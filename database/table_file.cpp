@@ -1,6 +1,8 @@
 #include "database/table_file.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #ifndef _WIN32
 #include <sys/types.h>
 
@@ -95,4 +97,19 @@ std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
 
 std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {
     return Open(path, "rb");
+}
+
+size_t TMemoryTableFile::ReadAt(uint64_t offset, void* buffer, size_t size) {
+    if (offset >= bytes_.size())
+        return 0;
+    const size_t read = static_cast<size_t>(std::min<uint64_t>(size, bytes_.size() - offset));
+    std::memcpy(buffer, bytes_.data() + offset, read);
+    return read;
+}
+
+bool TMemoryTableFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+    if (writable_ == nullptr || offset > bytes_.size() || size > bytes_.size() - offset)
+        return false;
+    std::memcpy(writable_->data() + offset, data, size);
+    return true;
 }

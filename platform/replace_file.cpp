@@ -1,65 +1,16 @@
 #include "platform/replace_file.h"
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform/replace_file_system.h"
 
-#ifdef _WIN32
-// The one kernel call needed here; declared rather than pulling all of <windows.h> into the core.
-extern "C" __declspec(dllimport) int __stdcall MoveFileExA(const char* existing, const char* target,
-                                                           unsigned long flags);
-#endif
+using file_replacement::CreateExclusively;
+using file_replacement::MoveOver;
 
 namespace {
-
-bool MoveOver(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-    const unsigned long replaceExisting = 0x1, writeThrough = 0x8;
-    return MoveFileExA(from.c_str(), to.c_str(), replaceExisting | writeThrough) != 0;
-#else
-    return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
-// A write stream on a file made under this name; null, with `taken` set when a file of that
-// name exists already, when none can be made. The runtime of the Windows build ignores fopen's
-// "x" mode, so the exclusive creation goes through open on both systems.
-std::FILE* CreateExclusively(const std::string& path, bool& taken) {
-#ifdef _WIN32
-    const int descriptor =
-        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-              _S_IREAD | _S_IWRITE);
-#else
-    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-#endif
-    taken = descriptor < 0 && errno == EEXIST;
-    if (descriptor < 0)
-        return nullptr;
-#ifdef _WIN32
-    std::FILE* stream = _fdopen(descriptor, "wb");
-#else
-    std::FILE* stream = fdopen(descriptor, "wb");
-#endif
-    if (stream != nullptr)
-        return stream;
-#ifdef _WIN32
-    _close(descriptor);
-#else
-    close(descriptor);
-#endif
-    std::remove(path.c_str());
-    return nullptr;
-}
 
 // Names differ between calls and between programs writing at the same moment; exclusive
 // creation settles any clash that remains.

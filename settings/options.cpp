@@ -18,6 +18,6 @@ TOptions::TOptions(TIniFile& ini)
       TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", 1, "(100,100)"),
       FileNameEntry(FileName, ini, "Database", "File Name", 1, ""), AgeList(WithRoom<TAge>(10)),
       AgeEntries(AgeList, ini, "Ages", "Age"),
-      // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most 99.
+      // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most that.
       KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),
       KeyEntries(KeyList, ini, "Keys", "Key") {}

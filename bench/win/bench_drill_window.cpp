@@ -14,6 +14,8 @@
 #include "app/list_order.h"
 #include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
+#include "database/table_format.h"
+#include "database/table_writer.h"
 #include "framework/application.h"
 
 namespace {
@@ -36,50 +38,24 @@ std::string MakeWord(uint32_t& seed, uint32_t syllables) {
     return word;
 }
 
-std::string Pad(std::string text, uint32_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
 void WriteTable(const std::string& path) {
-    const uint32_t fields = 1 + Translations + 2;
-    const uint32_t headerLength = 32 + 32 * fields + 1;
-    const uint32_t recordLength = 1 + WordWidth + Translations * TranslationWidth + 8 + 2;
-    std::string bytes(32, '\0');
-    bytes[0] = 0x03;
-    auto put32 = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    auto put16 = [&](size_t at, uint32_t value) {
-        bytes[at] = static_cast<char>(value);
-        bytes[at + 1] = static_cast<char>(value >> 8);
-    };
-    put32(4, Records);
-    put16(8, headerLength);
-    put16(10, recordLength);
-    auto field = [&](const std::string& name, uint32_t width) {
-        std::string descriptor(32, '\0');
-        descriptor.replace(0, name.size(), name);
-        descriptor[11] = 'C';
-        descriptor[16] = static_cast<char>(width);
-        bytes += descriptor;
-    };
-    field("WORD", WordWidth);
+    std::vector<TTableField> fields = {{"WORD", table_format::TextType, WordWidth}};
     for (uint32_t t = 0; t < Translations; ++t)
-        field("TRANS" + std::to_string(t + 1), TranslationWidth);
-    field("LASTCHANGE", 8);
-    field("COUNT", 2);
-    bytes += '\r';
+        fields.push_back(
+            {"TRANS" + std::to_string(t + 1), table_format::TextType, TranslationWidth});
+    fields.push_back(LastChangeField());
+    fields.push_back(CountField());
+    std::string bytes = TableHeader(fields, Records, 0, TDate());
     uint32_t seed = 2024;
+    std::vector<std::string> texts;
     for (uint32_t r = 0; r < Records; ++r) {
-        bytes += ' ';
-        bytes += Pad(MakeWord(seed, 2), WordWidth);
+        texts = {MakeWord(seed, 2)};
         for (uint32_t t = 0; t < Translations; ++t)
-            bytes += Pad(MakeWord(seed, 2 + (seed >> 24) % 3), TranslationWidth);
-        bytes += std::string(10, ' ');
+            texts.push_back(MakeWord(seed, 2 + (seed >> 24) % 3));
+        texts.resize(fields.size());
+        AppendRecord(bytes, fields, texts);
     }
-    bytes += '\x1a';
+    AppendEndOfFile(bytes);
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
