@@ -61,11 +61,6 @@ public:
     // Judges box `box` alone, with its typed text.
     TDrillOutcome CheckField(uint32_t box, std::string_view typed);
 
-    // 0, or 1 + the number of the open translation the text equals (its own one first).
-    uint32_t FindAnswer(std::string_view text, uint32_t own);
-    // 0, or 1 + the number of the first open translation the text nearly equals.
-    uint32_t FindInterlaced(std::string_view text);
-
     uint32_t FieldCount() const { return fieldCount_; }
     bool Answering() const { return answering_; }
     bool IsActive(uint32_t box) const { return boxes_[box].active; }
@@ -97,6 +92,11 @@ private:
     };
 
     void CheckAnswer(uint32_t box, std::string_view typed);
+    // These mark the translation they find as taken. 0, or 1 + the number of the open translation
+    // the text equals (its own one first).
+    uint32_t FindAnswer(std::string_view text, uint32_t own);
+    // 0, or 1 + the number of the first open translation the text nearly equals.
+    uint32_t FindInterlaced(std::string_view text);
     // Whether the box's text passed only the interlaced comparison.
     bool CheckInterlaced(uint32_t box, std::string_view typed);
     void ShowResult(uint32_t box, TDrillOutcome& outcome);

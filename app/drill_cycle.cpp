@@ -23,11 +23,6 @@ private:
 };
 } // namespace
 
-void TVocorixDlg::ForEachAnswerBox(void (TVocorixComboBox::*operation)()) {
-    for (const auto& box : AnswerBoxes)
-        ((*box).*operation)();
-}
-
 void TVocorixDlg::SetAnswering(bool open) {
     // The first box shown: a hidden box (no translation in that field) would take what is
     // typed out of sight.

@@ -4,12 +4,13 @@
 #include <sstream>
 
 template <class T>
-TOption<T>::TOption(TOptionChain& dialog, TEntry<T>& entry) : Entry(&entry), Value(*entry.Value) {
-    dialog.Join(*this);
+TOption<T>::TOption(TOptionBindings& dialog, TEntry<T>& entry)
+    : Value(*entry.Value), Entry(&entry) {
+    dialog.Add(*this);
 }
 
 template <class T> TOption<T>::~TOption() {
-    if (Accepted == 1) {
+    if (IsAccepted()) {
         *Entry->Value = Value;
         Entry->Write();
     }

@@ -9,8 +9,8 @@
 // unsigned int and int.
 template <class T> class TOption : public TOptionBase {
 public:
-    // Copies the entry's value and joins the dialog's chain.
-    TOption(TOptionChain& dialog, TEntry<T>& entry);
+    // Copies the entry's value and is bound to the dialog.
+    TOption(TOptionBindings& dialog, TEntry<T>& entry);
     // After OK the working copy goes into the entry, which writes its key.
     ~TOption() override;
     TOption(const TOption&) = delete;
@@ -18,8 +18,10 @@ public:
 
     void Reload() override;
 
+    T Value; // the working copy
+
+private:
     TEntry<T>* Entry; // not owned: it belongs to the settings object, which outlives the dialog
-    T Value;
 };
 
 extern template class TOption<character>;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <vector>
 
 // The OK/Cancel protocol of one edited setting: a working copy that is stored when the binding
 // object is destroyed, but only after the dialog was accepted.
@@ -10,35 +10,41 @@ public:
     // The working copy becomes the stored value again (Cancel).
     virtual void Reload() = 0;
 
-    int32_t Accepted = 0; // 1 once the dialog was closed with OK
-    TOptionBase* Next = nullptr;
+    // OK: the working copy is stored when the binding is destroyed.
+    void Accept() { accepted_ = true; }
+    // Cancel: nothing is stored, and the working copy is the stored value again.
+    void Reject() {
+        accepted_ = false;
+        Reload();
+    }
+    // Forgets an earlier OK, keeping the working copy: nothing is stored unless OK comes again.
+    void Withdraw() { accepted_ = false; }
+    bool IsAccepted() const { return accepted_; }
+
+private:
+    bool accepted_ = false;
 };
 
-// What owns a chain of options: each option prepends itself when it is made, so the chain runs
-// from the last option made to the first.
-class TOptionChain {
+// The bindings one dialog edits, in the order they were made. They are not owned: each is a
+// member of the dialog, and the dialog's destruction stores the accepted ones, in the reverse
+// order of their declaration.
+class TOptionBindings {
 public:
-    explicit TOptionChain(TOptionBase* option = nullptr) : Option(option) {}
+    TOptionBindings() = default;
+    TOptionBindings(const TOptionBindings&) = delete;
+    TOptionBindings& operator=(const TOptionBindings&) = delete;
 
-    void Join(TOptionBase& option) {
-        option.Next = Option;
-        Option = &option;
+    void Add(TOptionBase& option) { options_.push_back(&option); }
+    void AcceptAll() {
+        for (TOptionBase* option : options_)
+            option->Accept();
     }
-    // Every option of the chain, from the head.
-    void AcceptAll();
-    void RejectAll();
+    // The latest bound is reloaded first.
+    void RejectAll() {
+        for (auto option = options_.rbegin(); option != options_.rend(); ++option)
+            (*option)->Reject();
+    }
 
-    TOptionBase* Option;
+private:
+    std::vector<TOptionBase*> options_;
 };
-
-inline void TOptionChain::AcceptAll() {
-    for (TOptionBase* option = Option; option != nullptr; option = option->Next)
-        option->Accepted = 1;
-}
-
-inline void TOptionChain::RejectAll() {
-    for (TOptionBase* option = Option; option != nullptr; option = option->Next) {
-        option->Accepted = 0;
-        option->Reload();
-    }
-}

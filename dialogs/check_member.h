@@ -15,6 +15,7 @@ public:
     void StoreMember() override;
     void LoadMember() override;
 
+private:
     // The combo it follows: reached through it, the selected element is never one that a reload
     // has replaced.
     TComboSelection<T>& Item;

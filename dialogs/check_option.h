@@ -11,9 +11,10 @@ class TCheckOption : public TCheckBox {
 public:
     TCheckOption(TWindow* parent, int32_t resourceId, TOption<int>& option);
 
-    TOption<int>* Option; // not owned: a sibling member of the dialog
-
 protected:
     void SetupWindow() override;
     void CleanupWindow() override;
+
+private:
+    TOption<int>* Option; // not owned: a sibling member of the dialog
 };

@@ -11,12 +11,7 @@
 // edit part. Instantiated for TAge and TKeys.
 template <class T> class TComboOption : public TComboBox, public TComboSelection<T> {
 public:
-    TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list, int32_t isComboBox);
-
-    // The selected item's index, not the window's message being handled.
-    using TComboSelection<T>::Current;
-
-    const int32_t IsComboBox; // 1: a combo box; 0: a list box, which has no edit part
+    TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list, bool isComboBox);
 
 protected:
     void SetupWindow() override;
@@ -40,8 +35,10 @@ protected:
 private:
     // A combo box's message (or style bit), or the list box's one.
     UINT Pick(UINT forComboBox, UINT forListBox) const {
-        return IsComboBox ? forComboBox : forListBox;
+        return isComboBox_ ? forComboBox : forListBox;
     }
+
+    const bool isComboBox_; // else a list box, which has no edit part
 };
 
 extern template class TComboOption<TAge>;

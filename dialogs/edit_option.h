@@ -11,11 +11,12 @@ template <class T> class TEditOption : public TEdit {
 public:
     TEditOption(TWindow* parent, int32_t resourceId, TOption<T>& option);
 
-    TOption<T>* Option; // not owned: a sibling member of the dialog
-
 protected:
     void SetupWindow() override;
     void CleanupWindow() override;
+
+private:
+    TOption<T>* Option; // not owned: a sibling member of the dialog
 };
 
 extern template class TEditOption<character>;

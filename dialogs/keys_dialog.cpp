@@ -18,7 +18,7 @@ constexpr TSwitchBox TestBoxes[] = {
 } // namespace
 
 TKeysComboBox::TKeysComboBox(TWindow* parent, TOptionList<TKeys>& list)
-    : TComboOption<TKeys>(parent, IDC_KEYS_COUNT, list, 0) {
+    : TComboOption<TKeys>(parent, IDC_KEYS_COUNT, list, false) {
     static_assert(std::size(TestBoxes) + HintModeCount == std::tuple_size_v<decltype(switches_)>);
     size_t i = 0;
     for (const TSwitchBox& box : TestBoxes)
@@ -35,7 +35,9 @@ const TResponse TKeysDialog::ResponseRows[] = {
 const TResponseTable TKeysDialog::ResponseTable{&TOptionDialog::ResponseTable, ResponseRows};
 
 TKeysDialog::TKeysDialog(TWindow* parent, const TFont& font, TOptionList<TKeys>& keys)
-    : TOptionDialog(parent, IDD_KEYS, font, &keys), Counts(this, keys) {}
+    : TOptionDialog(parent, IDD_KEYS, font), Counts(this, keys) {
+    Add(keys);
+}
 
 void TKeysDialog::CmHelp() {
     WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);

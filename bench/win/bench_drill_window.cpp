@@ -11,12 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "app/drill_fonts.h"
 #include "app/list_order.h"
 #include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
 #include "database/table_format.h"
 #include "database/table_writer.h"
 #include "framework/application.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -119,19 +121,21 @@ int main() {
     WriteTable(table);
     std::ofstream(iniPath, std::ios::binary) << "[Database]\r\nFile Name=" << table << "\r\n";
     TIniFile ini(iniPath);
+    const TDrillFonts fonts;
     TApplication app;
 
     std::vector<double> starts;
     std::vector<double> hints;
     for (int run = 0; run < 5; ++run) {
         const auto begin = std::chrono::steady_clock::now();
-        auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
+        auto window = std::make_unique<TVocorixDlg>(nullptr, ini, fonts);
         window->Create();
         const auto shown = std::chrono::steady_clock::now();
         starts.push_back(Milliseconds(shown - begin));
         app.PumpWaitingMessages();
 
-        TVocorixComboBox& box = *window->AnswerBoxes[0];
+        TVocorixComboBox& box = *dynamic_cast<TVocorixComboBox*>(
+            TWindow::FromHandle(GetDlgItem(window->GetHandle(), IDC_ANSWER_BOX)));
         box.SetFocus();
         box.SetText("");
         const auto before = std::chrono::steady_clock::now();
@@ -141,10 +145,10 @@ int main() {
         hints.push_back(Milliseconds(after - before));
         if (run == 0) {
             std::printf("words in the list: %u, hints listed: %d\n",
-                        window->Database->Words().Count(), box.GetCount());
+                        window->GetDatabase().Words().Count(), box.GetCount());
             // Where F5's time goes: sorting the words, and handing them to the list control.
             std::vector<const char*> texts;
-            const TWordList& words = window->Database->Words();
+            const TWordList& words = window->GetDatabase().Words();
             for (uint32_t i = 0; i < words.Count(); ++i)
                 texts.push_back(words.Item(i).data());
             const auto t0 = std::chrono::steady_clock::now();

@@ -27,9 +27,9 @@ void CheckConsistent(const FakeListControl<TAge>& box, const TOptionList<TAge>& 
         for (uint32_t j = 0; j < i; ++j)
             Check(ages.Items[j].Count != ages.Items[i].Count);
     }
-    Check(box.Current >= -1 && box.Current < static_cast<int32_t>(ages.Count()));
-    Check(box.Current == box.selected);
-    Check((box.CurrentItem() == nullptr) == (box.Current < 0));
+    Check(box.CurrentIndex() >= -1 && box.CurrentIndex() < static_cast<int32_t>(ages.Count()));
+    Check(box.CurrentIndex() == box.selected);
+    Check((box.CurrentItem() == nullptr) == (box.CurrentIndex() < 0));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // No settings file: the lists start empty.
     static TIniFile ini("/nonexistent-vocorix-folder/vocorix.INI");
     static TOptions options(ini);
-    TOptionChain dialog;
+    TOptionBindings dialog;
     TOptionList<TAge> ages(dialog, options.AgeList, options.AgeEntries);
     FakeListControl<TAge> box(ages, data[0] & 1);
     bool reloaded = false;
@@ -81,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!reloaded)
             CheckConsistent(box, ages);
         else
-            Check(box.CurrentItem() == nullptr || box.Current < static_cast<int32_t>(ages.Count()));
+            Check(box.CurrentItem() == nullptr ||
+                  box.CurrentIndex() < static_cast<int32_t>(ages.Count()));
     }
     return 0;
 }

@@ -44,14 +44,14 @@ protected:
                 int32_t current) {
         EXPECT_EQ(box->items, items);
         EXPECT_EQ(ages->Items, elements);
-        EXPECT_EQ(box->Current, current);
+        EXPECT_EQ(box->CurrentIndex(), current);
         EXPECT_EQ(box->selected, current);
     }
 
     TempDir dir;
     TIniFile ini{dir.File("vocorix.INI")};
     std::unique_ptr<TOptions> options;
-    TOptionChain chain;
+    TOptionBindings chain;
     std::unique_ptr<TOptionList<TAge>> ages;
     std::unique_ptr<FakeListControl<TAge>> box;
 };
@@ -68,7 +68,7 @@ TEST_F(DialogListSelection, PlusInsertsAfterTheSelectionUnlessTheThresholdIsTake
     box->Type("2:9");
     box->AddItem();
     Expect({"1:3", "4:10", "2:7"}, {{1, 3}, {4, 10}, {2, 7}}, 1);
-    EXPECT_EQ(box->EditChanged, 0);
+    EXPECT_FALSE(box->EditChanged());
     // With nothing selected a new age goes to the top.
     box->DeleteItem();
     box->Type("13:5");
@@ -170,7 +170,7 @@ protected:
     TempDir dir;
     TIniFile ini{KeysFile(dir)};
     TOptions options{ini};
-    TOptionChain chain;
+    TOptionBindings chain;
     TOptionList<TKeys> keys{chain, options.KeyList, options.KeyEntries};
     FakeListControl<TKeys> box{keys};
     FakeSwitch interlace{box, &TKeys::TestInterlace};
@@ -203,7 +203,7 @@ TEST_F(DialogKeysSelection, AfterAReloadNoLateNotificationWritesIntoTheList) {
     box.Choose(1);
     box.AddItem();
     EXPECT_EQ(keys.Items, options.KeyList);
-    EXPECT_EQ(box.Current, 1);
+    EXPECT_EQ(box.CurrentIndex(), 1);
     EXPECT_EQ(interlace.checked, 1) << "the fresh element 1 is shown";
 }
 

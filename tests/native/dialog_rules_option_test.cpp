@@ -20,7 +20,7 @@ struct Bindings {
           ages(chain, options.AgeList, options.AgeEntries),
           keys(chain, options.KeyList, options.KeyEntries) {}
 
-    TOptionChain chain;
+    TOptionBindings chain;
     TOption<character> fileName;
     TOption<unsigned int> maxCount;
     TOption<int> partOfSpeech;
@@ -87,7 +87,7 @@ TEST_F(DialogOptions, ALongTypedFileNameIsStoredUpTo128Characters) {
     TOptions options(ini);
     const std::string typed = std::string(120, 'd') + "\\words-with-a-long-name.dbf";
     {
-        TOptionChain chain;
+        TOptionBindings chain;
         TOption<character> fileName(chain, options.FileNameEntry);
         ASSERT_TRUE(ReadOptionText(typed, fileName.Value));
         EXPECT_EQ(fileName.Value.Size, 129u);
@@ -131,7 +131,7 @@ TEST(DialogOptionList, InsertBeyondTheEndFillsTheGapAndRemoveBeyondItDoesNothing
     TempDir dir;
     TIniFile ini(dir.File("vocorix.INI"));
     TOptions options(ini);
-    TOptionChain chain;
+    TOptionBindings chain;
     TOptionList<TKeys> keys(chain, options.KeyList, options.KeyEntries);
     const TKeys off{0, 0, 0, 0, 0, 0, 0, 0, 0};
     keys.InsertAt(2, off);

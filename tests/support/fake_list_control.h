@@ -15,12 +15,12 @@ template <class T> class FakeListControl : public TComboSelection<T> {
 public:
     explicit FakeListControl(TOptionList<T>& list, bool sorted = false) : TComboSelection<T>(list) {
         this->FillItems();
-        this->Sorted = sorted ? 1 : 0;
+        this->SetSorted(sorted);
     }
 
     void Type(const std::string& text) {
         typed = text;
-        this->EditChanged = 1;
+        this->NoteEditChange();
     }
     void Choose(int32_t index) {
         selected = index;
@@ -36,7 +36,7 @@ public:
 protected:
     std::string TypedText() const override { return typed; }
     int32_t AddText(const std::string& text) override {
-        if (!this->Sorted)
+        if (!this->IsSorted())
             return InsertText(text, -1);
         const auto at = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
             return Compare(item, text) > 0;

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
 #include "dialogs/vocorix_options.h"
 #include "resources/ids.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ protected:
         options = std::make_unique<TOptions>(ini);
     }
     int Run(std::vector<DialogStep> steps) {
-        TVocorixOptions dialog(nullptr, *options, NormalFont);
+        TVocorixOptions dialog(nullptr, *options, TestFonts().Normal);
         return RunDialog(dialog, std::move(steps));
     }
 
@@ -88,7 +88,8 @@ TEST_F(OptionsDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         {108, "Button", "&Help", button, {154, 64, 35, 14}},
     };
     EXPECT_EQ(Run({[&](HWND dialog) {
-                  ExpectDialogTemplate(dialog, "Vocorix Options", expected, NormalFont.GetHandle());
+                  ExpectDialogTemplate(dialog, "Vocorix Options", expected,
+                                       TestFonts().Normal.GetHandle());
                   SaveScreenshot("options-dialog");
                   EXPECT_EQ(ItemTexts(ComboList(GetDlgItem(dialog, IDC_AGES))), "0:1 3:7");
                   EXPECT_TRUE(IsChecked(dialog, IDC_TRANSCRIPTION));
