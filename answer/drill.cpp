@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "answer/match.h"
+#include "platform/text_compare.h"
 
 namespace {
 // Result marks of "Vocorix Font".
@@ -18,17 +19,17 @@ template <typename... Args> std::string Format(const char* format, Args... args)
 }
 } // namespace
 
-TDrill::TDrill(uint32_t fieldCount)
+TDrill::TDrill(uint32_t fieldCount, std::vector<TKeys> keyList)
     : fieldCount_(fieldCount), translations_(fieldCount), boxes_(fieldCount),
-      matched_(fieldCount, false) {}
+      matched_(fieldCount, false), keyList_(std::move(keyList)) {}
 
-void TDrill::Ask(std::vector<std::string> translations, const TKeys& keys) {
+void TDrill::Ask(std::vector<std::string> translations, uint32_t count) {
     translations.resize(fieldCount_);
     translations_ = std::move(translations);
     for (uint32_t i = 0; i < fieldCount_; ++i)
         boxes_[i] = {!translations_[i].empty(), false, 0};
     matched_.assign(fieldCount_, false);
-    keys_ = keys;
+    count_ = count;
     answering_ = true;
     answerOk_ = true;
     orderOk_ = true;
@@ -37,12 +38,12 @@ void TDrill::Ask(std::vector<std::string> translations, const TKeys& keys) {
 uint32_t TDrill::FindAnswer(std::string_view text, uint32_t own) {
     if (text.empty())
         return 0;
-    if (!matched_[own] && text == translations_[own]) {
+    if (!matched_[own] && SameAnswerText(text, translations_[own])) {
         matched_[own] = true;
         return own + 1;
     }
     for (uint32_t t = 0; t < fieldCount_; ++t)
-        if (!matched_[t] && text == translations_[t]) {
+        if (!matched_[t] && SameAnswerText(text, translations_[t])) {
             orderOk_ = false;
             matched_[t] = true;
             return t + 1;
@@ -103,10 +104,11 @@ TDrillOutcome TDrill::Ready(const std::vector<std::string>& typed) {
     if (!answering_)
         return outcome;
     auto text = [&](uint32_t i) { return i < typed.size() ? std::string_view(typed[i]) : ""; };
+    const TKeys keys = Keys();
     interlaceHit_ = false;
     for (uint32_t i = 0; i < fieldCount_; ++i)
         CheckAnswer(i, text(i));
-    if (keys_.TestInterlace)
+    if (keys.TestInterlace)
         for (uint32_t i = 0; i < fieldCount_; ++i)
             if (CheckInterlaced(i, text(i)) && outcome.correct == TDrillOutcome::NoBox)
                 outcome.correct = i;
@@ -118,7 +120,7 @@ TDrillOutcome TDrill::Ready(const std::vector<std::string>& typed) {
                 matched_[i] = false;
         return outcome;
     }
-    if (!orderOk_ && keys_.TestAnswersOrder)
+    if (!orderOk_ && keys.TestAnswersOrder)
         answerOk_ = false;
     for (uint32_t i = 0; i < fieldCount_; ++i)
         ShowResult(i, outcome);
@@ -146,9 +148,10 @@ TDrillOutcome TDrill::CheckField(uint32_t box, std::string_view typed) {
     TDrillOutcome outcome;
     if (!answering_ || box >= fieldCount_ || !boxes_[box].active || boxes_[box].judged)
         return outcome;
+    const TKeys keys = Keys();
     interlaceHit_ = false;
     CheckAnswer(box, typed);
-    if (keys_.TestInterlace && CheckInterlaced(box, typed)) {
+    if (keys.TestInterlace && CheckInterlaced(box, typed)) {
         matched_[boxes_[box].rightResult - 1] = false;
         outcome.correct = box;
         return outcome;
@@ -159,7 +162,7 @@ TDrillOutcome TDrill::CheckField(uint32_t box, std::string_view typed) {
         outcome.keptOpen = box;
         i = m - 1;
     }
-    if (!orderOk_ && keys_.TestAnswersOrder)
+    if (!orderOk_ && keys.TestAnswersOrder)
         answerOk_ = false;
     ShowResult(i, outcome);
     boxes_[i].judged = true;
@@ -180,16 +183,16 @@ uint32_t TDrill::Rate() const {
     return static_cast<uint32_t>((uint64_t{right_} * 100 + total_ / 2) / total_);
 }
 
-std::string TDrill::CountText(uint32_t count) {
-    return Format("Count:%u", count);
+std::string TDrill::CountText() const {
+    return Format("Count:%u", count_);
 }
 
-std::array<std::string, 6> TDrill::StatusTexts(bool closed, uint32_t count) const {
+std::array<std::string, 6> TDrill::StatusTexts(bool closed) const {
     const char mark = closed ? ClosedMark : OpenMark;
     return {Format("Right:%u", right_),
             Format("Total:%u", total_),
             Format("Rate:%u%%", Rate()),
-            CountText(count),
+            CountText(),
             Format("Answer:%c", answerOk_ ? mark : ClearedMark),
             Format("Order:%c", orderOk_ ? mark : ClearedMark)};
 }

@@ -44,12 +44,16 @@ struct TDrillOutcome {
 // The window only shows what the outcomes say and feeds in the typed texts.
 class TDrill {
 public:
-    // A drill on a table with this many translation fields; the score starts at 0.
-    explicit TDrill(uint32_t fieldCount = 0);
+    // A drill on a table with this many translation fields, under the settings' function-key
+    // switches per COUNT level; the score starts at 0.
+    explicit TDrill(uint32_t fieldCount = 0, std::vector<TKeys> keyList = {});
 
-    // Opens a question on a record with these translations (trailing blanks removed), under
-    // the switches of its COUNT level. A box whose translation is empty takes no part.
-    void Ask(std::vector<std::string> translations, const TKeys& keys);
+    // Opens a question on a record with these translations (trailing blanks removed) and this
+    // COUNT. A box whose translation is empty takes no part.
+    void Ask(std::vector<std::string> translations, uint32_t count);
+    // The record's COUNT once its answer has been written (as it was, when the write failed):
+    // from now on the hint keys and the status bar go by it.
+    void Recorded(uint32_t count) { count_ = count; }
     // Judges every open box; `typed` holds each box's text by box number.
     TDrillOutcome Ready(const std::vector<std::string>& typed);
     // Gives up: every open box shows its translation, and the word counts as wrong.
@@ -57,18 +61,15 @@ public:
     // Judges box `box` alone, with its typed text.
     TDrillOutcome CheckField(uint32_t box, std::string_view typed);
 
-    // 0, or 1 + the number of the open translation the text equals (its own one first).
-    uint32_t FindAnswer(std::string_view text, uint32_t own);
-    // 0, or 1 + the number of the first open translation the text nearly equals.
-    uint32_t FindInterlaced(std::string_view text);
-
     uint32_t FieldCount() const { return fieldCount_; }
     bool Answering() const { return answering_; }
     bool IsActive(uint32_t box) const { return boxes_[box].active; }
     bool IsJudged(uint32_t box) const { return boxes_[box].judged; }
     const std::string& Translation(uint32_t box) const { return translations_[box]; }
-    // The switches of the open record's COUNT level.
-    const TKeys& Keys() const { return keys_; }
+    // The record's COUNT as it stands now.
+    uint32_t Count() const { return count_; }
+    // The switches of that COUNT's level: a right answer moves the hint keys to the next one.
+    TKeys Keys() const { return KeysFor(keyList_, count_); }
 
     uint32_t Total() const { return total_; }
     uint32_t Right() const { return right_; }
@@ -79,8 +80,8 @@ public:
 
     // The status bar's six texts, in order: "Right:", "Total:", "Rate:", "Count:" (with the
     // record's COUNT), "Answer:", "Order:"; the marks say whether the question is closed.
-    std::array<std::string, 6> StatusTexts(bool closed, uint32_t count) const;
-    static std::string CountText(uint32_t count);
+    std::array<std::string, 6> StatusTexts(bool closed) const;
+    std::string CountText() const;
 
 private:
     struct TBox {
@@ -91,6 +92,11 @@ private:
     };
 
     void CheckAnswer(uint32_t box, std::string_view typed);
+    // These mark the translation they find as taken. 0, or 1 + the number of the open translation
+    // the text equals (its own one first).
+    uint32_t FindAnswer(std::string_view text, uint32_t own);
+    // 0, or 1 + the number of the first open translation the text nearly equals.
+    uint32_t FindInterlaced(std::string_view text);
     // Whether the box's text passed only the interlaced comparison.
     bool CheckInterlaced(uint32_t box, std::string_view typed);
     void ShowResult(uint32_t box, TDrillOutcome& outcome);
@@ -100,7 +106,8 @@ private:
     std::vector<std::string> translations_;
     std::vector<TBox> boxes_;
     std::vector<bool> matched_;
-    TKeys keys_;
+    std::vector<TKeys> keyList_;
+    uint32_t count_ = 0;
     bool answering_ = false;
     bool answerOk_ = false;
     bool orderOk_ = false;

@@ -1,13 +1,12 @@
 #include "app/db_screen_win.h"
 
-#include "app/fonts.h"
 #include "dialogs/vocorix_options.h"
 
-TWinDBScreen::TMeasuring::TMeasuring() : font(dc, BoldFont) {}
+TWinDBScreen::TMeasuring::TMeasuring(const TFont& bold) : font(dc, bold) {}
 
 int32_t TWinDBScreen::TextWidth(const char* text, size_t length) {
     if (!measuring_) {
-        TMeasuring once;
+        TMeasuring once(fonts_.Bold);
         SIZE size{};
         GetTextExtentPoint32A(once.dc, text, static_cast<int>(length), &size);
         return size.cx;
@@ -23,7 +22,7 @@ void TWinDBScreen::ShowProblem(const char* text) {
 
 void TWinDBScreen::BeginWait() {
     previousCursor_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
-    measuring_.emplace();
+    measuring_.emplace(fonts_.Bold);
 }
 
 void TWinDBScreen::EndWait() {
@@ -39,7 +38,7 @@ TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions& options) {
     int result;
     {
         // Destroyed before the reader looks at the settings again: that stores them.
-        TVocorixOptions dialog(nullptr, options, NormalFont);
+        TVocorixOptions dialog(nullptr, options, fonts_.Normal);
         result = dialog.Execute();
     }
     return result == IDOK ? TDialogOutcome::Ok : TDialogOutcome::Cancelled;

@@ -4,15 +4,17 @@
 
 #include <optional>
 
+#include "app/drill_fonts.h"
 #include "database/db_screen.h"
 #include "framework/dc.h"
 
-// The table reader's screen on Windows: widths measured in BoldFont on a screen device context
-// held from BeginWait to EndWait, the "Database Problem" box, the hourglass and the options
-// dialog.
+// The table reader's screen on Windows: widths measured in the bold font on a screen device
+// context held from BeginWait to EndWait, the "Database Problem" box, the hourglass and the
+// options dialog (in the normal font).
 class TWinDBScreen : public TDBScreen {
 public:
-    TWinDBScreen() = default;
+    // The fonts must outlive the screen.
+    explicit TWinDBScreen(const TDrillFonts& fonts) : fonts_(fonts) {}
     TWinDBScreen(const TWinDBScreen&) = delete;
     TWinDBScreen& operator=(const TWinDBScreen&) = delete;
 
@@ -28,10 +30,11 @@ public:
 
 private:
     struct TMeasuring {
-        TMeasuring();
+        explicit TMeasuring(const TFont& bold);
         TScreenDC dc;
         TSelection font;
     };
+    const TDrillFonts& fonts_;
     std::optional<TMeasuring> measuring_;
     HCURSOR previousCursor_ = nullptr;
 };

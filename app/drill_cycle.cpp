@@ -5,14 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
 #include "resources/ids.h"
 
-void TVocorixDlg::ForEachAnswerBox(void (TVocorixComboBox::*operation)()) {
-    for (const auto& box : AnswerBoxes)
-        ((*box).*operation)();
-}
+namespace {
+// Holds a flag set for one scope.
+class TScopedFlag {
+public:
+    explicit TScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TScopedFlag() { flag_ = false; }
+    TScopedFlag(const TScopedFlag&) = delete;
+    TScopedFlag& operator=(const TScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+} // namespace
 
 void TVocorixDlg::SetAnswering(bool open) {
     // The first box shown: a hidden box (no translation in that field) would take what is
@@ -32,7 +41,7 @@ void TVocorixDlg::SetAnswering(bool open) {
 }
 
 void TVocorixDlg::UpdateStatus(bool closed) {
-    const auto texts = Drill.StatusTexts(closed, Database->Count());
+    const auto texts = Drill.StatusTexts(closed);
     TTextGadget* gadgets[] = {&RightGadget, &TotalGadget,  &RateGadget,
                               &CountGadget, &AnswerGadget, &OrderGadget};
     for (size_t i = 0; i < texts.size(); ++i)
@@ -42,7 +51,12 @@ void TVocorixDlg::UpdateStatus(bool closed) {
 void TVocorixDlg::CmContinue() {
     if (Drill.Answering())
         return;
-    if (Database->EligibleCount() == 0 || !Database->Pick()) {
+    if (Recording) {
+        // Asked while a write problem is shown: the closed question's result is shown first.
+        ContinueDeferred = true;
+        return;
+    }
+    if (!Database->Pick()) {
         // A reader that closed its table has shown why; otherwise nothing is left to ask.
         if (Database->IsLoaded())
             MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
@@ -53,7 +67,7 @@ void TVocorixDlg::CmContinue() {
     std::vector<std::string> translations;
     for (uint32_t i = 0; i < FieldCount(); ++i)
         translations.emplace_back(Database->Translation(i));
-    Drill.Ask(std::move(translations), Options.KeysFor(Database->Count()));
+    Drill.Ask(std::move(translations), Database->Count());
     for (uint32_t i = 0; i < FieldCount(); ++i) {
         const bool active = Drill.IsActive(i);
         FieldButtons[i]->Enable(true);
@@ -66,7 +80,7 @@ void TVocorixDlg::CmContinue() {
     int transcriptionLength = 0;
     Database->MakeQuestion(question.data(), leadIn, wordLength, transcriptionLength);
     WordDisplay.SetText(question.data(), leadIn, wordLength, transcriptionLength);
-    CountGadget.SetText(TDrill::CountText(Database->Count()).c_str());
+    CountGadget.SetText(Drill.CountText().c_str());
     SetAnswering(true);
 }
 
@@ -130,6 +144,15 @@ void TVocorixDlg::ShowOutcome(const TDrillOutcome& outcome) {
         button->Enable(false);
     SetAnswering(false);
     // Last: a write problem shows its message while the question is already closed.
-    Database->Update(outcome.right);
+    ContinueDeferred = false;
+    {
+        const TScopedFlag recording(Recording);
+        Database->Update(outcome.right);
+    }
+    Drill.Recorded(Database->Count());
     UpdateStatus(true);
+    if (ContinueDeferred) {
+        ContinueDeferred = false;
+        CmContinue();
+    }
 }

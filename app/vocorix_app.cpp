@@ -2,12 +2,18 @@
 
 #include <memory>
 
-#include "app/program_ini.h"
 #include "app/vocorix_dlg.h"
 #include "framework/instance.h"
 #include "resources/ids.h"
 
+TVocorixApp::TVocorixApp(const char* name, const std::string& programFile)
+    : TApplication(name), ini_(TIniFile::ForProgram(programFile)) {}
+
+TVocorixApp::~TVocorixApp() {
+    SetMainWindow(nullptr);
+}
+
 void TVocorixApp::InitMainWindow() {
-    SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, IniFile));
+    SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_, fonts_));
     GetMainWindow()->SetIcon(ModuleInstance(), IDI_VOCORIX);
 }

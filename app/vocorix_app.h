@@ -1,12 +1,24 @@
 #pragma once
 
-#include "framework/application.h"
+#include <string>
 
-// The program's application object: its main window is the drill window.
+#include "app/drill_fonts.h"
+#include "framework/application.h"
+#include "settings/ini_file.h"
+
+// The program's application object: its main window is the drill window. It owns what that
+// window and its dialogs are given: the settings file beside the program file and the fonts.
 class TVocorixApp : public TApplication {
 public:
-    explicit TVocorixApp(const char* name = "") : TApplication(name) {}
+    // `programFile`: the program's own path, whose settings file is used.
+    TVocorixApp(const char* name, const std::string& programFile);
+    // The main window goes first: it writes its settings and uses the fonts to the end.
+    ~TVocorixApp() override;
 
 protected:
     void InitMainWindow() override;
+
+private:
+    TIniFile ini_;
+    TDrillFonts fonts_;
 };

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "answer/vocorix_combo_box.h"
-#include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "database/table_layout.h"
 #include "framework/brush.h"
 #include "framework/window_placement.h"
@@ -31,14 +30,15 @@ const TResponse TVocorixDlg::ResponseRows[] = {
 
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
 
-TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, TTableOpener opener)
-    : TDecoratedFrame(parent, "Vocorix"), Options(ini), Opener(std::move(opener)),
-      Database(std::make_unique<TDBFile>(Options, Screen, Opener)),
+TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
+                         TTableOpener opener)
+    : TDecoratedFrame(parent, "Vocorix"), fonts_(fonts), Screen(fonts), Options(ini),
+      Opener(std::move(opener)), Database(std::make_unique<TDBFile>(Options, Screen, Opener)),
       ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
-      WordDisplay(this, IDC_WORD_DISPLAY, 0, &Options),
-      StatusBar(this, TStatusBar::CapsLock, NormalFont), RightGadget(IDG_RIGHT, 5),
+      WordDisplay(this, IDC_WORD_DISPLAY, 0, &Options, fonts),
+      StatusBar(this, TStatusBar::CapsLock, fonts.Normal), RightGadget(IDG_RIGHT, 5),
       TotalGadget(IDG_TOTAL, 5), RateGadget(IDG_RATE, 5), CountGadget(IDG_COUNT, 5),
       AnswerGadget(IDG_ANSWER, 5), OrderGadget(IDG_ORDER, 4) {
     EnableKBHandler();
@@ -55,19 +55,20 @@ void TVocorixDlg::CreateFieldControls() {
     if (Database == nullptr || !Database->IsLoaded())
         throw xmsg("");
     const uint32_t fieldCount = Database->TranslationCount();
-    Drill = TDrill(fieldCount);
+    Drill = TDrill(fieldCount, Options.KeyList);
 
     WordDisplay.FitHeight();
-    SetChildLayoutMetrics(WordDisplay, WordDisplay.Constraints);
+    SetChildLayoutMetrics(WordDisplay, WordDisplay.Layout());
     HintOrder = std::make_unique<THintOrder>(Database->Words());
-    const TAnswerBoxSource source{
-        Drill, Database->Words(), *HintOrder, Database->TranslationSize(), NormalFont, BoldFont};
+    const TAnswerBoxSource source{Drill,         Database->Words(),
+                                  *HintOrder,    Database->TranslationSize(),
+                                  fonts_.Normal, fonts_.Bold};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
         AnswerBoxes.push_back(std::make_unique<TVocorixComboBox>(this, i, top, source));
         TVocorixComboBox& box = *AnswerBoxes.back();
-        SetChildLayoutMetrics(box, box.Constraints);
+        SetChildLayoutMetrics(box, box.Layout());
 
         FieldButtons.push_back(std::make_unique<TButton>(
             this, IDC_FIELD_BUTTON + static_cast<int32_t>(i), "?", 0, 0, 0, 0));
@@ -109,13 +110,13 @@ void TVocorixDlg::SetupWindow() {
     Screen.Owner = GetHandle();
     EditSystemMenu();
     for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
-        button->SetWindowFont(NormalFont, false);
+        button->SetWindowFont(fonts_.Normal, false);
     FitWindow();
 }
 
 void TVocorixDlg::FitWindow() {
     for (const auto& button : FieldButtons)
-        button->SetWindowFont(NormalFont, false);
+        button->SetWindowFont(fonts_.Normal, false);
     const RECT outer = GetWindowRect();
     const RECT client = GetClientRect();
     const int32_t overheadX = (outer.right - outer.left) - (client.right - client.left);

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "answer/drill.h"
-#include "answer/hint_order.h"
 #include "app/db_screen_win.h"
+#include "app/drill_fonts.h"
+#include "app/hint_order.h"
 #include "app/vocorix_static.h"
 #include "database/db_file.h"
 #include "framework/button.h"
@@ -24,8 +25,10 @@ class TVocorixComboBox;
 class TVocorixDlg : public TDecoratedFrame {
 public:
     // Reads the settings from `ini` and opens the table they name. Throws xmsg("") when no
-    // table could be opened (its reader has told the user why).
-    TVocorixDlg(TWindow* parent, TIniFile& ini, TTableOpener opener = OpenTableFile);
+    // table could be opened (its reader has told the user why). The settings file and the
+    // fonts must outlive the window.
+    TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
+                TTableOpener opener = OpenTableFile);
     ~TVocorixDlg() override;
 
     bool IdleAction(int32_t idleCount) override;
@@ -48,29 +51,15 @@ public:
     void CmCheckField(uint32_t id);
     void SetAnswering(bool open);
     void UpdateStatus(bool closed);
-    void ForEachAnswerBox(void (TVocorixComboBox::*operation)());
 
-    bool Locked = false;
-    TWinDBScreen Screen;
-    TOptions Options;
-    TTableOpener Opener; // how every reader of this window opens its table
-    std::unique_ptr<TDBFile> Database;
-    // The order of the reader's word list in the hint lists, worked out in idle time.
-    std::unique_ptr<THintOrder> HintOrder;
-    TDrill Drill;
-    std::vector<std::unique_ptr<TButton>> FieldButtons;
-    TButton ReadyButton;
-    TButton RefuseButton;
-    TButton ContinueButton;
-    TVocorixStatic WordDisplay;
-    std::vector<std::unique_ptr<TVocorixComboBox>> AnswerBoxes;
-    TStatusBar StatusBar;
-    TTextGadget RightGadget;
-    TTextGadget TotalGadget;
-    TTextGadget RateGadget;
-    TTextGadget CountGadget;
-    TTextGadget AnswerGadget;
-    TTextGadget OrderGadget;
+    // The model the window shows: the drill's rules and the open table.
+    const TDrill& GetDrill() const { return Drill; }
+    const TDBFile& GetDatabase() const { return *Database; }
+    // The hint lists' order at once, rather than step by step in idle time.
+    void CompleteHintOrder() {
+        if (HintOrder != nullptr)
+            HintOrder->Complete();
+    }
 
 protected:
     void SetupWindow() override;
@@ -96,4 +85,33 @@ private:
     // Shows what a drill command decided, and records a closed question.
     void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }
+
+    const TDrillFonts& fonts_;
+    // The drill commands are ignored (the system menu's Lock).
+    bool Locked = false;
+    TWinDBScreen Screen;
+    TOptions Options;
+    TTableOpener Opener; // how every reader of this window opens its table
+    std::unique_ptr<TDBFile> Database;
+    // The order of the reader's word list in the hint lists, worked out in idle time.
+    std::unique_ptr<THintOrder> HintOrder;
+    TDrill Drill;
+    std::vector<std::unique_ptr<TButton>> FieldButtons;
+    TButton ReadyButton;
+    TButton RefuseButton;
+    TButton ContinueButton;
+    TVocorixStatic WordDisplay;
+    std::vector<std::unique_ptr<TVocorixComboBox>> AnswerBoxes;
+    TStatusBar StatusBar;
+    TTextGadget RightGadget;
+    TTextGadget TotalGadget;
+    TTextGadget RateGadget;
+    TTextGadget CountGadget;
+    TTextGadget AnswerGadget;
+    TTextGadget OrderGadget;
+
+    // A closed question's record is being written (a problem box may be showing meanwhile).
+    bool Recording = false;
+    // Continue came in meanwhile: the next word is asked once the result is shown.
+    bool ContinueDeferred = false;
 };

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/fonts.h"
 #include "framework/brush.h"
 #include "framework/dc.h"
 #include "settings/options.h"
@@ -13,8 +12,9 @@ const TResponse TVocorixStatic::ResponseRows[] = {
 
 const TResponseTable TVocorixStatic::ResponseTable{&TStatic::ResponseTable, ResponseRows};
 
-TVocorixStatic::TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options)
-    : TStatic(parent, id, "", 0, 0, 0, 0, textLimit), options_(options) {
+TVocorixStatic::TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options,
+                               const TDrillFonts& fonts)
+    : TStatic(parent, id, "", 0, 0, 0, 0, textLimit), options_(options), fonts_(fonts) {
     Constraints.X = ParentEdge(TEdge::Left, 20);
     Constraints.Y = ParentEdge(TEdge::Top, 20);
     Constraints.Width = ParentEdge(TEdge::Right, -20);
@@ -67,25 +67,25 @@ void TVocorixStatic::Paint(HDC dc, bool, const RECT&) {
 
     SetTextAlign(dc, TA_UPDATECP);
     MoveToEx(dc, 0, 0, nullptr);
-    SelectObject(dc, NormalFont);
+    SelectObject(dc, fonts_.Normal);
     auto [leadText, leadCount] = segment(0, leadIn);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE | ETO_CLIPPED, &r, leadText, leadCount, nullptr);
     POINT p{};
     GetCurrentPositionEx(dc, &p);
 
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    SelectObject(dc, BoldFont);
+    SelectObject(dc, fonts_.Bold);
     auto [wordText, wordCount] = segment(leadIn, word);
     ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, wordText, wordCount, nullptr);
     if (options_->Transcription) {
         p.y += LineStep;
-        SelectObject(dc, NormalFont);
+        SelectObject(dc, fonts_.Normal);
         auto [text, count] = segment(leadIn + word, transcription);
         ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
     }
     if (options_->ThirdLanguage) {
         p.y += LineStep;
-        SelectObject(dc, BoldFont);
+        SelectObject(dc, fonts_.Bold);
         auto [text, count] = segment(leadIn + word + transcription, length_);
         ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
     }

@@ -5,20 +5,23 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/drill_fonts.h"
 #include "framework/layout.h"
 #include "framework/static.h"
 
 class TOptions;
 
 // The word display: the question in up to four segments, painted by the program itself. The
-// lead-in in NormalFont and the word in BoldFont on the first line; the transcription
-// (NormalFont) and the third-language form (BoldFont) on lines of their own under the word.
+// lead-in in the normal font and the word in the bold one on the first line; the transcription
+// (normal) and the third-language form (bold) on lines of their own under the word.
 class TVocorixStatic : public TStatic {
 public:
     // Line step of the transcription and third-language lines, whatever the font.
     static constexpr int32_t LineStep = 16;
 
-    TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options);
+    // The fonts must outlive the control.
+    TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options,
+                   const TDrillFonts& fonts);
 
     // Height for the open table's optional fields (20, 36 or 52), set as both the height
     // constraint and the window height; returns it.
@@ -27,7 +30,8 @@ public:
     void SetText(const char* text, int leadIn, int wordLength, int transcriptionLength);
 
     const char* GetQuestion() const { return text_.get(); }
-    TLayoutMetrics Constraints;
+    // Where the drill window lays the display out.
+    const TLayoutMetrics& Layout() const { return Constraints; }
 
 protected:
     void Paint(HDC dc, bool erase, const RECT& rect) override;
@@ -37,8 +41,10 @@ protected:
     static const TResponseTable ResponseTable;
 
 private:
+    TLayoutMetrics Constraints;
     uint32_t length_ = 0;
     TOptions* options_;
+    const TDrillFonts& fonts_;
     std::unique_ptr<char[]> text_;
     int leadIn_ = 0;
     int wordLength_ = 0;

@@ -1,7 +1,6 @@
 // The drill window's commands in its system menu, and its border that moves instead of sizing.
 #include <windows.h>
 
-#include "app/fonts.h"
 #include "app/vocorix_dlg.h"
 #include "dialogs/vocorix_options.h"
 #include "framework/system_menu.h"
@@ -122,7 +121,7 @@ void TVocorixDlg::ChangeOptions() {
     int result;
     {
         // Its destruction stores what was accepted.
-        TVocorixOptions dialog(this, Options, NormalFont);
+        TVocorixOptions dialog(this, Options, fonts_.Normal);
         result = dialog.Execute();
     }
     if (result != IDOK)
@@ -143,7 +142,6 @@ void TVocorixDlg::ChangeOptions() {
     FitWindow();
     Layout();
 }
-
 
 LRESULT TVocorixDlg::EvNCHitTest(WPARAM, LPARAM) {
     static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);

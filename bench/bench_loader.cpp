@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "database/db_file.h"
+#include "database/field_text.h"
+#include "database/table_format.h"
+#include "database/table_writer.h"
 #include "settings/options.h"
 
 namespace {
@@ -41,36 +44,15 @@ const fs::path& QuestionTablePath() {
     return path;
 }
 
-void PutLittle(std::string& bytes, size_t at, uint32_t value, int width) {
-    for (int i = 0; i < width; ++i)
-        bytes[at + i] = static_cast<char>(value >> (8 * i));
-}
-
-std::string Padded(std::string text, uint32_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
 void WriteTable() {
-    const std::vector<std::pair<std::string, uint32_t>> fields = {{"WORD", WordWidth},
-                                                                  {"TRANS1", TranslationWidth},
-                                                                  {"TRANS2", TranslationWidth},
-                                                                  {"TRANS3", TranslationWidth},
-                                                                  {"LASTCHANGE", 8},
-                                                                  {"COUNT", 2}};
-    const uint32_t headerLength = 32 + 32 * static_cast<uint32_t>(fields.size()) + 1;
-    const uint32_t recordLength = 1 + WordWidth + Translations * TranslationWidth + 10;
-    std::string bytes(headerLength, '\0');
-    bytes[0] = 0x03;
-    PutLittle(bytes, 4, Records, 4);
-    PutLittle(bytes, 8, headerLength, 2);
-    PutLittle(bytes, 10, recordLength, 2);
-    for (size_t i = 0; i < fields.size(); ++i) {
-        bytes.replace(32 + 32 * i, fields[i].first.size(), fields[i].first);
-        PutLittle(bytes, 32 + 32 * i + 16, fields[i].second, 2);
-    }
-    bytes[headerLength - 1] = 0x0D;
-    bytes.reserve(headerLength + size_t{Records} * recordLength + 1);
+    std::vector<TTableField> fields = {{"WORD", table_format::TextType, WordWidth}};
+    for (uint32_t t = 0; t < Translations; ++t)
+        fields.push_back(
+            {"TRANS" + std::to_string(t + 1), table_format::TextType, TranslationWidth});
+    fields.push_back(LastChangeField());
+    fields.push_back(CountField());
+    std::string bytes = TableHeader(fields, Records, 0, TDate());
+    bytes.reserve(bytes.size() + size_t{Records} * RecordLengthOf(fields) + 1);
     // Vocabulary as tables hold it: single words and short phrases, 3 to 33 bytes.
     const char* const stems[] = {"Haus",
                                  "maison",
@@ -81,18 +63,18 @@ void WriteTable() {
                                  "eau",
                                  "the day after tomorrow",
                                  "Brot"};
-    char statistics[16];
+    char statistics[table_format::StatisticsWidth];
+    std::vector<std::string> texts;
     for (uint32_t r = 0; r < Records; ++r) {
-        bytes += ' ';
-        bytes += Padded("word " + std::to_string(r), WordWidth);
+        texts = {"word " + std::to_string(r)};
         for (uint32_t t = 0; t < Translations; ++t)
-            bytes += Padded(std::string(stems[(r + 4 * t) % 9]) + " " + std::to_string(r),
-                            TranslationWidth);
-        std::snprintf(statistics, sizeof statistics, "2023%02u%02u%2u", r % 12 + 1, r % 28 + 1,
-                      r % 10);
-        bytes += statistics;
+            texts.push_back(std::string(stems[(r + 4 * t) % 9]) + " " + std::to_string(r));
+        FormatStatistics(statistics, 2023, r % 12 + 1, r % 28 + 1, r % 10);
+        texts.emplace_back(statistics, table_format::LastChangeWidth);
+        texts.emplace_back(statistics + table_format::LastChangeWidth, table_format::CountWidth);
+        AppendRecord(bytes, fields, texts);
     }
-    bytes += '\x1A';
+    AppendEndOfFile(bytes);
     std::FILE* file = std::fopen(TablePath().string().c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);

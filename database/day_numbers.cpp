@@ -19,11 +19,13 @@ void TDayNumbers::Learn(Month& known, int32_t month, int32_t year) {
 namespace statistics_text {
 
 TChangeDate ReadChangeDateSlowly(const char* bytes) {
-    return {FieldNumber(bytes, 4), FieldNumber(bytes + 4, 2), FieldNumber(bytes + 6, 2)};
+    using namespace table_format;
+    return {FieldNumber(bytes, YearDigits), FieldNumber(bytes + YearDigits, MonthDigits),
+            FieldNumber(bytes + YearDigits + MonthDigits, DayDigits)};
 }
 
 int32_t ReadCountSlowly(const char* bytes) {
-    return FieldNumber(bytes, 2);
+    return FieldNumber(bytes, table_format::CountWidth);
 }
 
 } // namespace statistics_text

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "database/table_format.h"
+
 // Conversions of the statistics of a record, inline for the loading pass, which needs them
 // for every record: the common forms take a short way, everything else the general one.
 
@@ -33,7 +35,7 @@ private:
     Month months_[13];
 };
 
-// Year, month and day of the 8 LASTCHANGE bytes, each converted like atol.
+// Year, month and day of the LASTCHANGE bytes, each converted like atol.
 struct TChangeDate {
     int32_t year;
     int32_t month;
@@ -46,9 +48,9 @@ inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-inline int32_t Digits(const char* bytes, int count) {
+inline int32_t Digits(const char* bytes, uint32_t count) {
     int32_t value = 0;
-    for (int i = 0; i < count; ++i)
+    for (uint32_t i = 0; i < count; ++i)
         value = value * 10 + (bytes[i] - '0');
     return value;
 }
@@ -66,14 +68,18 @@ inline TChangeDate ReadChangeDate(const char* bytes) {
     constexpr uint64_t HighNibbles = 0xF0F0F0F0F0F0F0F0u;
     constexpr uint64_t Threes = 0x3030303030303030u;
     constexpr uint64_t Sixes = 0x0606060606060606u;
+    using namespace table_format;
+    static_assert(LastChangeWidth == sizeof chunk);
     if ((chunk & HighNibbles) == Threes && ((chunk + Sixes) & HighNibbles) == Threes)
-        return {Digits(bytes, 4), Digits(bytes + 4, 2), Digits(bytes + 6, 2)};
+        return {Digits(bytes, YearDigits), Digits(bytes + YearDigits, MonthDigits),
+                Digits(bytes + YearDigits + MonthDigits, DayDigits)};
     return ReadChangeDateSlowly(bytes);
 }
 
-// COUNT's 2 bytes, converted like atol.
+// COUNT's bytes, converted like atol.
 inline int32_t ReadCount(const char* bytes) {
     using namespace statistics_text;
+    static_assert(table_format::CountWidth == 2);
     if (IsDigit(bytes[1]) && (bytes[0] == ' ' || IsDigit(bytes[0])))
         return (bytes[0] == ' ' ? 0 : 10 * (bytes[0] - '0')) + (bytes[1] - '0');
     return ReadCountSlowly(bytes);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <optional>
 
 #include "database/day_numbers.h"
@@ -77,8 +78,15 @@ bool TDBFile::Load() {
     current_ = -1;
     if (!OpenAndCheck())
         return false;
-    AllocateBuffers();
-    return LoadRecords();
+    try {
+        AllocateBuffers();
+        return LoadRecords();
+    } catch (const std::bad_alloc&) {
+        // A table larger than a 32-bit program's memory: what was loaded goes, so that the
+        // options dialog has room to offer another table.
+        words_.Release();
+        return Problem(TooLargeText);
+    }
 }
 
 bool TDBFile::OpenAndCheck() {
@@ -127,7 +135,7 @@ bool TDBFile::LoadRecords() {
 }
 
 template <class Age> bool TDBFile::Eligible(Age age) const {
-    if (deletionFlag_ != ' ' || count_ >= options_.MaxCount)
+    if (deletionFlag_ != table_format::LiveRecord || count_ >= options_.MaxCount)
         return false;
     for (const TAge& rest : options_.AgeList) {
         if (count_ >= rest.Count && age() < rest.Days)
@@ -142,8 +150,9 @@ bool TDBFile::IsEligible(uint32_t age) const {
 
 bool TDBFile::IsEligibleRecord(const unsigned char* record) {
     deletionFlag_ = static_cast<char>(record[0]);
-    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
-    count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
+    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength -
+                             table_format::StatisticsWidth;
+    count_ = static_cast<uint32_t>(ReadCount(statistics + table_format::LastChangeWidth));
     // Most records are decided by flag and COUNT, or by ranges their COUNT is below.
     std::optional<uint32_t> age;
     return Eligible([&] {
@@ -151,6 +160,26 @@ bool TDBFile::IsEligibleRecord(const unsigned char* record) {
             age = AgeOf(statistics);
         return *age;
     });
+}
+
+template <class Visit> bool TDBFile::ForEachRecord(Visit visit) {
+    const uint32_t recordLength = layout_.RecordLength;
+    const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
+    std::vector<unsigned char> batch(batchRecords * recordLength);
+    for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
+        const uint64_t records = std::min(batchRecords, layout_.RecordCount - first);
+        const size_t bytes = records * recordLength;
+        if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
+                          bytes) != bytes)
+            return false;
+        // Tables pad with blanks: a batch without any NUL needs no search for one in each text.
+        const bool nulFree = std::memchr(batch.data(), '\0', bytes) == nullptr;
+        for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
+             record += recordLength)
+            visit(record, nulFree);
+    }
+    position_ = layout_.RecordOffset(layout_.RecordCount);
+    return true;
 }
 
 bool TDBFile::ReadAllRecords() {
@@ -167,7 +196,6 @@ bool TDBFile::ReadAllRecords() {
 
     // Locals, not members: the width callback could change members as far as the compiler
     // knows, which would make it reload them for every translation.
-    const uint32_t recordLength = layout_.RecordLength;
     const uint32_t translations = layout_.TranslationCount;
     const uint32_t width = layout_.TranslationWidth;
     const uint32_t translationsOffset = layout_.TranslationsOffset();
@@ -176,36 +204,35 @@ bool TDBFile::ReadAllRecords() {
     const size_t readable = (size_t{width} + 7) / 8 * 8;
     uint32_t eligible = 0;
     int32_t widest = 0;
-    const uint64_t batchRecords = std::max<size_t>(1, ReadBatchBytes / recordLength);
-    std::vector<unsigned char> batch(batchRecords * recordLength);
-    for (uint64_t first = 0; first < layout_.RecordCount; first += batchRecords) {
-        const uint64_t records = std::min(batchRecords, layout_.RecordCount - first);
-        const size_t bytes = records * recordLength;
-        if (file_->ReadAt(layout_.RecordOffset(static_cast<uint32_t>(first)), batch.data(),
-                          bytes) != bytes)
-            return false;
-        // Tables pad with blanks: a batch without any NUL needs no search for one in each text.
-        const bool nulFree = std::memchr(batch.data(), '\0', bytes) == nullptr;
-        for (const unsigned char* record = batch.data(); record != batch.data() + bytes;
-             record += recordLength) {
-            // Only eligibility and the translations matter here: the buffers are filled when
-            // a record is picked.
-            if (!IsEligibleRecord(record))
+    const bool complete = ForEachRecord([&](const unsigned char* record, bool nulFree) {
+        // Only eligibility and the translations matter here: the buffers are filled when
+        // a record is picked.
+        if (!IsEligibleRecord(record))
+            return;
+        ++eligible;
+        const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
+        for (uint32_t t = 0; t < translations; ++t, field += width) {
+            const size_t length = nulFree ? field_text::WithoutTrailingBlanks(field, width)
+                                          : TrimmedLength(field, width);
+            if (length == 0)
                 continue;
-            ++eligible;
-            const char* field = reinterpret_cast<const char*>(record) + translationsOffset;
-            for (uint32_t t = 0; t < translations; ++t, field += width) {
-                const size_t length = nulFree ? field_text::WithoutTrailingBlanks(field, width)
-                                              : TrimmedLength(field, width);
-                if (length == 0)
-                    continue;
-                widest = std::max(widest, screen_.TextWidth(field, length));
-                words_.AddField(field, length, readable);
-            }
+            widest = std::max(widest, screen_.TextWidth(field, length));
+            words_.AddField(field, length, readable);
         }
-        eligibleCount_ = eligible;
-        widestTranslation_ = widest;
-    }
-    position_ = layout_.RecordOffset(layout_.RecordCount);
+    });
+    eligibleCount_ = eligible;
+    widestTranslation_ = widest;
+    return complete;
+}
+
+bool TDBFile::CountEligible() {
+    uint32_t eligible = 0;
+    const bool complete = ForEachRecord([&](const unsigned char* record, bool) {
+        if (IsEligibleRecord(record))
+            ++eligible;
+    });
+    if (!complete)
+        return false;
+    eligibleCount_ = eligible;
     return true;
 }

@@ -73,7 +73,13 @@ private:
     bool PickAt(uint64_t index, bool& eligible);
     void AllocateBuffers();
     bool LoadRecords();
+    // Calls `visit` with the bytes of every record in file order; false when the file could
+    // not be read to its end.
+    template <class Visit> bool ForEachRecord(Visit visit);
     bool ReadAllRecords();
+    // The eligible count anew, for the day that ages now count from; false when the file could
+    // not be read to its end (the count is then left as it was).
+    bool CountEligible();
     // Fills the buffers, flag and COUNT from one record's bytes; returns its age.
     uint32_t DecodeRecord(const unsigned char* record);
     void DecodeTexts(const unsigned char* record);
@@ -85,7 +91,7 @@ private:
     bool IsEligibleRecord(const unsigned char* record);
     // The eligibility rule; `age` gives the current record's age when asked.
     template <class Age> bool Eligible(Age age) const;
-    // Age in days of a record with these 8 LASTCHANGE bytes.
+    // Age in days of a record with these LASTCHANGE bytes.
     uint32_t AgeOf(const char* lastChange) {
         const TChangeDate changed = ReadChangeDate(lastChange);
         // A date after today gives a negative difference: as an unsigned age, very old, so
@@ -111,7 +117,7 @@ private:
     std::vector<std::vector<char>> translations_;
 
     // Ages count from this day; picking moves it on, so that a drill past midnight lets the
-    // words answered that day rest.
+    // words answered that day rest, and counts again what may be asked on the new day.
     int32_t today_ = TDate().DayNumber();
     TDayNumbers dayNumbers_;
     TWordList words_;

@@ -22,6 +22,8 @@ inline constexpr const char* TooManyTranslationsText =
     "rebuild the database.";
 inline constexpr const char* SizeOrHeaderText =
     "Database size or header is incorrect.\r\nPlease rebuild the database.";
+inline constexpr const char* TooLargeText =
+    "Database is too large for the memory.\r\nPlease split it into smaller databases.";
 inline constexpr const char* CannotReadText =
     "Cannot read database file.\r\nPlease check that it is still there.";
 inline constexpr const char* CannotWriteText =

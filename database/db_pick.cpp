@@ -27,10 +27,19 @@ bool TDBFile::PickAt(uint64_t index, bool& eligible) {
 
 bool TDBFile::Pick() {
     const uint32_t records = layout_.RecordCount;
-    // With nothing eligible the walk below would never end.
-    if (!IsLoaded() || eligibleCount_ == 0)
+    if (!IsLoaded())
         return false;
-    today_ = TDate().DayNumber();
+    const int32_t today = TDate().DayNumber();
+    if (today != today_) {
+        // Past midnight words rest or wake by other ages: the count of the day before would
+        // miss the woken ones, and their retirement would take it below what is left to ask.
+        today_ = today;
+        if (!CountEligible())
+            return Problem(CannotReadText);
+    }
+    // With nothing eligible the walk below would never end.
+    if (eligibleCount_ == 0)
+        return false;
     bool eligible = false;
     for (uint64_t attempt = 0; attempt < WalkAttemptsPerRecord * records; ++attempt) {
         // Every attempt seeds anew, so attempts within one second share a stride.
@@ -54,8 +63,7 @@ bool TDBFile::Pick() {
         if (eligible)
             return true;
     }
-    // The count was of the load day: rests that began since (a date written ahead of the
-    // clock has come) leave nothing to ask.
+    // Only a table changed by another program since it was counted gets here.
     eligibleCount_ = 0;
     return false;
 }

@@ -64,7 +64,8 @@ void TDBFile::DecodeTranslations(const unsigned char* record) {
 
 uint32_t TDBFile::DecodeStatistics(const unsigned char* record) {
     deletionFlag_ = static_cast<char>(record[0]);
-    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength - 10;
-    count_ = static_cast<uint32_t>(ReadCount(statistics + 8));
+    const char* statistics = reinterpret_cast<const char*>(record) + layout_.RecordLength -
+                             table_format::StatisticsWidth;
+    count_ = static_cast<uint32_t>(ReadCount(statistics + table_format::LastChangeWidth));
     return AgeOf(statistics);
 }

@@ -7,14 +7,17 @@ bool TDBFile::Update(bool right) {
     if (!IsLoaded() || current_ < 0)
         return false;
     const bool writeCount = right || count_ != 0;
-    // COUNT has two digits on disk; counting on past 99 would need a third.
-    const uint32_t newCount = right ? (count_ < 99 ? count_ + 1 : 99) : 0;
+    // COUNT has two digits on disk; counting on past its limit would need a third.
+    using table_format::CountLimit;
+    const uint32_t newCount = right ? (count_ < CountLimit ? count_ + 1 : CountLimit) : 0;
     const TDate today;
-    char statistics[10];
+    char statistics[table_format::StatisticsWidth];
     FormatStatistics(statistics, today.Year(), today.Month(), today.Day(), newCount);
     // At the record's own offset, whatever was read or written since it was picked.
     const uint64_t offset = layout_.StatisticsOffset(static_cast<uint32_t>(current_));
-    if (!file_->WriteAt(offset, statistics, writeCount ? 10 : 8)) {
+    if (!file_->WriteAt(offset, statistics,
+                        writeCount ? table_format::StatisticsWidth
+                                   : table_format::LastChangeWidth)) {
         // Nothing is counted that is not on disk; the drill goes on.
         screen_.ShowProblem(CannotWriteText);
         return true;

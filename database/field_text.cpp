@@ -28,12 +28,25 @@ int32_t FieldNumber(const char* text, size_t width) {
     return static_cast<int32_t>(negative ? -value : value);
 }
 
-void FormatStatistics(char (&bytes)[10], uint32_t year, uint32_t month, uint32_t day,
-                      uint32_t count) {
+namespace {
+
+// The largest number written with this many digits.
+constexpr uint32_t Largest(uint32_t digits) {
+    return digits == 0 ? 0 : 10 * Largest(digits - 1) + 9;
+}
+
+} // namespace
+
+void FormatStatistics(char (&bytes)[table_format::StatisticsWidth], uint32_t year, uint32_t month,
+                      uint32_t day, uint32_t count) {
+    using namespace table_format;
+    static_assert(Largest(CountWidth) == CountLimit);
+    const auto width = [](uint32_t digits) { return static_cast<int>(digits); };
     // snprintf needs room for its NUL; the bounds keep every part at its width.
-    char text[11];
-    std::snprintf(text, sizeof text, "%4u%02u%02u%2u", std::min<uint32_t>(year, 9999),
-                  std::min<uint32_t>(month, 99), std::min<uint32_t>(day, 99),
-                  std::min<uint32_t>(count, 99));
+    char text[StatisticsWidth + 1];
+    std::snprintf(
+        text, sizeof text, "%*u%0*u%0*u%*u", width(YearDigits), std::min(year, Largest(YearDigits)),
+        width(MonthDigits), std::min(month, Largest(MonthDigits)), width(DayDigits),
+        std::min(day, Largest(DayDigits)), width(CountWidth), std::min(count, CountLimit));
     std::memcpy(bytes, text, sizeof bytes);
 }

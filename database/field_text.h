@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "database/table_format.h"
+
 // Text conversions of the table's fields.
 
 // Replaces trailing spaces by NULs, from the end of the NUL-terminated text back to the first
@@ -88,7 +90,7 @@ inline size_t TrimmedLength(const char* field, size_t width) {
 // digits up to the first non-digit or NUL. No digits give 0.
 int32_t FieldNumber(const char* text, size_t width);
 
-// The 10 statistics bytes of a record: LASTCHANGE as "%4u%02u%02u", COUNT as "%2u". A COUNT
-// above 99 would need a third byte and is written as 99.
-void FormatStatistics(char (&bytes)[10], uint32_t year, uint32_t month, uint32_t day,
-                      uint32_t count);
+// The statistics bytes of a record: LASTCHANGE as "%4u%02u%02u", COUNT as "%2u". A COUNT
+// above table_format::CountLimit would need a third byte and is written as that limit.
+void FormatStatistics(char (&bytes)[table_format::StatisticsWidth], uint32_t year, uint32_t month,
+                      uint32_t day, uint32_t count);

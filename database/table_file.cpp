@@ -1,6 +1,8 @@
 #include "database/table_file.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #ifndef _WIN32
 #include <sys/types.h>
 
@@ -77,14 +79,37 @@ private:
     uint64_t readEnd_ = NoPosition;
 };
 
-} // namespace
-
-std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
-    std::FILE* file = std::fopen(path, "r+b");
+std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
+    std::FILE* file = std::fopen(path, mode);
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream
     // buffer would only add a copy and split batch reads in two.
     std::setvbuf(file, nullptr, _IONBF, 0);
     return std::make_unique<StdioTableFile>(file);
+}
+
+} // namespace
+
+std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
+    return Open(path, "r+b");
+}
+
+std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {
+    return Open(path, "rb");
+}
+
+size_t TMemoryTableFile::ReadAt(uint64_t offset, void* buffer, size_t size) {
+    if (offset >= bytes_.size())
+        return 0;
+    const size_t read = static_cast<size_t>(std::min<uint64_t>(size, bytes_.size() - offset));
+    std::memcpy(buffer, bytes_.data() + offset, read);
+    return read;
+}
+
+bool TMemoryTableFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+    if (writable_ == nullptr || offset > bytes_.size() || size > bytes_.size() - offset)
+        return false;
+    std::memcpy(writable_->data() + offset, data, size);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 // The table reader's access to its file: positioned reads and writes, so that the format code
 // never depends on a shared file position and tests can put any file behind it.
@@ -24,3 +25,24 @@ using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)
 
 // The real opener: the file through <cstdio>, binary, read/write.
 std::unique_ptr<TTableFile> OpenTableFile(const char* path);
+// The same for a reader that only looks: a read-only table (a CD, a shared folder, a file
+// marked read-only) opens, and every write fails.
+std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path);
+
+// A table held in memory: a file read whole, or bytes that tests and fuzz targets make. Writes
+// stay within the bytes, as the reader's writes do in a file; one that would extend them fails.
+class TMemoryTableFile : public TTableFile {
+public:
+    // Writes change `bytes`.
+    explicit TMemoryTableFile(std::string& bytes) : bytes_(bytes), writable_(&bytes) {}
+    // Every write fails.
+    explicit TMemoryTableFile(const std::string& bytes) : bytes_(bytes) {}
+
+    size_t ReadAt(uint64_t offset, void* buffer, size_t size) override;
+    bool WriteAt(uint64_t offset, const void* data, size_t size) override;
+    uint64_t Length() override { return bytes_.size(); }
+
+private:
+    const std::string& bytes_;
+    std::string* writable_ = nullptr;
+};

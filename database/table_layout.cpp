@@ -5,9 +5,9 @@
 #include "database/db_messages.h"
 #include "database/table_file.h"
 
-namespace {
+using namespace table_format;
 
-constexpr uint32_t DescriptorSize = 32;
+namespace {
 
 uint32_t Little16(const unsigned char* bytes) {
     return bytes[0] | uint32_t{bytes[1]} << 8;
@@ -22,11 +22,11 @@ struct Descriptor {
 
     // Only the first 10 name bytes count, so "TRANSCRIPT" and "LASTCHANGE" fill them all.
     bool Is(const char* keyword) const {
-        char name[10] = {};
+        char name[FieldNameLength] = {};
         std::memcpy(name, keyword, std::strlen(keyword));
         return std::memcmp(bytes, name, sizeof name) == 0;
     }
-    uint32_t Width() const { return Little16(bytes + 16); }
+    uint32_t Width() const { return Little16(bytes + FieldWidthAt); }
 };
 
 // Hands out the descriptors in order, never more than the header length makes room for.
@@ -40,7 +40,7 @@ public:
     bool Next(Descriptor& descriptor) {
         if (read_ >= count_)
             return false;
-        const uint64_t offset = DescriptorSize * (1 + static_cast<uint64_t>(read_));
+        const uint64_t offset = HeaderSize + DescriptorSize * static_cast<uint64_t>(read_);
         if (file_.ReadAt(offset, descriptor.bytes, DescriptorSize) != DescriptorSize)
             return false;
         ++read_;
@@ -56,17 +56,18 @@ private:
 } // namespace
 
 const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
-    unsigned char header[32];
+    unsigned char header[HeaderSize];
     if (file.ReadAt(0, header, sizeof header) != sizeof header)
         return SizeOrHeaderText;
-    layout.RecordCount = Little32(header + 4);
-    layout.HeaderLength = Little16(header + 8);
-    layout.RecordLength = Little16(header + 10);
+    layout.RecordCount = Little32(header + RecordCountAt);
+    layout.HeaderLength = Little16(header + HeaderLengthAt);
+    layout.RecordLength = Little16(header + RecordLengthAt);
     if (layout.RecordCount == 0)
         return NoRecordsText;
 
     // The terminator (and any pad byte) after the last descriptor is below one descriptor's size,
     // so it never counts as a descriptor.
+    static_assert(HeaderSize == DescriptorSize);
     const int64_t descriptorCount = int64_t{layout.HeaderLength} / DescriptorSize - 1;
     int64_t translations = descriptorCount - 3;
     if (translations < 0)
@@ -85,9 +86,9 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
         bool& present;
         uint32_t& width;
     };
-    const Optional optionals[] = {{"PART", layout.HasPart, layout.PartWidth},
-                                  {"TRANSCRIPT", layout.HasTranscript, layout.TranscriptWidth},
-                                  {"THIRDLANG", layout.HasThirdLang, layout.ThirdLangWidth}};
+    const Optional optionals[] = {{PartName, layout.HasPart, layout.PartWidth},
+                                  {TranscriptName, layout.HasTranscript, layout.TranscriptWidth},
+                                  {ThirdLangName, layout.HasThirdLang, layout.ThirdLangWidth}};
     for (const Optional& optional : optionals) {
         optional.present = field.Is(optional.keyword);
         optional.width = 0;
@@ -114,23 +115,24 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
     if (!descriptors.Next(field))
         return SizeOrHeaderText;
 
-    if (!field.Is("LASTCHANGE"))
+    if (!field.Is(LastChangeName))
         return NoLastChangeText;
     const uint32_t lastChangeWidth = field.Width();
     // LASTCHANGE as the last field: what is missing is COUNT.
     if (!descriptors.Next(field))
         return descriptors.Exhausted() ? NoCountText : SizeOrHeaderText;
-    if (!field.Is("COUNT"))
+    if (!field.Is(CountName))
         return NoCountText;
     const uint32_t countWidth = field.Width();
 
     // The reader and the statistics writes rely on this exact record layout; a table that
     // breaks it would load and then be misread and overwritten in the wrong bytes.
-    if (lastChangeWidth != 8 || countWidth != 2)
+    if (lastChangeWidth != LastChangeWidth || countWidth != CountWidth)
         return SizeOrHeaderText;
     const uint64_t fieldsWidth = uint64_t{layout.WordWidth} + layout.PartWidth +
                                  layout.TranscriptWidth + layout.ThirdLangWidth +
-                                 uint64_t{layout.TranslationCount} * layout.TranslationWidth + 10;
+                                 uint64_t{layout.TranslationCount} * layout.TranslationWidth +
+                                 StatisticsWidth;
     if (layout.RecordLength != 1 + fieldsWidth)
         return SizeOrHeaderText;
     if (layout.RecordOffset(layout.RecordCount) > file.Length())

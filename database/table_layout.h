@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "database/table_format.h"
+
 class TTableFile;
 
 // The drill window numbers the controls of translation field i 200 + i and 300 + i, and its
@@ -34,9 +36,9 @@ struct TTableLayout {
     uint64_t RecordOffset(uint32_t index) const {
         return HeaderLength + uint64_t{index} * RecordLength;
     }
-    // LASTCHANGE and COUNT are the record's last 10 bytes.
+    // LASTCHANGE and COUNT close the record.
     uint64_t StatisticsOffset(uint32_t index) const {
-        return RecordOffset(index) + RecordLength - 10;
+        return RecordOffset(index) + RecordLength - table_format::StatisticsWidth;
     }
 };
 

@@ -25,6 +25,13 @@ void TWordList::Clear() {
     tags_.clear();
 }
 
+void TWordList::Release() {
+    bytes_.reset();
+    capacity_ = 0;
+    std::vector<size_t>().swap(bounds_);
+    Clear();
+}
+
 bool TWordList::RemoveNextDuplicate() {
     const size_t count = bounds_.size() - 1;
     if (next_ < count) {

@@ -42,6 +42,8 @@ public:
     }
     // Empties the list and starts duplicate removal afresh.
     void Clear();
+    // Empties the list and gives its memory back.
+    void Release();
 
     uint32_t Count() const { return static_cast<uint32_t>(bounds_.size() - 1); }
     // Valid until the list changes. The bytes are followed by a NUL, so data() may be passed

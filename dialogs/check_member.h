@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "framework/button.h"
 
 // A check box of a dialog resource showing one int field of the element selected in a list
@@ -15,6 +15,7 @@ public:
     void StoreMember() override;
     void LoadMember() override;
 
+private:
     // The combo it follows: reached through it, the selected element is never one that a reload
     // has replaced.
     TComboSelection<T>& Item;

@@ -10,7 +10,7 @@ void TCheckOption::SetupWindow() {
 }
 
 void TCheckOption::CleanupWindow() {
-    if (Option->Accepted == 1)
+    if (Option->IsAccepted())
         Option->Value = GetCheck() == BST_CHECKED ? 1 : 0;
     TCheckBox::CleanupWindow();
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 #include "framework/button.h"
 
 // A check box of a dialog resource showing a TOption<int>; after OK its state is read back,
@@ -11,9 +11,10 @@ class TCheckOption : public TCheckBox {
 public:
     TCheckOption(TWindow* parent, int32_t resourceId, TOption<int>& option);
 
-    TOption<int>* Option; // not owned: a sibling member of the dialog
-
 protected:
     void SetupWindow() override;
     void CleanupWindow() override;
+
+private:
+    TOption<int>* Option; // not owned: a sibling member of the dialog
 };

@@ -13,22 +13,22 @@ const TResponseTable TComboOption<T>::ResponseTable{&TComboBox::ResponseTable, R
 
 template <class T>
 TComboOption<T>::TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list,
-                              int32_t isComboBox)
-    : TComboBox(parent, resourceId, 0), TComboSelection<T>(list), IsComboBox(isComboBox) {}
+                              bool isComboBox)
+    : TComboBox(parent, resourceId, 0), TComboSelection<T>(list), isComboBox_(isComboBox) {}
 
 template <class T> void TComboOption<T>::SetupWindow() {
-    if (IsComboBox)
+    if (isComboBox_)
         TComboBox::SetupWindow();
     else
         TWindow::SetupWindow();
     // A list box has its own sort bit; its bit of CBS_SORT is LBS_NOINTEGRALHEIGHT.
     const LONG style = GetWindowLongA(GetHandle(), GWL_STYLE);
-    this->Sorted = (style & static_cast<LONG>(Pick(CBS_SORT, LBS_SORT))) != 0 ? 1 : 0;
+    this->SetSorted((style & static_cast<LONG>(Pick(CBS_SORT, LBS_SORT))) != 0);
     this->FillItems();
 }
 
 template <class T> void TComboOption<T>::CleanupWindow() {
-    if (this->List->Accepted == 1)
+    if (this->List().IsAccepted())
         this->SyncSelection();
     TComboBox::CleanupWindow();
 }
@@ -38,8 +38,8 @@ template <class T> void TComboOption<T>::CbnSelChange() {
 }
 
 template <class T> void TComboOption<T>::CbnEditChange() {
-    if (IsComboBox)
-        this->EditChanged = 1;
+    if (isComboBox_)
+        this->NoteEditChange();
 }
 
 template <class T> std::string TComboOption<T>::TypedText() const {
@@ -63,12 +63,7 @@ template <class T> void TComboOption<T>::DeleteText(int32_t index) {
     Send(Pick(CB_DELETESTRING, LB_DELETESTRING), static_cast<WPARAM>(index));
 }
 
-// The searches start at the top (-1) and answer CB_ERR (LB_ERR) when nothing matches.
-template <class T> int32_t TComboOption<T>::FindPrefix(const std::string& text) const {
-    return static_cast<int32_t>(Send(Pick(CB_FINDSTRING, LB_FINDSTRING), static_cast<WPARAM>(-1),
-                                     reinterpret_cast<LPARAM>(text.c_str())));
-}
-
+// The search starts at the top (-1) and answers CB_ERR (LB_ERR) when nothing matches.
 template <class T> int32_t TComboOption<T>::FindText(const std::string& text) const {
     return static_cast<int32_t>(Send(Pick(CB_FINDSTRINGEXACT, LB_FINDSTRINGEXACT),
                                      static_cast<WPARAM>(-1),

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "framework/combo_box.h"
 
 // A combo box or a list box of a dialog resource showing a list option (see TComboSelection).
@@ -11,12 +11,7 @@
 // edit part. Instantiated for TAge and TKeys.
 template <class T> class TComboOption : public TComboBox, public TComboSelection<T> {
 public:
-    TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list, int32_t isComboBox);
-
-    // The selected item's index, not the window's message being handled.
-    using TComboSelection<T>::Current;
-
-    const int32_t IsComboBox; // 1: a combo box; 0: a list box, which has no edit part
+    TComboOption(TWindow* parent, int32_t resourceId, TOptionList<T>& list, bool isComboBox);
 
 protected:
     void SetupWindow() override;
@@ -29,7 +24,6 @@ protected:
     int32_t AddText(const std::string& text) override;
     int32_t InsertText(const std::string& text, int32_t index) override;
     void DeleteText(int32_t index) override;
-    int32_t FindPrefix(const std::string& text) const override;
     int32_t FindText(const std::string& text) const override;
     int32_t Selection() const override;
     void Select(int32_t index) override;
@@ -41,8 +35,10 @@ protected:
 private:
     // A combo box's message (or style bit), or the list box's one.
     UINT Pick(UINT forComboBox, UINT forListBox) const {
-        return IsComboBox ? forComboBox : forListBox;
+        return isComboBox_ ? forComboBox : forListBox;
     }
+
+    const bool isComboBox_; // else a list box, which has no edit part
 };
 
 extern template class TComboOption<TAge>;

@@ -12,7 +12,7 @@ template <class T> void TEditOption<T>::SetupWindow() {
 
 template <class T> void TEditOption<T>::CleanupWindow() {
     // A text that is no value leaves the working copy, and so the stored value, as it was.
-    if (Option->Accepted == 1)
+    if (Option->IsAccepted())
         ReadOptionText(GetText(), Option->Value);
     TEdit::CleanupWindow();
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 #include "framework/edit.h"
 
 // An edit control of a dialog resource showing a TOption's working copy; after OK its text is
@@ -11,11 +11,12 @@ template <class T> class TEditOption : public TEdit {
 public:
     TEditOption(TWindow* parent, int32_t resourceId, TOption<T>& option);
 
-    TOption<T>* Option; // not owned: a sibling member of the dialog
-
 protected:
     void SetupWindow() override;
     void CleanupWindow() override;
+
+private:
+    TOption<T>* Option; // not owned: a sibling member of the dialog
 };
 
 extern template class TEditOption<character>;

@@ -1,5 +1,6 @@
 #include "dialogs/keys_dialog.h"
 
+#include "answer/hint_keys.h"
 #include "resources/ids.h"
 
 namespace {
@@ -8,26 +9,23 @@ struct TSwitchBox {
     int32_t TKeys::*Field;
 };
 
-// In the order the boxes join the list.
-constexpr TSwitchBox SwitchBoxes[] = {
+// The boxes of the two answer tests; a hint key's box follows from its row (hint_keys.h). In
+// the order the boxes join the list: these, then the hint keys' in the rows' order.
+constexpr TSwitchBox TestBoxes[] = {
     {IDC_KEYS_TEST_INTERLACE, &TKeys::TestInterlace},
     {IDC_KEYS_TEST_ANSWERS_ORDER, &TKeys::TestAnswersOrder},
-    {CM_STARTING_WORD, &TKeys::StartingWord},
-    {CM_CONTIGUOUS_WORD, &TKeys::ContiguousWord},
-    {CM_STARTING_CHARS, &TKeys::StartingChars},
-    {CM_CONTIGUOUS_CHARS, &TKeys::ContiguousChars},
-    {CM_INTERLACING_CHARS, &TKeys::InterlacingChars},
-    {CM_INTERLACING_PHRASES, &TKeys::InterlacingPhrases},
-    {CM_WILDCARD_MATCHES, &TKeys::WildcardMatches},
 };
 } // namespace
 
 TKeysComboBox::TKeysComboBox(TWindow* parent, TOptionList<TKeys>& list)
-    : TComboOption<TKeys>(parent, IDC_KEYS_COUNT, list, 0) {
-    static_assert(std::size(SwitchBoxes) == std::tuple_size_v<decltype(switches_)>);
-    for (size_t i = 0; i < switches_.size(); ++i)
-        switches_[i] = std::make_unique<TCheckMember<TKeys>>(parent, SwitchBoxes[i].Id, *this,
-                                                             SwitchBoxes[i].Field);
+    : TComboOption<TKeys>(parent, IDC_KEYS_COUNT, list, false) {
+    static_assert(std::size(TestBoxes) + HintModeCount == std::tuple_size_v<decltype(switches_)>);
+    size_t i = 0;
+    for (const TSwitchBox& box : TestBoxes)
+        switches_[i++] = std::make_unique<TCheckMember<TKeys>>(parent, box.Id, *this, box.Field);
+    for (const THintKey& key : HintKeys)
+        switches_[i++] = std::make_unique<TCheckMember<TKeys>>(
+            parent, static_cast<int32_t>(key.command), *this, key.grant);
 }
 
 const TResponse TKeysDialog::ResponseRows[] = {
@@ -37,7 +35,9 @@ const TResponse TKeysDialog::ResponseRows[] = {
 const TResponseTable TKeysDialog::ResponseTable{&TOptionDialog::ResponseTable, ResponseRows};
 
 TKeysDialog::TKeysDialog(TWindow* parent, const TFont& font, TOptionList<TKeys>& keys)
-    : TOptionDialog(parent, IDD_KEYS, font, &keys), Counts(this, keys) {}
+    : TOptionDialog(parent, IDD_KEYS, font), Counts(this, keys) {
+    Add(keys);
+}
 
 void TKeysDialog::CmHelp() {
     WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);

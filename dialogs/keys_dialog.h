@@ -24,11 +24,12 @@ class TKeysDialog : public TOptionDialog {
 public:
     TKeysDialog(TWindow* parent, const TFont& font, TOptionList<TKeys>& keys);
 
-    TKeysComboBox Counts;
-
 protected:
     void CmHelp();
     const TResponseTable& Responses() const override { return ResponseTable; }
     static const TResponse ResponseRows[];
     static const TResponseTable ResponseTable;
+
+private:
+    TKeysComboBox Counts;
 };

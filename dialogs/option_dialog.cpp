@@ -9,9 +9,8 @@ const TResponse TOptionDialog::ResponseRows[] = {
 
 const TResponseTable TOptionDialog::ResponseTable{&TDialog::ResponseTable, ResponseRows};
 
-TOptionDialog::TOptionDialog(TWindow* parent, uint32_t resourceId, const TFont& font,
-                             TOptionBase* option)
-    : TDialog(parent, resourceId), TOptionChain(option), font_(font), lightGray_(TColor::LtGray) {}
+TOptionDialog::TOptionDialog(TWindow* parent, uint32_t resourceId, const TFont& font)
+    : TDialog(parent, resourceId), font_(font), lightGray_(TColor::LtGray) {}
 
 void TOptionDialog::SetupWindow() {
     TDialog::SetupWindow();
@@ -22,25 +21,13 @@ void TOptionDialog::SetupWindow() {
 }
 
 void TOptionDialog::CmOk() {
-    AcceptOptions();
+    AcceptAll();
     TDialog::CmOk();
 }
 
 void TOptionDialog::CmCancel() {
-    RejectOptions();
+    RejectAll();
     TDialog::CmCancel();
-}
-
-void TOptionDialog::AcceptOptions() {
-    if (Option != nullptr)
-        Option->Accepted = 1;
-}
-
-void TOptionDialog::RejectOptions() {
-    if (Option != nullptr) {
-        Option->Accepted = 0;
-        Option->Reload();
-    }
 }
 
 LRESULT TOptionDialog::EvCtlColor(WPARAM dc, LPARAM) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/browse_path.h"
-#include "dialogs/key_list_size.h"
+#include "dialog_rules/browse_path.h"
+#include "dialog_rules/key_list_size.h"
 #include "dialogs/keys_dialog.h"
 #include "resources/ids.h"
 
@@ -41,7 +41,7 @@ const TResponse TVocorixOptions::ResponseRows[] = {
 const TResponseTable TVocorixOptions::ResponseTable{&TOptionDialog::ResponseTable, ResponseRows};
 
 TVocorixOptions::TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font)
-    : TOptionsDialog(parent, IDD_OPTIONS, font),
+    : TOptionDialog(parent, IDD_OPTIONS, font),
       FileData(BrowseFlags, "Database Files (*.dbf)|*.DBF|", nullptr, nullptr, "dbf"),
       FileNameOption(*this, options.FileNameEntry),
       FileNameBox(this, IDC_FILE_NAME, FileNameOption),
@@ -53,7 +53,7 @@ TVocorixOptions::TVocorixOptions(TWindow* parent, TOptions& options, const TFont
       PartOfSpeechBox(this, IDC_PART_OF_SPEECH, PartOfSpeechOption),
       TranscriptionBox(this, IDC_TRANSCRIPTION, TranscriptionOption),
       ThirdLanguageBox(this, IDC_THIRD_LANGUAGE, ThirdLanguageOption),
-      AgesList(*this, options.AgeList, options.AgeEntries), AgesBox(this, IDC_AGES, AgesList, 1),
+      AgesList(*this, options.AgeList, options.AgeEntries), AgesBox(this, IDC_AGES, AgesList, true),
       KeysList(*this, options.KeyList, options.KeyEntries), font_(font) {}
 
 TVocorixOptions::~TVocorixOptions() {
@@ -94,7 +94,7 @@ void TVocorixOptions::CmFuncs() {
     }
     // The keys dialog's OK only keeps its edits in the working list: they are stored when this
     // dialog ends with OK, never because the keys dialog did.
-    KeysList.Accepted = 0;
+    KeysList.Withdraw();
 }
 
 void TVocorixOptions::CmHelp() {
@@ -102,6 +102,17 @@ void TVocorixOptions::CmHelp() {
 }
 
 void TVocorixOptions::CmOk() {
+    // Browse may bring a path longer than the settings file holds; cut, it would name a file
+    // that is not there, and the table could never be opened again.
+    if (!FitsOptionText(FileNameBox.GetText())) {
+        static_assert(TEntry<character>::TextLimit == 128, "the message names the limit");
+        MessageBoxA(GetHandle(),
+                    "The file name is longer than 128 characters. Move the table to a shorter "
+                    "path.",
+                    "Vocorix Options", MB_OK | MB_ICONEXCLAMATION);
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
+        return;
+    }
     AdjustKeys();
-    TOptionsDialog::CmOk();
+    TOptionDialog::CmOk();
 }

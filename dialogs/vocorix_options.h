@@ -1,38 +1,22 @@
 #pragma once
 
+#include "dialog_rules/option.h"
+#include "dialog_rules/option_list.h"
 #include "dialogs/check_option.h"
 #include "dialogs/combo_option.h"
 #include "dialogs/edit_option.h"
-#include "dialogs/option.h"
 #include "dialogs/option_dialog.h"
-#include "dialogs/option_list.h"
 #include "framework/file_dialog.h"
 #include "settings/options.h"
 
 // The options dialog: the table's file, the maximum count, the ages and (through the function
 // keys dialog) the keys of each count level; the three optional-field flags shown read-only.
 // Whoever runs it destroys it at once: the accepted settings are stored by that destruction.
-class TVocorixOptions : public TOptionsDialog {
+class TVocorixOptions : public TOptionDialog {
 public:
     // Without a parent when the table reader asks for it. The font must outlive the dialog.
     TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font);
     ~TVocorixOptions() override;
-
-    // In this order: the options are stored the other way round.
-    TOpenSaveDialog::TData FileData;
-    TOption<character> FileNameOption;
-    TEditOption<character> FileNameBox;
-    TOption<unsigned int> MaxCountOption;
-    TEditOption<unsigned int> MaxCountBox;
-    TOption<int> PartOfSpeechOption;
-    TOption<int> TranscriptionOption;
-    TOption<int> ThirdLanguageOption;
-    TCheckOption PartOfSpeechBox;
-    TCheckOption TranscriptionBox;
-    TCheckOption ThirdLanguageBox;
-    TOptionList<TAge> AgesList;
-    TComboOption<TAge> AgesBox;
-    TOptionList<TKeys> KeysList;
 
 protected:
     void CmAgeAdd();
@@ -50,5 +34,20 @@ protected:
     static const TResponseTable ResponseTable;
 
 private:
+    // In this order: the options are stored the other way round.
+    TOpenSaveDialog::TData FileData;
+    TOption<character> FileNameOption;
+    TEditOption<character> FileNameBox;
+    TOption<unsigned int> MaxCountOption;
+    TEditOption<unsigned int> MaxCountBox;
+    TOption<int> PartOfSpeechOption;
+    TOption<int> TranscriptionOption;
+    TOption<int> ThirdLanguageOption;
+    TCheckOption PartOfSpeechBox;
+    TCheckOption TranscriptionBox;
+    TCheckOption ThirdLanguageBox;
+    TOptionList<TAge> AgesList;
+    TComboOption<TAge> AgesBox;
+    TOptionList<TKeys> KeysList;
     const TFont& font_;
 };

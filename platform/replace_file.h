@@ -1,8 +1,36 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
-// Replaces a file's contents through a temporary file in the same folder and a rename, so that
-// a crash leaves the old file or the new one, never half of one. Returns false, leaving the old
-// file as it was, when the new contents could not be written.
+// New contents for a file, written to a temporary file beside it and then renamed over it, so
+// that a crash leaves the old file or the new one, never half of one. The temporary file gets a
+// name that no file had (it is created exclusively), so it never takes the place of one of the
+// user's, and it is removed on every way out that does not put it in the target's place.
+class TFileReplacement {
+public:
+    explicit TFileReplacement(const std::string& target);
+    ~TFileReplacement();
+    TFileReplacement(const TFileReplacement&) = delete;
+    TFileReplacement& operator=(const TFileReplacement&) = delete;
+
+    // Where the new contents go; null when no temporary file could be made there (a missing or
+    // read-only folder).
+    std::FILE* Stream() const { return stream_; }
+    // Empty once the file is gone or in the target's place.
+    const std::string& TemporaryPath() const { return temporary_; }
+    // Puts what was written in the target's place. False, with the temporary file removed and
+    // the target as it was, when a write, the flush or the rename failed.
+    bool Commit();
+
+private:
+    void Discard();
+
+    std::string target_;
+    std::string temporary_;
+    std::FILE* stream_ = nullptr;
+};
+
+// Replaces a file's contents through a TFileReplacement. Returns false, leaving the old file as
+// it was and no temporary file behind, when the new contents could not be written.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes);

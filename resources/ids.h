@@ -25,7 +25,8 @@
 #define IDC_FIELD_BUTTON 300 /* + translation field number: its "?" button */
 #define IDA_DRILL 400
 
-// Answer box: keyboard table and commands.
+// Answer box: keyboard table and commands. The hint commands are those of the hint rows
+// (answer/hint_keys.h); ids_check.cpp holds them together.
 #define IDA_ANSWER_BOX 401
 #define CM_STARTING_WORD 502
 #define CM_CONTIGUOUS_WORD 503

@@ -16,12 +16,21 @@ for flavour in native native32 win64 win32; do
 done
 
 status=0
+# Each test program stops a test that runs past its own limit and names it (tests/test_main.cpp).
+# This bound on a whole suite is the last resort, for a hang outside any test (a program that
+# never exits, Wine waiting for a window): the suite is stopped and reported as such.
+suite_limit=${VOCORIX_SUITE_TIME_LIMIT:-3600}
 run_suite() { # name, command...
     local name=$1
     shift
     echo "== $name"
-    "$@" 2>&1 | tee "$logs/$name.log"
-    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+    timeout --kill-after=30 "$suite_limit" "$@" 2>&1 | tee "$logs/$name.log"
+    local code=${PIPESTATUS[0]}
+    # 124: timeout stopped it; 137: it had to be killed.
+    if [ "$code" -eq 124 ] || [ "$code" -eq 137 ]; then
+        echo "[ TIMEOUT  ] the whole suite $name stopped after $suite_limit s" | tee -a "$logs/$name.log"
+    fi
+    [ "$code" -eq 0 ] || status=1
 }
 
 run_suite native-core "$build_root/native/tests/core_tests"
@@ -33,7 +42,7 @@ run_windows_suites() {
     WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 export -f run_suite run_windows_suites
-export root build_root logs
+export root build_root logs suite_limit
 VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_suites; exit $status' || status=1
 
 echo
@@ -46,5 +55,6 @@ for log in native-core native32-core wine-core wine-win; do
     [ -n "$failed" ] || failed=0
     if [ "$passed" -eq 0 ] && [ "$failed" -eq 0 ]; then status=1; fi
     echo "$log: $passed passed, $failed failed"
+    grep -h '^\[ TIMEOUT  \]' "$logs/$log.log" && status=1
 done
 exit $status

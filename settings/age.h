@@ -20,6 +20,8 @@ std::istream& operator>>(std::istream& in, TAge& value);
 std::ostream& operator<<(std::ostream& out, const TAge& value);
 
 // For a typed range: the position of the first digit of the days part when the text is one or
-// more digits, one colon, one or more digits and nothing else; otherwise 0. A valid result is
-// at least 2 and is the length of the prefix (threshold digits and colon).
+// more digits, one colon, one or more digits and nothing else, each number within 32 bits;
+// otherwise 0. A valid result is at least 2 and is the length of the prefix (threshold digits
+// and colon). A text it passes reads as exactly one TAge: leading zeros do not change a number,
+// so two ranges share a threshold when their Counts are equal, not when their prefixes are.
 unsigned CheckAgeText(const char* text);

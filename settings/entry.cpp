@@ -8,7 +8,7 @@
 #include "platform/profile.h"
 
 template <class T>
-TEntry<T>::TEntry(T& value, TIniFile& ini, const char* section, const char* key, int readNow,
+TEntry<T>::TEntry(T& value, TIniFile& ini, const char* section, const char* key, bool readNow,
                   const char* defaultText)
     : Section(section), Key(key), Ini(ini), Value(&value) {
     if (!readNow)

@@ -12,7 +12,7 @@ public:
     // With readNow set the key is read at once: the profile text (at most 128 characters; the
     // default text when the key is absent) is parsed with T's reader into the value, so an
     // unreadable text leaves the value as it was.
-    TEntry(T& value, TIniFile& ini, const char* section, const char* key, int readNow,
+    TEntry(T& value, TIniFile& ini, const char* section, const char* key, bool readNow,
            const char* defaultText);
     TEntry(const TEntry&) = delete;
     TEntry& operator=(const TEntry&) = delete;

@@ -5,8 +5,9 @@
 template <class T>
 TEntryList<T>::TEntryList(std::vector<T>& values, TIniFile& ini, const char* section,
                           const char* keyPrefix)
-    : Values(values), CountValue(0), CountEntry(CountValue, ini, section, section, 1, ""), Ini(ini),
-      Section(section), KeyBuffer(keyPrefix), DigitsAt(static_cast<uint32_t>(KeyBuffer.size())) {
+    : Values(values), CountValue(0), CountEntry(CountValue, ini, section, section, true, ""),
+      Ini(ini), Section(section), KeyBuffer(keyPrefix),
+      DigitsAt(static_cast<uint32_t>(KeyBuffer.size())) {
     // Only the numbered keys 0 to n-1 are read; an absent, empty or non-numeric count is 0.
     const uint32_t n = std::min(CountValue, MaxElements);
     CountValue = 0;
@@ -15,7 +16,8 @@ TEntryList<T>::TEntryList(std::vector<T>& values, TIniFile& ini, const char* sec
         // The new element holds T's default (TKeys' default, TAge 0:0), which an absent or
         // unreadable key leaves as it is.
         Append(T());
-        Entries.push_back(std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), 1, ""));
+        Entries.push_back(
+            std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), true, ""));
     }
     Rebind();
     CountValue = Count();
@@ -26,7 +28,7 @@ template <class T> bool TEntryList<T>::Add(const T& value) {
         return false;
     const uint32_t i = Count();
     Append(value);
-    Entries.push_back(std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), 0, ""));
+    Entries.push_back(std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), false, ""));
     Rebind();
     Entries.back()->Write();
     CountValue = Count();

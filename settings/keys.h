@@ -8,13 +8,14 @@
 struct TKeys {
     int32_t TestInterlace = 1;
     int32_t TestAnswersOrder = 0;
-    int32_t StartingWord = 1;       // F2
-    int32_t ContiguousWord = 1;     // F3
-    int32_t StartingChars = 1;      // F5
-    int32_t ContiguousChars = 1;    // F6
-    int32_t InterlacingChars = 1;   // F7
-    int32_t InterlacingPhrases = 1; // F8
-    int32_t WildcardMatches = 1;    // F9
+    // The switches of the hint keys; which key each one allows, answer/hint_keys.h says.
+    int32_t StartingWord = 1;
+    int32_t ContiguousWord = 1;
+    int32_t StartingChars = 1;
+    int32_t ContiguousChars = 1;
+    int32_t InterlacingChars = 1;
+    int32_t InterlacingPhrases = 1;
+    int32_t WildcardMatches = 1;
 
     friend bool operator==(const TKeys&, const TKeys&) = default;
 };

@@ -11,13 +11,13 @@ template <class T> std::vector<T> WithRoom(uint32_t room) {
 } // namespace
 
 TOptions::TOptions(TIniFile& ini)
-    : TranscriptionEntry(Transcription, ini, "Database", "Transcription", 1, "1"),
-      PartOfSpeechEntry(PartOfSpeech, ini, "Database", "Part of Speech", 1, "1"),
-      ThirdLanguageEntry(ThirdLanguage, ini, "Database", "Third Language", 1, "1"),
-      MaxCountEntry(MaxCount, ini, "Database", "Maximum Count", 1, "10"),
-      TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", 1, "(100,100)"),
-      FileNameEntry(FileName, ini, "Database", "File Name", 1, ""), AgeList(WithRoom<TAge>(10)),
+    : TranscriptionEntry(Transcription, ini, "Database", "Transcription", true, "1"),
+      PartOfSpeechEntry(PartOfSpeech, ini, "Database", "Part of Speech", true, "1"),
+      ThirdLanguageEntry(ThirdLanguage, ini, "Database", "Third Language", true, "1"),
+      MaxCountEntry(MaxCount, ini, "Database", "Maximum Count", true, "10"),
+      TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", true, "(100,100)"),
+      FileNameEntry(FileName, ini, "Database", "File Name", true, ""), AgeList(WithRoom<TAge>(10)),
       AgeEntries(AgeList, ini, "Ages", "Age"),
-      // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most 99.
+      // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most that.
       KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),
       KeyEntries(KeyList, ini, "Keys", "Key") {}

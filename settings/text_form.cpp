@@ -12,10 +12,10 @@ bool IsDigit(traits::int_type c) {
            traits::to_char_type(c) <= '9';
 }
 
-// After white space: an optional sign (when allowed) and the digits. Returns false when there
-// is no digit or the magnitude exceeds `limit`; the digits are consumed either way, and the
-// stream's state tells the caller how it went (failbit on failure, eofbit at the end).
-bool ReadDecimal(std::istream& in, bool allowSign, uint64_t limitPositive, uint64_t limitNegative,
+// After white space: an optional sign ("-" only when allowed) and the digits. Returns false
+// when there is no digit or the magnitude exceeds its limit; the digits are consumed either way,
+// and the stream's state tells the caller how it went (failbit on failure, eofbit at the end).
+bool ReadDecimal(std::istream& in, bool allowMinus, uint64_t limitPositive, uint64_t limitNegative,
                  bool& negative, uint64_t& magnitude) {
     negative = false;
     magnitude = 0;
@@ -24,8 +24,8 @@ bool ReadDecimal(std::istream& in, bool allowSign, uint64_t limitPositive, uint6
         return false;
     std::streambuf* buffer = in.rdbuf();
     traits::int_type c = buffer->sgetc();
-    if (allowSign && !traits::eq_int_type(c, traits::eof()) &&
-        (traits::to_char_type(c) == '-' || traits::to_char_type(c) == '+')) {
+    if (!traits::eq_int_type(c, traits::eof()) &&
+        ((allowMinus && traits::to_char_type(c) == '-') || traits::to_char_type(c) == '+')) {
         negative = traits::to_char_type(c) == '-';
         c = buffer->snextc();
     }

@@ -16,8 +16,8 @@
 // Signed decimal: an optional "+" or "-", then digits; stops at the first non-digit. A number
 // outside the 32-bit range is unreadable.
 std::istream& ReadNumber(std::istream& in, int32_t& value);
-// Unsigned decimal: digits only (no sign); stops at the first non-digit. A number beyond
-// 32 bits is unreadable.
+// Unsigned decimal: an optional "+", then digits; stops at the first non-digit. A "-" makes
+// the text unreadable (no wrap-around), and so does a number beyond 32 bits.
 std::istream& ReadNumber(std::istream& in, uint32_t& value);
 // One character after white space, whatever it is.
 std::istream& ReadSeparator(std::istream& in);

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <set>
 
+#include "database/table_format.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
-namespace {
+using namespace table_format;
 
-constexpr size_t FieldNameLength = 10;
+namespace {
 
 struct Keyword {
     const char* name;
@@ -16,9 +17,9 @@ struct Keyword {
 };
 
 constexpr Keyword Keywords[] = {
-    {"PART", TColumnRole::Part},           {"TRANSCRIPT", TColumnRole::Transcript},
-    {"THIRDLANG", TColumnRole::ThirdLang}, {"LASTCHANGE", TColumnRole::LastChange},
-    {"COUNT", TColumnRole::Count},
+    {PartName, TColumnRole::Part},           {TranscriptName, TColumnRole::Transcript},
+    {ThirdLangName, TColumnRole::ThirdLang}, {LastChangeName, TColumnRole::LastChange},
+    {CountName, TColumnRole::Count},
 };
 
 // Letters, digits and '_' only, upper case, starting with a letter, at most 10 bytes; a
@@ -57,7 +58,9 @@ std::string Unique(const std::string& name, const std::set<std::string>& taken) 
 TColumnPlan PlanColumns(const std::vector<std::string>& header) {
     TColumnPlan plan;
     std::vector<TPlannedField> optional, translations, statistics;
-    std::set<std::string> taken = {"PART", "TRANSCRIPT", "THIRDLANG", "LASTCHANGE", "COUNT"};
+    std::set<std::string> taken;
+    for (const Keyword& keyword : Keywords)
+        taken.insert(keyword.name);
     for (size_t column = 0; column < header.size(); ++column) {
         const std::string name = AsciiUpper(TrimBlanks(header[column]));
         TPlannedField field{TColumnRole::Translation, column, header[column], {}};

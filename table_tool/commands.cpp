@@ -74,7 +74,8 @@ void RunCheck(const TCheckCommand& command, std::ostream& out) {
     TConsoleScreen screen;
     uint32_t eligible;
     {
-        TDBFile reader(options, screen);
+        // Only looking: a table on a CD or marked read-only is checked like any other.
+        TDBFile reader(options, screen, OpenTableFileForReading);
         if (!reader.IsLoaded()) {
             // Without a settings file the reader stays silent about a table it cannot open.
             throw TToolError(

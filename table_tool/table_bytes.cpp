@@ -1,8 +1,6 @@
 #include "table_tool/table_bytes.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -17,25 +15,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// The reader's checks run on the bytes already in memory.
-class MemoryTableFile : public TTableFile {
-public:
-    explicit MemoryTableFile(const std::string& bytes) : bytes_(bytes) {}
-
-    size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
-        if (offset >= bytes_.size())
-            return 0;
-        const size_t read = std::min<uint64_t>(size, bytes_.size() - offset);
-        std::memcpy(buffer, bytes_.data() + offset, read);
-        return read;
-    }
-    bool WriteAt(uint64_t, const void*, size_t) override { return false; }
-    uint64_t Length() override { return bytes_.size(); }
-
-private:
-    const std::string& bytes_;
-};
 
 } // namespace
 
@@ -71,7 +50,8 @@ std::string TerminalText(const char* problem) {
 }
 
 const char* CheckTableBytes(const std::string& bytes, TTableLayout& layout) {
-    MemoryTableFile file(bytes);
+    // The reader's checks run on the bytes already in memory.
+    TMemoryTableFile file(bytes);
     return ReadTableLayout(file, layout);
 }
 

@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "database/field_text.h"
+#include "database/table_format.h"
 #include "platform/code_page.h"
 #include "table_tool/code_pages.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
-namespace {
+using namespace table_format;
 
-constexpr uint32_t DescriptorSize = 32;
-constexpr size_t LanguageDriverAt = 29;
+namespace {
 
 struct Field {
     std::string name;
@@ -35,8 +35,8 @@ std::vector<Field> TextFields(const TTableBytes& table) {
     std::vector<Field> fields;
     uint64_t offset = 1;
     for (size_t f = 0; f < widths.size(); ++f) {
-        const char* name = table.bytes.data() + DescriptorSize * (1 + f);
-        fields.push_back({std::string(name, strnlen(name, 11)), offset, widths[f]});
+        const char* name = table.bytes.data() + HeaderSize + DescriptorSize * f;
+        fields.push_back({std::string(name, strnlen(name, NameSize)), offset, widths[f]});
         offset += widths[f];
     }
     return fields;
@@ -76,7 +76,7 @@ TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std
     bool anyStatistics = false;
     for (uint32_t r = 0; r < layout.RecordCount; ++r) {
         const char* record = table.bytes.data() + layout.RecordOffset(r);
-        if (record[0] != ' ') {
+        if (record[0] != LiveRecord) {
             ++list.deleted;
             continue;
         }
@@ -87,10 +87,10 @@ TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std
                 Utf8(std::string_view(text, TrimmedLength(text, field.width)), codePage,
                      source + ", record " + std::to_string(r + 1) + ", field " + field.name));
         }
-        const char* statistics = record + layout.RecordLength - 10;
+        const char* statistics = table.bytes.data() + layout.StatisticsOffset(r);
         // The statistics as the drill wrote them, without their padding.
-        row.push_back(TrimBlanks(std::string_view(statistics, 8)));
-        row.push_back(TrimBlanks(std::string_view(statistics + 8, 2)));
+        row.push_back(TrimBlanks(std::string_view(statistics, LastChangeWidth)));
+        row.push_back(TrimBlanks(std::string_view(statistics + LastChangeWidth, CountWidth)));
         anyStatistics =
             anyStatistics || !row[row.size() - 1].empty() || !row[row.size() - 2].empty();
         rows.push_back(std::move(row));
@@ -100,8 +100,8 @@ TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std
     for (const Field& field : fields)
         header.push_back(Utf8(field.name, codePage, source + ", field names"));
     if (anyStatistics) {
-        header.push_back("LASTCHANGE");
-        header.push_back("COUNT");
+        header.push_back(LastChangeName);
+        header.push_back(CountName);
     }
     list.csv = CsvRow(header);
     for (std::vector<std::string>& row : rows) {

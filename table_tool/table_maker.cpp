@@ -4,28 +4,16 @@
 #include <optional>
 
 #include "database/field_text.h"
+#include "database/table_format.h"
+#include "database/table_writer.h"
 #include "platform/date.h"
 #include "table_tool/code_pages.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
+using table_format::MaxTextWidth;
+
 namespace {
-
-constexpr uint32_t DescriptorSize = 32;
-// The widest text field dBASE III writes; its width byte could hold 255, but 254 is the limit
-// that other dBASE readers keep to.
-constexpr size_t MaxTextWidth = 254;
-constexpr uint32_t MaxRecordLength = 0xFFFF;
-
-void PutLittle16(std::string& bytes, size_t at, uint32_t value) {
-    bytes[at] = static_cast<char>(value & 0xFF);
-    bytes[at + 1] = static_cast<char>(value >> 8 & 0xFF);
-}
-
-void PutLittle32(std::string& bytes, size_t at, uint32_t value) {
-    PutLittle16(bytes, at, value & 0xFFFF);
-    PutLittle16(bytes, at + 2, value >> 16);
-}
 
 bool IsStatistics(TColumnRole role) {
     return role == TColumnRole::LastChange || role == TColumnRole::Count;
@@ -80,13 +68,16 @@ private:
     std::string LastChange(const TDelimitedRow& row, const TPlannedField& field,
                            const std::string& text) {
         if (text.empty())
-            return std::string(8, ' ');
-        const bool digits = text.size() == 8 && std::all_of(text.begin(), text.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
-        if (!digits || !TDate(static_cast<uint32_t>(std::stoul(text.substr(6, 2))),
-                              static_cast<uint32_t>(std::stoul(text.substr(4, 2))),
-                              static_cast<uint32_t>(std::stoul(text.substr(0, 4))))
+            return {};
+        const bool digits =
+            text.size() == table_format::LastChangeWidth &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        using table_format::DayDigits, table_format::MonthDigits, table_format::YearDigits;
+        const auto number = [&text](size_t at, size_t digits) {
+            return static_cast<uint32_t>(std::stoul(text.substr(at, digits)));
+        };
+        if (!digits || !TDate(number(YearDigits + MonthDigits, DayDigits),
+                              number(YearDigits, MonthDigits), number(0, YearDigits))
                             .IsValid())
             Fail(row, field, text, "a date of the last answer is written YYYYMMDD, or left empty");
         return text;
@@ -95,15 +86,17 @@ private:
     std::string Count(const TDelimitedRow& row, const TPlannedField& field,
                       const std::string& text) {
         if (text.empty())
-            return "  ";
-        const bool digits = text.size() <= 2 && std::all_of(text.begin(), text.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
+            return {};
+        const bool digits =
+            text.size() <= table_format::CountWidth &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits)
-            Fail(row, field, text, "a count of right answers is a number from 0 to 99, or empty");
-        char bytes[10];
+            Fail(row, field, text,
+                 "a count of right answers is a number from 0 to " +
+                     std::to_string(table_format::CountLimit) + ", or empty");
+        char bytes[table_format::StatisticsWidth];
         FormatStatistics(bytes, 0, 0, 0, static_cast<uint32_t>(std::stoul(text)));
-        return std::string(bytes + 8, 2);
+        return std::string(bytes + table_format::LastChangeWidth, table_format::CountWidth);
     }
 
     [[noreturn]] void Fail(const TDelimitedRow& row, const TPlannedField& field,
@@ -120,55 +113,25 @@ private:
     std::vector<std::vector<std::string>> records_;
 };
 
-struct Field {
-    std::string name;
-    char type;
-    uint32_t width;
-};
-
-std::vector<Field> Fields(const TColumnPlan& plan, const std::vector<size_t>& widths) {
+std::vector<TTableField> Fields(const TColumnPlan& plan, const std::vector<size_t>& widths) {
     // Every translation gets the width of the longest, as the reader demands.
     size_t translationWidth = 1;
     for (size_t f = 0; f < plan.fields.size(); ++f) {
         if (plan.fields[f].role == TColumnRole::Translation)
             translationWidth = std::max(translationWidth, widths[f]);
     }
-    std::vector<Field> fields;
+    std::vector<TTableField> fields;
     for (size_t f = 0; f < plan.fields.size(); ++f) {
         const TPlannedField& planned = plan.fields[f];
         if (IsStatistics(planned.role))
             continue;
         const size_t width =
             planned.role == TColumnRole::Translation ? translationWidth : widths[f];
-        fields.push_back({planned.fieldName, 'C', static_cast<uint32_t>(width)});
+        fields.push_back({planned.fieldName, table_format::TextType, static_cast<uint32_t>(width)});
     }
-    // A date field that other dBASE readers show as a date, and a two-digit number.
-    fields.push_back({"LASTCHANGE", 'D', 8});
-    fields.push_back({"COUNT", 'N', 2});
+    fields.push_back(LastChangeField());
+    fields.push_back(CountField());
     return fields;
-}
-
-std::string Header(const std::vector<Field>& fields, uint32_t records, uint32_t recordLength,
-                   uint8_t languageDriver) {
-    const uint32_t headerLength = DescriptorSize * (1 + static_cast<uint32_t>(fields.size())) + 1;
-    std::string header(headerLength, '\0');
-    const TDate today;
-    header[0] = 0x03; // dBASE III without memo fields
-    header[1] = static_cast<char>(today.Year() - 1900);
-    header[2] = static_cast<char>(today.Month());
-    header[3] = static_cast<char>(today.Day());
-    PutLittle32(header, 4, records);
-    PutLittle16(header, 8, headerLength);
-    PutLittle16(header, 10, recordLength);
-    header[29] = static_cast<char>(languageDriver);
-    for (size_t f = 0; f < fields.size(); ++f) {
-        const size_t at = DescriptorSize * (1 + f);
-        header.replace(at, fields[f].name.size(), fields[f].name);
-        header[at + 11] = fields[f].type;
-        header[at + 16] = static_cast<char>(fields[f].width);
-    }
-    header[headerLength - 1] = 0x0D; // the end of the descriptors
-    return header;
 }
 
 } // namespace
@@ -190,40 +153,37 @@ TMadeTable MakeTable(const std::vector<TDelimitedRow>& rows, uint32_t codePage,
     for (size_t r = 1; r < rows.size(); ++r)
         cells.Add(rows[r], rows[0].cells.size());
 
-    const std::vector<Field> fields = Fields(made.plan, cells.Widths());
-    uint64_t recordLength = 1;
-    for (const Field& field : fields)
-        recordLength += field.width;
-    const uint64_t headerLength = DescriptorSize * (1 + uint64_t{fields.size()}) + 1;
-    if (recordLength > MaxRecordLength || headerLength > MaxRecordLength)
+    const std::vector<TTableField> fields = Fields(made.plan, cells.Widths());
+    const uint64_t recordLength = RecordLengthOf(fields);
+    const uint64_t headerLength = HeaderLengthOf(fields.size());
+    if (recordLength > table_format::MaxLength || headerLength > table_format::MaxLength)
         throw TToolError(source + ": a record would be " + std::to_string(recordLength) +
                          " bytes long in " + std::to_string(fields.size()) +
-                         " fields; a table holds at most " + std::to_string(MaxRecordLength) +
-                         " bytes in a record and " +
-                         std::to_string((MaxRecordLength - 1) / DescriptorSize - 1) + " fields");
+                         " fields; a table holds at most " +
+                         std::to_string(table_format::MaxLength) + " bytes in a record and " +
+                         std::to_string(MaxFieldCount()) + " fields");
 
     made.records = static_cast<uint32_t>(cells.Records().size());
-    made.bytes = Header(fields, made.records, static_cast<uint32_t>(recordLength), *languageDriver);
+    made.bytes = TableHeader(fields, made.records, *languageDriver, TDate());
     made.bytes.reserve(made.bytes.size() + made.records * recordLength + 1);
+    std::vector<std::string> record;
     for (const std::vector<std::string>& texts : cells.Records()) {
-        made.bytes += ' ';
-        std::string lastChange(8, ' '), count(2, ' ');
-        size_t f = 0;
+        // The texts in field order: the statistics, where the list has them, go last.
+        record.clear();
+        std::string lastChange, count;
         for (size_t t = 0; t < texts.size(); ++t) {
             const TColumnRole role = made.plan.fields[t].role;
-            if (role == TColumnRole::LastChange) {
+            if (role == TColumnRole::LastChange)
                 lastChange = texts[t];
-                continue;
-            }
-            if (role == TColumnRole::Count) {
+            else if (role == TColumnRole::Count)
                 count = texts[t];
-                continue;
-            }
-            made.bytes += texts[t];
-            made.bytes.append(fields[f++].width - texts[t].size(), ' ');
+            else
+                record.push_back(texts[t]);
         }
-        made.bytes += lastChange + count;
+        record.push_back(lastChange);
+        record.push_back(count);
+        AppendRecord(made.bytes, fields, record);
     }
-    made.bytes += '\x1A';
+    AppendEndOfFile(made.bytes);
     return made;
 }

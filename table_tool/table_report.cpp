@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "database/day_numbers.h"
+#include "database/table_format.h"
 #include "platform/date.h"
 #include "settings/options.h"
 #include "table_tool/table_export.h"
@@ -53,12 +54,13 @@ TTableStatistics CountWords(const TTableBytes& table, const TOptions& options, i
     statistics.byCount.assign(options.MaxCount, 0);
     for (uint32_t r = 0; r < layout.RecordCount; ++r) {
         const char* record = table.bytes.data() + layout.RecordOffset(r);
-        if (record[0] != ' ') {
+        if (record[0] != table_format::LiveRecord) {
             ++statistics.deleted;
             continue;
         }
-        const char* lastChange = record + layout.RecordLength - 10;
-        const uint32_t count = static_cast<uint32_t>(ReadCount(lastChange + 8));
+        const char* lastChange = table.bytes.data() + layout.StatisticsOffset(r);
+        const uint32_t count =
+            static_cast<uint32_t>(ReadCount(lastChange + table_format::LastChangeWidth));
         if (count >= options.MaxCount) {
             ++statistics.retired;
             continue;
@@ -96,8 +98,9 @@ std::string TableReport(const std::string& name, const TTableBytes& table,
         << " bytes wide\n";
     std::string optional;
     for (const auto& [present, field] :
-         {std::pair{layout.HasPart, "PART"}, std::pair{layout.HasTranscript, "TRANSCRIPT"},
-          std::pair{layout.HasThirdLang, "THIRDLANG"}}) {
+         {std::pair{layout.HasPart, table_format::PartName},
+          std::pair{layout.HasTranscript, table_format::TranscriptName},
+          std::pair{layout.HasThirdLang, table_format::ThirdLangName}}) {
         if (present)
             optional += std::string(optional.empty() ? "" : ", ") + field;
     }

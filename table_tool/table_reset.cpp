@@ -2,6 +2,7 @@
 
 uint32_t ResetStatistics(TTableBytes& table) {
     for (uint32_t r = 0; r < table.layout.RecordCount; ++r)
-        table.bytes.replace(table.layout.StatisticsOffset(r), 10, 10, ' ');
+        table.bytes.replace(table.layout.StatisticsOffset(r), table_format::StatisticsWidth,
+                            table_format::StatisticsWidth, ' ');
     return table.layout.RecordCount;
 }

@@ -17,9 +17,13 @@
 
 #include "answer/hint_search.h"
 #include "answer/separators.h"
-#include "answer/vocorix_combo_box.h"
+#include "app/drill_fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
+#include "database/table_format.h"
+#include "database/table_writer.h"
 #include "framework/application.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -72,50 +76,24 @@ std::string MakeEntry(uint32_t& seed) {
     }
 }
 
-std::string Pad(std::string text, uint32_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
 void WriteTable(const std::string& path) {
-    const uint32_t fields = 1 + Translations + 2;
-    const uint32_t headerLength = 32 + 32 * fields + 1;
-    const uint32_t recordLength = 1 + WordWidth + Translations * TranslationWidth + 8 + 2;
-    std::string bytes(32, '\0');
-    bytes[0] = 0x03;
-    auto put32 = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    auto put16 = [&](size_t at, uint32_t value) {
-        bytes[at] = static_cast<char>(value);
-        bytes[at + 1] = static_cast<char>(value >> 8);
-    };
-    put32(4, Records);
-    put16(8, headerLength);
-    put16(10, recordLength);
-    auto field = [&](const std::string& name, uint32_t width) {
-        std::string descriptor(32, '\0');
-        descriptor.replace(0, name.size(), name);
-        descriptor[11] = 'C';
-        descriptor[16] = static_cast<char>(width);
-        bytes += descriptor;
-    };
-    field("WORD", WordWidth);
+    std::vector<TTableField> fields = {{"WORD", table_format::TextType, WordWidth}};
     for (uint32_t t = 0; t < Translations; ++t)
-        field("TRANS" + std::to_string(t + 1), TranslationWidth);
-    field("LASTCHANGE", 8);
-    field("COUNT", 2);
-    bytes += '\r';
+        fields.push_back(
+            {"TRANS" + std::to_string(t + 1), table_format::TextType, TranslationWidth});
+    fields.push_back(LastChangeField());
+    fields.push_back(CountField());
+    std::string bytes = TableHeader(fields, Records, 0, TDate());
     uint32_t seed = 2024;
+    std::vector<std::string> texts;
     for (uint32_t r = 0; r < Records; ++r) {
-        bytes += ' ';
-        bytes += Pad(MakeWord(seed, 2), WordWidth);
+        texts = {MakeWord(seed, 2)};
         for (uint32_t t = 0; t < Translations; ++t)
-            bytes += Pad(MakeEntry(seed), TranslationWidth);
-        bytes += std::string(10, ' ');
+            texts.push_back(MakeEntry(seed));
+        texts.resize(fields.size());
+        AppendRecord(bytes, fields, texts);
     }
-    bytes += '\x1a';
+    AppendEndOfFile(bytes);
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
@@ -260,7 +238,7 @@ public:
                         reinterpret_cast<POINT*>(&place), 2);
         // The height the drill window's layout gives the answer box: its own and its list's.
         SetWindowPos(box_.GetHandle(), HWND_TOP, place.left, place.top, place.right - place.left,
-                     answerBox.Constraints.Height.Value, SWP_NOACTIVATE);
+                     answerBox.Layout().Height.Value, SWP_NOACTIVATE);
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         GetComboBoxInfo(box_.GetHandle(), &info);
@@ -361,7 +339,10 @@ public:
     TBench(TApplication& app, TVocorixDlg& window)
         : app_(app), window_(window), floors_(app, Box()) {}
 
-    TVocorixComboBox& Box() { return *window_.AnswerBoxes[0]; }
+    TVocorixComboBox& Box() {
+        return *dynamic_cast<TVocorixComboBox*>(
+            TWindow::FromHandle(GetDlgItem(window_.GetHandle(), IDC_ANSWER_BOX)));
+    }
 
     // The box as the learner leaves it after typing `typed`: hints gone, caret at the end.
     void Type(const std::string& typed) {
@@ -397,7 +378,8 @@ public:
         Type("");
         std::vector<TFloor> floors;
         for (int run = 0; run < Runs; ++run)
-            floors.push_back(floors_.Measure(window_.Database->Words(), key.mode, typed, hints));
+            floors.push_back(
+                floors_.Measure(window_.GetDatabase().Words(), key.mode, typed, hints));
         // Each part's median.
         TFloor floor;
         const auto part = [&](double TFloor::*member) {
@@ -466,6 +448,7 @@ int main(int argc, char** argv) {
     WriteTable(table);
     std::ofstream(iniPath, std::ios::binary) << "[Database]\r\nFile Name=" << table << "\r\n";
     TIniFile ini(iniPath);
+    const TDrillFonts fonts;
     TApplication app;
 
     // Each start with a key pressed at once after the first question, before any idle time.
@@ -475,15 +458,15 @@ int main(int argc, char** argv) {
     int32_t firstHints = 0;
     for (int run = 0; run < 3; ++run) {
         const auto begin = std::chrono::steady_clock::now();
-        auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
+        auto window = std::make_unique<TVocorixDlg>(nullptr, ini, fonts);
         window->Create();
         app.PumpWaitingMessages();
         starts.push_back(Milliseconds(std::chrono::steady_clock::now() - begin));
         {
             TBench bench(app, *window);
             bench.Box().SetFocus();
-            firstTyped =
-                ChooseTyped(THintMode::StartingChars, window->Database->Words(), 1).value_or("");
+            firstTyped = ChooseTyped(THintMode::StartingChars, window->GetDatabase().Words(), 1)
+                             .value_or("");
             bench.Type(firstTyped);
             atOnce.push_back(bench.Press(VK_F5));
             firstHints = bench.Box().GetCount();
@@ -493,10 +476,10 @@ int main(int argc, char** argv) {
         app.PumpWaitingMessages();
     }
 
-    auto window = std::make_unique<TVocorixDlg>(nullptr, ini);
+    auto window = std::make_unique<TVocorixDlg>(nullptr, ini, fonts);
     window->Create();
     app.PumpWaitingMessages();
-    const TWordList& words = window->Database->Words();
+    const TWordList& words = window->GetDatabase().Words();
     std::printf("table: %u records, %u translation fields, %u words in the list\n", Records,
                 Translations, words.Count());
     std::printf("start to first question: median %.0f ms (runs: %s)\n", Median(starts),

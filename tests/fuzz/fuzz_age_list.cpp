@@ -1,11 +1,12 @@
 // Any sequence of a learner's actions on the age box (typing, "+", "-", "=", choosing an item),
-// sorted or not: item i always shows element i, no two items share a threshold, the selection
-// stays in range; and after a reload (Cancel) no further action touches freed or foreign memory.
+// sorted or not: item i always shows element i, no two items share a threshold (compared as
+// numbers), the selection stays in range; and after a reload (Cancel) no further action touches
+// freed or foreign memory.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "settings/options.h"
 #include "tests/support/fake_list_control.h"
 
@@ -21,14 +22,14 @@ void CheckConsistent(const FakeListControl<TAge>& box, const TOptionList<TAge>& 
     for (uint32_t i = 0; i < ages.Count(); ++i) {
         TAge shown{};
         Check(ElementFromText(box.items[i], shown) && shown == ages.Items[i]);
-        const unsigned prefix = CheckAgeText(box.items[i].c_str());
-        Check(prefix > 0);
+        Check(CheckAgeText(box.items[i].c_str()) > 0);
+        // Thresholds as numbers: 7:3 and 07:5 share one.
         for (uint32_t j = 0; j < i; ++j)
-            Check(box.items[j].compare(0, prefix, box.items[i], 0, prefix) != 0);
+            Check(ages.Items[j].Count != ages.Items[i].Count);
     }
-    Check(box.Current >= -1 && box.Current < static_cast<int32_t>(ages.Count()));
-    Check(box.Current == box.selected);
-    Check((box.CurrentItem() == nullptr) == (box.Current < 0));
+    Check(box.CurrentIndex() >= -1 && box.CurrentIndex() < static_cast<int32_t>(ages.Count()));
+    Check(box.CurrentIndex() == box.selected);
+    Check((box.CurrentItem() == nullptr) == (box.CurrentIndex() < 0));
 }
 
 } // namespace
@@ -39,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // No settings file: the lists start empty.
     static TIniFile ini("/nonexistent-vocorix-folder/vocorix.INI");
     static TOptions options(ini);
-    TOptionChain dialog;
+    TOptionBindings dialog;
     TOptionList<TAge> ages(dialog, options.AgeList, options.AgeEntries);
     FakeListControl<TAge> box(ages, data[0] & 1);
     bool reloaded = false;
-    static const char alphabet[] = "0123456789:0123456789: -a";
+    static const char alphabet[] = "0123456789:0123456789: -+a";
     for (size_t at = 1; at < size; ++at) {
         const uint8_t action = data[at];
         switch (action % 7) {
@@ -80,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!reloaded)
             CheckConsistent(box, ages);
         else
-            Check(box.CurrentItem() == nullptr || box.Current < static_cast<int32_t>(ages.Count()));
+            Check(box.CurrentItem() == nullptr ||
+                  box.CurrentIndex() < static_cast<int32_t>(ages.Count()));
     }
     return 0;
 }

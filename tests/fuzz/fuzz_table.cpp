@@ -14,30 +14,19 @@
 
 namespace {
 
-class MemoryTable : public TTableFile {
+// The table file the tools use, with every write counted.
+class MemoryTable : public TMemoryTableFile {
 public:
-    explicit MemoryTable(std::string& bytes) : bytes_(bytes) {}
+    using TMemoryTableFile::TMemoryTableFile;
 
-    size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
-        if (offset >= bytes_.size())
-            return 0;
-        const size_t count = std::min<uint64_t>(size, bytes_.size() - offset);
-        std::memcpy(buffer, bytes_.data() + offset, count);
-        return count;
-    }
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
-        if (offset > bytes_.size() || size > bytes_.size() - offset)
+        if (!TMemoryTableFile::WriteAt(offset, data, size))
             std::abort(); // the reader wrote beyond the table
-        std::memcpy(bytes_.data() + offset, data, size);
         ++writes;
         return true;
     }
-    uint64_t Length() override { return bytes_.size(); }
 
     int writes = 0;
-
-private:
-    std::string& bytes_;
 };
 
 class SilentScreen : public TDBScreen {

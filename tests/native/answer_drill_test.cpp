@@ -24,8 +24,8 @@ TKeys WithoutInterlace() {
 
 // A drill on "house" with two translations, its first question open.
 TDrill HouseDrill(const TKeys& keys = Defaults, const std::string& second = "das Heim") {
-    TDrill drill(2);
-    drill.Ask({"das Haus", second}, keys);
+    TDrill drill(2, {keys});
+    drill.Ask({"das Haus", second}, 0);
     return drill;
 }
 
@@ -51,7 +51,7 @@ TEST(DrillReady, RightAnswersAreCountedOnceAndTheQuestionCloses) {
     EXPECT_FALSE(drill.CheckField(0, "das Haus").closed);
     EXPECT_EQ(drill.Total(), 2u);
     // The score runs on over questions.
-    drill.Ask({"a", "b"}, Defaults);
+    drill.Ask({"a", "b"}, 0);
     drill.Ready({"a", "b"});
     EXPECT_EQ(drill.Total(), 4u);
 }
@@ -76,7 +76,7 @@ TEST(DrillReady, AnswersInEachOthersBoxesAreRightAndOnlyTheOrderTestMakesThemWro
         EXPECT_EQ(drill.Right(), 2u);
         EXPECT_FALSE(drill.OrderOk());
         EXPECT_EQ(outcome.right, !tested);
-        EXPECT_EQ(drill.StatusTexts(true, 1)[4], tested ? "Answer:\x9f" : "Answer:\x9d");
+        EXPECT_EQ(drill.StatusTexts(true)[4], tested ? "Answer:\x9f" : "Answer:\x9d");
     }
 }
 
@@ -124,7 +124,7 @@ TEST(DrillReady, ABoxWithoutTranslationTakesNoPart) {
     EXPECT_TRUE(outcome.right);
     EXPECT_EQ(drill.Total(), 1u);
     // Nor can it be checked on its own.
-    drill.Ask({"das Haus", ""}, Defaults);
+    drill.Ask({"das Haus", ""}, 0);
     EXPECT_TRUE(drill.CheckField(1, "").shown.empty());
 }
 
@@ -135,7 +135,7 @@ TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
     EXPECT_EQ(outcome.next, 0u) << "the next open box, after the last the first";
     EXPECT_FALSE(outcome.closed);
     EXPECT_TRUE(drill.IsJudged(1));
-    EXPECT_EQ(drill.StatusTexts(false, 0)[4], "Answer:\x9e");
+    EXPECT_EQ(drill.StatusTexts(false)[4], "Answer:\x9e");
     // A judged box is not judged again, nor one that does not exist.
     EXPECT_TRUE(drill.CheckField(1, "das Heim").shown.empty());
     EXPECT_TRUE(drill.CheckField(7, "das Heim").shown.empty());
@@ -145,7 +145,7 @@ TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
     EXPECT_TRUE(outcome.right);
     EXPECT_EQ(outcome.next, NoBox);
     EXPECT_EQ(drill.Right(), 2u);
-    EXPECT_EQ(drill.StatusTexts(true, 1)[4], "Answer:\x9d");
+    EXPECT_EQ(drill.StatusTexts(true)[4], "Answer:\x9d");
 }
 
 TEST(DrillCheckField, AnotherBoxsTranslationJudgesThatBoxAndKeepsThisOneOpen) {
@@ -184,25 +184,53 @@ TEST(DrillRefuse, RevealsTheOpenBoxesAndRecordsTheWordWrong) {
     EXPECT_EQ(drill.Right(), 1u);
     EXPECT_FALSE(drill.OrderOk());
     // The answer mark tells what the boxes judged, not the recorded outcome.
-    EXPECT_EQ(drill.StatusTexts(true, 0)[4], "Answer:\x9d");
-    EXPECT_EQ(drill.StatusTexts(true, 0)[5], "Order:\x9f");
+    EXPECT_EQ(drill.StatusTexts(true)[4], "Answer:\x9d");
+    EXPECT_EQ(drill.StatusTexts(true)[5], "Order:\x9f");
+}
+
+TEST(DrillKeys, HintKeysFollowTheCountTheAnswerLeftInTheRecord) {
+    TKeys allOn;
+    allOn.TestAnswersOrder = 1;
+    TKeys withoutF5;
+    withoutF5.StartingChars = 0;
+    // Key1 withholds F5 after a right answer at level 0.
+    TDrill drill(1, {allOn, withoutF5});
+    drill.Ask({"das Haus"}, 0);
+    EXPECT_EQ(drill.Keys(), allOn);
+    ASSERT_TRUE(drill.Ready({"das Haus"}).right);
+    drill.Recorded(1);
+    EXPECT_EQ(drill.Keys().StartingChars, 0);
+    EXPECT_EQ(drill.CountText(), "Count:1");
+    // A write that failed left COUNT as it was, and the level with it.
+    drill.Ask({"das Haus"}, 0);
+    drill.Ready({"das Haus"});
+    drill.Recorded(0);
+    EXPECT_EQ(drill.Keys(), allOn);
+
+    // The other way: withheld before the answer, granted by the default past the list after.
+    TDrill past(1, {withoutF5});
+    past.Ask({"das Haus"}, 0);
+    EXPECT_EQ(past.Keys().StartingChars, 0);
+    past.Ready({"das Haus"});
+    past.Recorded(1);
+    EXPECT_EQ(past.Keys(), TKeys());
 }
 
 // One box over `total` questions, `right` of them answered right.
 TDrill Scored(uint32_t right, uint32_t total) {
     TDrill drill(1);
     for (uint32_t i = 0; i < total; ++i) {
-        drill.Ask({"a"}, Defaults);
+        drill.Ask({"a"}, 3);
         drill.Ready({i < right ? "a" : ""});
     }
     return drill;
 }
 
 TEST(DrillStatus, TextsAndRateRoundedHalfUp) {
-    EXPECT_EQ(Scored(0, 0).StatusTexts(true, 0)[2], "Rate:0%");
+    EXPECT_EQ(Scored(0, 0).StatusTexts(true)[2], "Rate:0%");
     EXPECT_EQ(Scored(2, 3).Rate(), 67u);
     EXPECT_EQ(Scored(1, 8).Rate(), 13u);
-    EXPECT_EQ(Scored(1, 3).StatusTexts(true, 3),
+    EXPECT_EQ(Scored(1, 3).StatusTexts(true),
               (std::array<std::string, 6>{"Right:1", "Total:3", "Rate:33%", "Count:3",
                                           "Answer:\x9f", "Order:\x9f"}));
 }

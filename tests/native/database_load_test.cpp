@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "database/day_numbers.h"
 #include "database/db_messages.h"
 #include "database/field_text.h"
@@ -228,6 +230,29 @@ TEST_F(OpeningRecovery, FailedLoadOffersTheDialogUntilOkBringsALoadableTable) {
     EXPECT_TRUE(reader->IsLoaded());
     EXPECT_EQ(scene.screen.dialogRuns, 2);
     EXPECT_EQ(scene.screen.problems, std::vector<std::string>(2, CannotOpenText));
+}
+
+TEST_F(OpeningRecovery, ATableTooLargeForTheMemoryIsAProblemLikeAnyOther) {
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"house", "Haus", "20240101", " 0"}).Record({"tree", "Baum", "20240101", " 0"});
+    scene.UseFile(scene.Put(table));
+    // Memory runs out half-way through the first loading pass, as the word list of a huge table
+    // would in a 32-bit program; the second pass has room.
+    int measures = 0;
+    scene.screen.width = [&measures](const std::string&) -> int32_t {
+        if (++measures == 2)
+            throw std::bad_alloc();
+        return 7;
+    };
+    scene.screen.dialogs = {TDialogOutcome::Ok};
+    auto log = std::make_shared<TableAccessLog>();
+    auto reader = scene.Open(RecordingOpener(log));
+    EXPECT_EQ(scene.screen.problems, std::vector<std::string>{TooLargeText});
+    EXPECT_EQ(scene.screen.dialogRuns, 1);
+    EXPECT_EQ(scene.screen.waitDepth, 0) << "the cursor is put back";
+    EXPECT_TRUE(log->writes.empty());
+    ASSERT_TRUE(reader->IsLoaded());
+    EXPECT_EQ(reader->Words().Count(), 2u);
 }
 
 TEST_F(OpeningRecovery, CancelLeavesTheReaderNotLoaded) {

@@ -133,6 +133,42 @@ TEST_F(Picking, AWordAnsweredPastMidnightRestsAndAFarFutureDateNeverRestsForEver
     EXPECT_TRUE(futureAsked);
 }
 
+TEST_F(Picking, TheEligibleCountIsTakenAgainForANewDay) {
+    LocalDate today{10, 3, 2024};
+    SetTodayClock([&today] { return today; });
+    TableBuilder table = VocabularyFields(1);
+    table.Record({"w0", "t", "20240101", " 0"});
+    // Answered right today: rests until tomorrow.
+    table.Record({"w1", "t", "20240310", " 1"});
+    scene.Put(table);
+    scene.options->AgeList = {TAge{1, 1}, TAge{2, 7}};
+    auto reader = scene.Open();
+    EXPECT_EQ(reader->EligibleCount(), 1u);
+
+    // Past midnight w1 may be asked; answered right again it rests for a week, and w0 is still
+    // to be asked.
+    today = {11, 3, 2024};
+    do {
+        ++seconds;
+        ASSERT_TRUE(reader->Pick());
+    } while (reader->CurrentIndex() != 1);
+    EXPECT_EQ(reader->EligibleCount(), 2u);
+    EXPECT_FALSE(reader->Update(true));
+    EXPECT_EQ(reader->EligibleCount(), 1u);
+    ++seconds;
+    ASSERT_TRUE(reader->Pick());
+    ASSERT_EQ(reader->CurrentIndex(), 0);
+    EXPECT_FALSE(reader->Update(true));
+    EXPECT_EQ(reader->EligibleCount(), 0u);
+    EXPECT_FALSE(reader->Pick()) << "nothing left today";
+
+    // The next day w0 has rested its day; w1 rests on.
+    today = {12, 3, 2024};
+    ASSERT_TRUE(reader->Pick());
+    EXPECT_EQ(reader->CurrentIndex(), 0);
+    EXPECT_EQ(reader->EligibleCount(), 1u);
+}
+
 class Question : public ::testing::Test {
 protected:
     struct Result {

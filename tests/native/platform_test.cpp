@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "platform/clock.h"
 #include "platform/date.h"
 #include "platform/random.h"
+#include "platform/replace_file.h"
+#include "tests/support/temp_dir.h"
 
 TEST(DateTest, DayNumbersCountCalendarDays) {
     EXPECT_EQ(TDate(1, 1, 1).DayNumber(), 1);
@@ -87,4 +95,50 @@ TEST(RandomTest, SameSeedSameSequenceAndNonNegative) {
     }
     SeedRandom(12346);
     EXPECT_NE(NextRandom(), first[0]);
+}
+
+namespace {
+
+std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(ReplaceFileTest, TheTemporaryFileIsANewOneAndNothingIsLeftOfItOnAnyWayOut) {
+    TempDir dir;
+    const std::string target = dir.File("words.dbf");
+    WriteFileBytes(target, "old");
+    // The user's own file, under the name a fixed temporary name would take.
+    WriteFileBytes(target + ".new", "mine");
+    const std::vector<std::string> files = {"words.dbf", "words.dbf.new"};
+
+    ASSERT_TRUE(ReplaceFileContents(target, "new"));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    EXPECT_EQ(ReadFileBytes(target + ".new"), "mine");
+    EXPECT_EQ(NamesIn(dir.Path()), files);
+
+    {
+        TFileReplacement first(target), second(target);
+        ASSERT_NE(first.Stream(), nullptr);
+        ASSERT_NE(second.Stream(), nullptr);
+        EXPECT_NE(first.TemporaryPath(), second.TemporaryPath());
+        EXPECT_EQ(std::filesystem::path(first.TemporaryPath()).parent_path(), dir.Path())
+            << "beside the target, so that the rename stays on one volume";
+        std::fputs("dropped", first.Stream());
+    } // neither committed
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    EXPECT_EQ(NamesIn(dir.Path()), files);
+
+    // A rename that fails: the target is a folder.
+    std::filesystem::create_directory(dir.File("folder.dbf"));
+    EXPECT_FALSE(ReplaceFileContents(dir.File("folder.dbf"), "x"));
+    EXPECT_FALSE(ReplaceFileContents(dir.File("missing/words.dbf"), "x"));
+    EXPECT_EQ(NamesIn(dir.Path()),
+              (std::vector<std::string>{"folder.dbf", "words.dbf", "words.dbf.new"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.dbf")));
 }

@@ -39,7 +39,7 @@ TEST(SettingsEntry, AbsentKeyGivesTheDefaultText) {
     TempDir dir;
     TIniFile ini(dir.File("vocorix.ini"));
     unsigned count = 0;
-    TEntry<unsigned> entry(count, ini, "Database", "Maximum Count", 1, "10");
+    TEntry<unsigned> entry(count, ini, "Database", "Maximum Count", true, "10");
     EXPECT_EQ(count, 10u);
     EXPECT_FALSE(ini.Exists()) << "reading creates nothing";
 }
@@ -49,9 +49,9 @@ TEST(SettingsEntry, ReadsOnlyWhenAskedTo) {
     TIniFile ini(dir.File("vocorix.ini"));
     WriteFileBytes(ini.Path, "[Database]\r\nMaximum Count=25\r\n");
     unsigned count = 3;
-    TEntry<unsigned> lazy(count, ini, "Database", "Maximum Count", 0, "10");
+    TEntry<unsigned> lazy(count, ini, "Database", "Maximum Count", false, "10");
     EXPECT_EQ(count, 3u);
-    TEntry<unsigned> eager(count, ini, "Database", "Maximum Count", 1, "10");
+    TEntry<unsigned> eager(count, ini, "Database", "Maximum Count", true, "10");
     EXPECT_EQ(count, 25u);
 }
 
@@ -61,8 +61,8 @@ TEST(SettingsEntry, UnreadableTextLeavesTheValueAndTrailingTextIsIgnored) {
     WriteFileBytes(ini.Path, "[S]\r\nA=abc\r\nB=12abc\r\n");
     int a = 5;
     int b = 5;
-    TEntry<int> entryA(a, ini, "S", "A", 1, "1");
-    TEntry<int> entryB(b, ini, "S", "B", 1, "1");
+    TEntry<int> entryA(a, ini, "S", "A", true, "1");
+    TEntry<int> entryB(b, ini, "S", "B", true, "1");
     EXPECT_EQ(a, 5);
     EXPECT_EQ(b, 12);
 }
@@ -71,7 +71,7 @@ TEST(SettingsEntry, WriteCreatesFileSectionAndKey) {
     TempDir dir;
     TIniFile ini(dir.File("vocorix.ini"));
     TPoint point{-20, 30};
-    TEntry<TPoint> entry(point, ini, "Database", "TopLeft Point", 0, "(100,100)");
+    TEntry<TPoint> entry(point, ini, "Database", "TopLeft Point", false, "(100,100)");
     entry.Write();
     EXPECT_EQ(ReadFileBytes(ini.Path), "[Database]\r\nTopLeft Point=(-20,30)\r\n");
 }
@@ -81,7 +81,7 @@ TEST(SettingsEntry, KeyIsAnOwnedCopy) {
     TIniFile ini(dir.File("vocorix.ini"));
     int value = 4;
     char key[] = "Transcription";
-    TEntry<int> entry(value, ini, "Database", key, 0, "1");
+    TEntry<int> entry(value, ini, "Database", key, false, "1");
     key[0] = 'X';
     entry.Write();
     EXPECT_EQ(ReadKey(ini.Path, "Database", "Transcription"), "4");
@@ -93,9 +93,9 @@ TEST(SettingsEntry, TextOf128CharactersRoundTripsWhole) {
     const std::string path = "C:\\" + std::string(121, 'w') + ".DBF";
     ASSERT_EQ(path.size(), 128u);
     character name(path.c_str());
-    TEntry<character>(name, ini, "Database", "File Name", 0, "").Write();
+    TEntry<character>(name, ini, "Database", "File Name", false, "").Write();
     character back(129);
-    TEntry<character> reader(back, ini, "Database", "File Name", 1, "");
+    TEntry<character> reader(back, ini, "Database", "File Name", true, "");
     EXPECT_EQ(std::string(back.Text), path);
     EXPECT_EQ(back.Size, 129u);
 }
@@ -105,10 +105,10 @@ TEST(SettingsEntry, LongerTextIsWrittenOnlyAsFarAsItReadsBack) {
     TIniFile ini(dir.File("vocorix.ini"));
     const std::string path(200, 'p');
     character name(path.c_str());
-    TEntry<character>(name, ini, "Database", "File Name", 0, "").Write();
+    TEntry<character>(name, ini, "Database", "File Name", false, "").Write();
     EXPECT_EQ(ReadKey(ini.Path, "Database", "File Name"), std::string(128, 'p'));
     character broken("first\r\n[Evil]\r\nsecond");
-    TEntry<character>(broken, ini, "Database", "File Name", 0, "").Write();
+    TEntry<character>(broken, ini, "Database", "File Name", false, "").Write();
     EXPECT_EQ(ReadFileBytes(ini.Path), "[Database]\r\nFile Name=first\r\n")
         << "a line break must not smuggle lines into the file";
 }

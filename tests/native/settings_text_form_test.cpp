@@ -46,8 +46,11 @@ TEST(SettingsNumberText, UnreadableIntLeavesTheValueUnchanged) {
     EXPECT_EQ(Read<int>("-99999999999", 7), 7);
 }
 
-TEST(SettingsNumberText, UnsignedReadsDigitsOnly) {
+TEST(SettingsNumberText, UnsignedReadsDigitsAfterAnOptionalPlus) {
     EXPECT_EQ(Read<unsigned>(" 10", 3u), 10u);
+    EXPECT_EQ(Read<unsigned>("+12", 3u), 12u);
+    EXPECT_EQ(Read<unsigned>("+", 3u), 3u);
+    EXPECT_EQ(Read<unsigned>("+-1", 3u), 3u);
     EXPECT_EQ(Read<unsigned>("4294967295", 3u), 4294967295u);
     EXPECT_EQ(Read<unsigned>("25x", 3u), 25u);
     EXPECT_EQ(Read<unsigned>("-1", 3u), 3u) << "no wrap-around of a negative text";
@@ -152,8 +155,9 @@ TEST(SettingsAgeCheck, AcceptsDigitsColonDigitsOnly) {
     EXPECT_EQ(CheckAgeText("12:30"), 3u);
     EXPECT_EQ(CheckAgeText("10:365"), 3u);
     EXPECT_EQ(CheckAgeText("03:5"), 3u);
+    EXPECT_EQ(CheckAgeText("0000000000007:4294967295"), 14u) << "zeros add nothing";
     for (const char* bad : {"", "3", ":7", "3:", "3:7:1", "1:2:3", "3 :7", "3: 7", "a:7", "-3:7",
-                            "3:7 ", "::7", "3::7"})
+                            "3:7 ", "::7", "3::7", "4294967296:1", "1:4294967296"})
         EXPECT_EQ(CheckAgeText(bad), 0u) << '"' << bad << '"';
 }
 

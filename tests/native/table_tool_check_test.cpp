@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/clock.h"
@@ -14,7 +15,7 @@ namespace {
 
 TEST(TableToolCheck, TablesOfOtherDbaseWritersPass) {
     for (const char* name : {"shapelib_plain.dbf", "shapelib_optional.dbf", "pydbf_plain.dbf"}) {
-        // The reader opens tables for writing: check a copy.
+        // A copy, so that the committed tables stay as they are whatever the tool does.
         TempDir dir;
         const std::string table = dir.File(name);
         WriteFileBytes(table, ReadFileBytes(DataFile(name)));
@@ -22,6 +23,28 @@ TEST(TableToolCheck, TablesOfOtherDbaseWritersPass) {
         EXPECT_EQ(run.status, 0) << name << ": " << run.err;
         EXPECT_NE(run.out.find("Vocorix can drill this table"), std::string::npos) << run.out;
     }
+}
+
+TEST(TableToolCheck, AReadOnlyTableIsCheckedAndExported) {
+    TempDir dir;
+    const std::string table = dir.File("words.dbf");
+    TableBuilder words = VocabularyFields(1);
+    words.Record({"house", "Haus", "20240101", " 1"});
+    WriteFileBytes(table, words.Bytes());
+    ReadOnlyFile readOnly(table);
+#ifdef __linux__
+    std::FILE* writable = std::fopen(table.c_str(), "r+b");
+    const bool refused = writable == nullptr;
+    if (writable != nullptr)
+        std::fclose(writable);
+    ASSERT_TRUE(refused) << "the table must be read-only for this test";
+#endif
+    for (const char* command : {"check", "export"}) {
+        const ToolRun run = RunTool({command, table});
+        EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+    }
+    EXPECT_EQ(RunTool({"export", table}).out,
+              "WORD,TRANS1,LASTCHANGE,COUNT\r\nhouse,Haus,20240101,1\r\n");
 }
 
 TEST(TableToolCheck, ATableTheReaderRefusesGivesItsMessage) {
@@ -97,6 +120,7 @@ TEST(TableToolReset, OnlyTheStatisticsBytesOfEveryRecordChange) {
         .Record({"tree", "noun", "Baum", "arbre", "20240301", " 1"});
     const std::string path = dir.File("words.dbf");
     WriteFileBytes(path, table.Bytes());
+    WriteFileBytes(path + ".new", "mine");
 
     const ToolRun run = RunTool({"reset", path});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -104,7 +128,11 @@ TEST(TableToolReset, OnlyTheStatisticsBytesOfEveryRecordChange) {
     for (uint32_t r = 0; r < 3; ++r)
         expected.replace(table.RecordOffset(r) + table.RecordBytes() - 10, 10, 10, ' ');
     EXPECT_EQ(ReadFileBytes(path), expected);
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_EQ(ReadFileBytes(path + ".new"), "mine") << "the temporary file is a new one";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "the table and the user's file, nothing left over";
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 
 // A combo box as the selection rules see it, in memory: searches and sorting without regard to
 // case, like the real control. Like the real control, it puts the chosen item into its edit
@@ -15,12 +15,12 @@ template <class T> class FakeListControl : public TComboSelection<T> {
 public:
     explicit FakeListControl(TOptionList<T>& list, bool sorted = false) : TComboSelection<T>(list) {
         this->FillItems();
-        this->Sorted = sorted ? 1 : 0;
+        this->SetSorted(sorted);
     }
 
     void Type(const std::string& text) {
         typed = text;
-        this->EditChanged = 1;
+        this->NoteEditChange();
     }
     void Choose(int32_t index) {
         selected = index;
@@ -36,7 +36,7 @@ public:
 protected:
     std::string TypedText() const override { return typed; }
     int32_t AddText(const std::string& text) override {
-        if (!this->Sorted)
+        if (!this->IsSorted())
             return InsertText(text, -1);
         const auto at = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
             return Compare(item, text) > 0;
@@ -61,13 +61,6 @@ protected:
             selected = -1;
         else if (selected > index)
             --selected;
-    }
-    int32_t FindPrefix(const std::string& text) const override {
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i].size() >= text.size() &&
-                Compare(items[i].substr(0, text.size()), text) == 0)
-                return static_cast<int32_t>(i);
-        return -1;
     }
     int32_t FindText(const std::string& text) const override {
         for (size_t i = 0; i < items.size(); ++i)

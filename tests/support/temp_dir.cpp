@@ -6,6 +6,12 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
+
+#ifdef __linux__
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -27,6 +33,34 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+ReadOnlyFile::ReadOnlyFile(std::string path)
+    : path_(std::move(path)), original_(fs::status(path_).permissions()) {
+    const fs::perms readable =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(path_, readable);
+#ifdef __linux__
+    if (geteuid() == 0) {
+        // Only this thread's file accesses change, and a fsuid other than 0 drops the
+        // capabilities that let root ignore a file's mode.
+        const uid_t nobody = 65534;
+        setfsuid(nobody);
+        // setfsuid answers with the id before the call: the second call tells whether the
+        // first one took.
+        ordinaryUser_ = static_cast<uid_t>(setfsuid(nobody)) == nobody;
+    }
+#endif
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+#ifdef __linux__
+    if (ordinaryUser_)
+        setfsuid(0);
+#endif
+    // Writable again, so that the folder can be removed on Windows too.
+    std::error_code ignored;
+    fs::permissions(path_, original_, ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {

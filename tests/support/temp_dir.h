@@ -18,6 +18,22 @@ private:
     std::filesystem::path path_;
 };
 
+// Marks a file read-only while it lives. Root may write to any file, so a test run as root
+// makes this thread's file accesses as an ordinary user meanwhile (Linux): the mark then holds
+// for the code under test as it would for a learner.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(std::string path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+private:
+    std::string path_;
+    std::filesystem::perms original_;
+    bool ordinaryUser_ = false;
+};
+
 // Whole-file helpers for checking written bytes exactly.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

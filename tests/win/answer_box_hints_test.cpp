@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "tests/win/drill_scene.h"
 
 namespace {
@@ -28,16 +28,19 @@ protected:
         box().SetFocus();
         return box();
     }
-    TVocorixComboBox& box() { return *scene.window->AnswerBoxes[0]; }
+    TVocorixComboBox& box() { return AnswerBox(*scene.window, 0); }
     void Enter(const std::string& text) {
         box().SetText(text.c_str());
         box().SetEditSel(static_cast<uint32_t>(text.size()), static_cast<uint32_t>(text.size()));
     }
 
+    // Idle time long enough for the window to remove duplicates, one per call.
+    static constexpr int32_t LongIdle = 5001;
+
     // Ends the idle-time removal, after which hint lists are no longer kept free of
     // duplicates.
     void RemoveAllDuplicates() {
-        while (!scene.window->Database->RemoveNextDuplicate()) {
+        while (scene.window->IdleAction(LongIdle)) {
         }
     }
 
@@ -50,7 +53,7 @@ TEST_F(HintKeys, F5OnAnEmptyBoxListsEveryWordSortedAndCompletesTheFirst) {
     EXPECT_EQ(Items(box), (Words{"Apfel", "apple", "Baum", "house", "zebra"}));
     EXPECT_EQ(box.GetSelIndex(), 0);
     EXPECT_EQ(box.GetText(), "Apfel");
-    EXPECT_TRUE(box.HintList);
+    EXPECT_GT(box.GetCount(), 0);
 }
 
 TEST_F(HintKeys, F5AgainSearchesWithTheCompletedText) {
@@ -98,7 +101,7 @@ TEST_F(HintKeys, ASearchWithoutMatchesLeavesAnOpenEmptyListAndSelectsTheText) {
     box.GetEditSel(start, end);
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 3u);
-    EXPECT_FALSE(box.HintList);
+    EXPECT_EQ(box.GetCount(), 0);
 }
 
 TEST_F(HintKeys, DownStepsThroughTheHintsAndStopsAtTheLast) {
@@ -149,7 +152,7 @@ TEST_F(HintKeys, TypingWhileHintsShowEmptiesTheListAndKeepsTextAndCaret) {
     box.SetEditSel(2, 2);
     scene.Char('x');
     EXPECT_EQ(box.GetCount(), 0);
-    EXPECT_FALSE(box.HintList);
+    EXPECT_EQ(box.GetCount(), 0);
     EXPECT_EQ(box.GetText(), "hoxme");
     uint32_t start = 0, end = 0;
     box.GetEditSel(start, end);
@@ -196,7 +199,7 @@ TEST_F(HintKeys, DuplicatesAreShownOnceInAShortListBeforeRemovalIsDone) {
     scene.Key(VK_F5);
     EXPECT_EQ(Items(box), (Words{"Haus", "to", "to be"}));
     // The same once idle time has ranked the words for the hint lists.
-    scene.window->HintOrder->Complete();
+    scene.window->CompleteHintOrder();
     Enter("");
     scene.Key(VK_F5);
     EXPECT_EQ(Items(box), (Words{"Haus", "to", "to be"}));
@@ -231,7 +234,7 @@ protected:
     Words Hints(const Words& words, UINT key = VK_F5, const std::string& typed = "") {
         TVocorixComboBox& box = Open(words);
         if (GetParam())
-            scene.window->HintOrder->Complete();
+            scene.window->CompleteHintOrder();
         RemoveAllDuplicates();
         Enter(typed);
         scene.Key(key);
@@ -244,7 +247,7 @@ protected:
         TComboBox reference(scene.window.get(), 999, 0, 0, 10, 10, CBS_DROPDOWN | CBS_SORT, 0);
         reference.Attr.Style &= ~WS_VISIBLE;
         reference.Create();
-        const TWordList& words = scene.window->Database->Words();
+        const TWordList& words = scene.window->GetDatabase().Words();
         THintSearch search(mode, typed);
         for (uint32_t i = 0; i < words.Count(); ++i)
             if (search.Accepts(words.Item(i)))

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
-#include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "resources/ids.h"
 #include "tests/support/fake_db_screen.h"
 #include "tests/win/drill_scene.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -25,14 +25,14 @@ protected:
         return scene.Open();
     }
     TVocorixDlg& window() { return *scene.window; }
-    TVocorixComboBox& box(int i) { return *window().AnswerBoxes[i]; }
+    TVocorixComboBox& box(int i) { return AnswerBox(window(), i); }
     void Answer(int i, const std::string& text) { box(i).SetText(text.c_str()); }
     void Press(uint32_t command) {
         window().Send(WM_COMMAND, command);
         scene.Pump();
     }
     std::string Gadget(int id) { return StatusText(window(), id); }
-    bool Answering() { return window().Drill.Answering(); }
+    bool Answering() { return window().GetDrill().Answering(); }
     // COUNT of the record as it stands in the file.
     std::string StoredCount() {
         const std::string bytes = ReadFileBytes(scene.tablePath);
@@ -53,7 +53,7 @@ TEST_F(Drill, RightAnswersAreShownCountedAndRecordedOnce) {
     Answer(1, "das Heim");
     Press(CM_READY);
     EXPECT_FALSE(Answering());
-    EXPECT_EQ(box(0).GetWindowFont(), NormalFont.GetHandle());
+    EXPECT_EQ(box(0).GetWindowFont(), TestFonts().Normal.GetHandle());
     EXPECT_EQ(StoredCount(), " 1");
     EXPECT_NE(StoredDate(), "        ");
     EXPECT_EQ(Gadget(IDG_RIGHT), "Right:2");
@@ -62,9 +62,9 @@ TEST_F(Drill, RightAnswersAreShownCountedAndRecordedOnce) {
     EXPECT_EQ(Gadget(IDG_COUNT), "Count:1");
     EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9d");
     EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9d");
-    EXPECT_FALSE(window().ReadyButton.IsEnabled());
-    EXPECT_FALSE(window().FieldButtons[0]->IsEnabled());
-    EXPECT_TRUE(window().ContinueButton.IsEnabled());
+    EXPECT_FALSE(Control(window(), CM_READY).IsEnabled());
+    EXPECT_FALSE(Control(window(), IDC_FIELD_BUTTON + 0).IsEnabled());
+    EXPECT_TRUE(Control(window(), CM_CONTINUE).IsEnabled());
 
     // Further presses change nothing: one update per question.
     Press(CM_READY);
@@ -76,8 +76,8 @@ TEST_F(Drill, RightAnswersAreShownCountedAndRecordedOnce) {
     Press(CM_CONTINUE);
     EXPECT_TRUE(Answering());
     EXPECT_EQ(box(0).GetText(), "");
-    EXPECT_EQ(box(0).GetWindowFont(), NormalFont.GetHandle());
-    EXPECT_TRUE(window().FieldButtons[0]->IsEnabled());
+    EXPECT_EQ(box(0).GetWindowFont(), TestFonts().Normal.GetHandle());
+    EXPECT_TRUE(Control(window(), IDC_FIELD_BUTTON + 0).IsEnabled());
 }
 
 TEST_F(Drill, CheckingOneBoxAtATime) {
@@ -85,8 +85,8 @@ TEST_F(Drill, CheckingOneBoxAtATime) {
     Answer(0, "das Haus");
     Press(IDC_FIELD_BUTTON + 0);
     EXPECT_EQ(box(0).GetText(), "das Haus");
-    EXPECT_FALSE(window().FieldButtons[0]->IsEnabled());
-    EXPECT_TRUE(window().FieldButtons[1]->IsEnabled());
+    EXPECT_FALSE(Control(window(), IDC_FIELD_BUTTON + 0).IsEnabled());
+    EXPECT_TRUE(Control(window(), IDC_FIELD_BUTTON + 1).IsEnabled());
     EXPECT_TRUE(Answering());
     EXPECT_EQ(GetParent(GetFocus()), box(1).GetHandle());
     EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9e");
@@ -104,8 +104,8 @@ TEST_F(Drill, RefuseRevealsTheOpenBoxesInBoldAndRecordsTheWordWrong) {
     Answer(0, "das Haus");
     Press(IDC_FIELD_BUTTON + 0);
     Press(CM_REFUSE);
-    EXPECT_EQ(box(0).GetWindowFont(), NormalFont.GetHandle());
-    EXPECT_EQ(box(1).GetWindowFont(), BoldFont.GetHandle());
+    EXPECT_EQ(box(0).GetWindowFont(), TestFonts().Normal.GetHandle());
+    EXPECT_EQ(box(1).GetWindowFont(), TestFonts().Bold.GetHandle());
     EXPECT_EQ(box(1).GetText(), "das Heim");
     EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
     EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
@@ -116,7 +116,7 @@ TEST_F(Drill, RefuseRevealsTheOpenBoxesInBoldAndRecordsTheWordWrong) {
 TEST_F(Drill, ABoxWithoutTranslationIsHiddenWithItsButton) {
     Open("", "");
     EXPECT_FALSE(box(1).IsVisible());
-    EXPECT_FALSE(window().FieldButtons[1]->IsVisible());
+    EXPECT_FALSE(Control(window(), IDC_FIELD_BUTTON + 1).IsVisible());
 }
 
 TEST_F(Drill, TypingGoesIntoTheFirstBoxShown) {
@@ -149,12 +149,32 @@ TEST_F(Drill, AFailedWriteIsReportedOverTheWindowAndTheQuestionJudgedOnce) {
     EXPECT_EQ(StoredDate(), "        ");
 }
 
+TEST_F(Drill, AContinueWhileAFailedWriteIsReportedAsksTheNextWordOnceTheResultIsShown) {
+    auto log = std::make_shared<TableAccessLog>();
+    scene.opener = RecordingOpener(log);
+    Open();
+    log->failWrites = true;
+    Answer(0, "das Haus");
+    Answer(1, "nothing like it");
+    PostMessageA(window().GetHandle(), WM_COMMAND, CM_CONTINUE, 0);
+    Press(CM_READY);
+    ASSERT_EQ(scene.messages.boxes.size(), 1u);
+    EXPECT_EQ(scene.messages.boxes[0].caption, "Database Problem");
+    // The next word is open, under the marks of the wrong answer before it.
+    EXPECT_TRUE(Answering());
+    EXPECT_EQ(box(1).GetText(), "");
+    EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
+    EXPECT_EQ(Gadget(IDG_COUNT), "Count:0");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9f");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+}
+
 TEST_F(Drill, WhenNoWordIsLeftTheLearnerHasWon) {
     Open("Maximum Count=1\r\n");
     Answer(0, "das Haus");
     Answer(1, "das Heim");
     Press(CM_READY);
-    EXPECT_EQ(window().Database->EligibleCount(), 0u);
+    EXPECT_EQ(window().GetDatabase().EligibleCount(), 0u);
     Press(CM_CONTINUE);
     ASSERT_EQ(scene.messages.boxes.size(), 1u);
     EXPECT_EQ(scene.messages.boxes[0].caption, "Finish");
@@ -182,6 +202,14 @@ TEST_F(Drill, MnemonicsPressTheDrillButtons) {
     scene.Char('e', Alt);
     EXPECT_FALSE(Answering());
     EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+}
+
+// The system's comparison for the user's locale: a soft hyphen does not count.
+TEST(DrillAnswers, AreComparedAsTheSystemComparesTexts) {
+    ASSERT_EQ(lstrcmpA("co\xADop", "coop"), 0);
+    TDrill drill(1);
+    drill.Ask({"co\xADop"}, 0);
+    EXPECT_TRUE(drill.Ready({"coop"}).right);
 }
 
 } // namespace

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
-#include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "platform/clock.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/learner.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/test_fonts.h"
 
 // Whole drills through the keyboard, the mouse and the program's own message loop, from the
 // first question to "You won!", with the table file checked byte by byte as it goes.
@@ -88,8 +88,10 @@ TEST_F(DrillToTheEnd, AnsweredWordsChangeOnlyTheirStatistics) {
     std::string expected = table.Bytes();
 
     Learner learner(*scene.ini);
-    auto box = [&](int i) -> TVocorixComboBox& { return *learner.Window().AnswerBoxes[i]; };
-    auto button = [&](int i) -> TButton& { return *learner.Window().FieldButtons[i]; };
+    auto box = [&](int i) -> TVocorixComboBox& { return AnswerBox(learner.Window(), i); };
+    auto button = [&](int i) -> TWindow& {
+        return Control(learner.Window(), IDC_FIELD_BUTTON + i);
+    };
     auto fontOf = [&](int i) { return box(i).GetWindowFont(); };
 
     std::map<std::string, Word> words{{"house", {0, {}}}, {"tree", {1, {}}}, {"water", {2, {}}}};
@@ -104,8 +106,8 @@ TEST_F(DrillToTheEnd, AnsweredWordsChangeOnlyTheirStatistics) {
         learner.Type("das Zimmer");
         learner.Press(VK_RETURN, Ctrl);
         learner.Then([&] {
-            EXPECT_EQ(fontOf(0), NormalFont.GetHandle());
-            EXPECT_EQ(fontOf(1), BoldFont.GetHandle());
+            EXPECT_EQ(fontOf(0), TestFonts().Normal.GetHandle());
+            EXPECT_EQ(fontOf(1), TestFonts().Bold.GetHandle());
             EXPECT_EQ(box(1).GetText(), "das Heim");
             SaveScreenshot("drill-result");
         });
@@ -162,7 +164,7 @@ TEST_F(DrillToTheEnd, AnsweredWordsChangeOnlyTheirStatistics) {
         learner.Press('E', Ctrl);
         learner.Then([&] {
             EXPECT_EQ(box(0).GetText(), "der Baum");
-            EXPECT_EQ(fontOf(0), BoldFont.GetHandle());
+            EXPECT_EQ(fontOf(0), TestFonts().Bold.GetHandle());
         });
     });
     answer("tree", " 1", 1, 1, [&] {
@@ -251,8 +253,10 @@ TEST_F(DrillToTheEnd, TheSampleTableCanBeLearned) {
         if (learner.ResultShown()) {
             std::vector<std::string>& translations = seen[question];
             translations.clear();
-            for (const auto& box : window.AnswerBoxes)
-                translations.push_back(box->IsVisible() ? box->GetText() : "");
+            for (uint32_t i = 0; i < AnswerBoxCount(window); ++i) {
+                const TVocorixComboBox& box = AnswerBox(window, i);
+                translations.push_back(box.IsVisible() ? box.GetText() : "");
+            }
             learner.Press(VK_RETURN);
             return;
         }

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/instance.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"
@@ -86,11 +86,11 @@ protected:
         table.Record({"tree", "der Baum", "der Stamm"});
         scene.Put(table);
         scene.Open();
-        window().AnswerBoxes[0]->SetFocus();
+        AnswerBox(window(), 0).SetFocus();
     }
     TVocorixDlg& window() { return *scene.window; }
     // The question is closed: the boxes show their translations.
-    bool Judged() { return !window().Drill.Answering(); }
+    bool Judged() { return !window().GetDrill().Answering(); }
 
     DrillScene scene;
 };
@@ -104,46 +104,46 @@ TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
     };
     for (const auto& [name, press] : presses) {
         SCOPED_TRACE(name);
-        const uint32_t total = window().Drill.Total();
-        ASSERT_TRUE(window().Drill.Answering());
+        const uint32_t total = window().GetDrill().Total();
+        ASSERT_TRUE(window().GetDrill().Answering());
         press();
         EXPECT_TRUE(Judged());
-        EXPECT_EQ(window().Drill.Total(), total + 2);
-        EXPECT_EQ(window().AnswerBoxes[0]->GetText(), window().Database->Translation(0));
+        EXPECT_EQ(window().GetDrill().Total(), total + 2);
+        EXPECT_EQ(AnswerBox(window(), 0).GetText(), window().GetDatabase().Translation(0));
         scene.Key(VK_RETURN); // Continue
-        EXPECT_TRUE(window().Drill.Answering());
-        window().AnswerBoxes[0]->SetFocus();
+        EXPECT_TRUE(window().GetDrill().Answering());
+        AnswerBox(window(), 0).SetFocus();
     }
 }
 
 TEST_F(DrillKeys, RefuseKeysRevealTheAnswers) {
     for (auto press : {std::function<void()>([&] { scene.Char(0x05, Ctrl); }),
                        std::function<void()>([&] { scene.Char(0xF3, Alt); })}) {
-        ASSERT_TRUE(window().Drill.Answering());
+        ASSERT_TRUE(window().GetDrill().Answering());
         press();
         EXPECT_TRUE(Judged());
-        EXPECT_FALSE(window().Drill.OrderOk());
-        EXPECT_EQ(window().AnswerBoxes[1]->GetText(), window().Database->Translation(1));
+        EXPECT_FALSE(window().GetDrill().OrderOk());
+        EXPECT_EQ(AnswerBox(window(), 1).GetText(), window().GetDatabase().Translation(1));
         scene.Char(0xF1, Alt); // Continue by its Cyrillic key
-        EXPECT_TRUE(window().Drill.Answering());
-        window().AnswerBoxes[0]->SetFocus();
+        EXPECT_TRUE(window().GetDrill().Answering());
+        AnswerBox(window(), 0).SetFocus();
     }
 }
 
 TEST_F(DrillKeys, EnterContinuesOnlyOnceTheQuestionIsClosed) {
     scene.Type("x");
     scene.Key(VK_RETURN);
-    EXPECT_TRUE(window().Drill.Answering());
-    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "x");
+    EXPECT_TRUE(window().GetDrill().Answering());
+    EXPECT_EQ(AnswerBox(window(), 0).GetText(), "x");
 }
 
 TEST_F(DrillKeys, CheckKeysJudgeTheFocusedBox) {
-    window().AnswerBoxes[1]->SetFocus();
+    AnswerBox(window(), 1).SetFocus();
     scene.Key(0xBF, Ctrl); // Ctrl + the slash and question mark key
-    EXPECT_TRUE(window().Drill.IsJudged(1));
-    EXPECT_FALSE(window().Drill.IsJudged(0));
+    EXPECT_TRUE(window().GetDrill().IsJudged(1));
+    EXPECT_FALSE(window().GetDrill().IsJudged(0));
     scene.Char('/', Alt);
-    EXPECT_TRUE(window().Drill.IsJudged(0));
+    EXPECT_TRUE(window().GetDrill().IsJudged(0));
     EXPECT_TRUE(Judged());
 }
 
@@ -151,37 +151,40 @@ TEST_F(DrillKeys, EscapeDoesNothing) {
     scene.Type("das");
     scene.Key(VK_ESCAPE);
     EXPECT_TRUE(IsWindow(window().GetHandle()));
-    EXPECT_TRUE(window().Drill.Answering());
-    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "das");
+    EXPECT_TRUE(window().GetDrill().Answering());
+    EXPECT_EQ(AnswerBox(window(), 0).GetText(), "das");
 }
 
 TEST_F(DrillKeys, WhileLockedNoCommandReachesItsHandler) {
-    window().Locked = true;
+    ToggleLock(window());
+    ASSERT_TRUE(IsLocked(window()));
     scene.Key(VK_RETURN, Ctrl);
     scene.Char(0x05, Ctrl);
-    window().ReadyButton.Send(BM_CLICK);
+    Control(window(), CM_READY).Send(BM_CLICK);
     scene.Pump();
     window().Send(WM_COMMAND, CM_REFUSE);
     window().Send(WM_COMMAND, IDC_FIELD_BUTTON);
-    EXPECT_TRUE(window().Drill.Answering());
-    EXPECT_EQ(window().Drill.Total(), 0u);
-    EXPECT_FALSE(window().Drill.IsJudged(0));
-    window().Locked = false;
-    window().ReadyButton.Send(BM_CLICK);
+    EXPECT_TRUE(window().GetDrill().Answering());
+    EXPECT_EQ(window().GetDrill().Total(), 0u);
+    EXPECT_FALSE(window().GetDrill().IsJudged(0));
+    ToggleLock(window());
+    ASSERT_FALSE(IsLocked(window()));
+    Control(window(), CM_READY).Send(BM_CLICK);
     scene.Pump();
     EXPECT_TRUE(Judged());
 }
 
 // The lock blocks the drill's commands only: the boxes still hear from their own controls.
 TEST_F(DrillKeys, WhileLockedTheBoxesWorkAsUsual) {
-    window().Locked = true;
-    TVocorixComboBox& box = *window().AnswerBoxes[0];
+    ToggleLock(window());
+    ASSERT_TRUE(IsLocked(window()));
+    TVocorixComboBox& box = AnswerBox(window(), 0);
     scene.Key(VK_F5);
     EXPECT_GT(box.GetCount(), 0);
     // Typing empties the hint list, so that Down fills it anew instead of taking a hint.
     scene.Type("x");
     EXPECT_EQ(box.GetCount(), 0);
-    EXPECT_FALSE(box.HintList);
+    EXPECT_EQ(box.GetCount(), 0);
     scene.Key(VK_DOWN);
     EXPECT_NE(box.GetText().find('x'), std::string::npos) << box.GetText();
 }

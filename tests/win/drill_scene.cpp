@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "framework/status_bar.h"
+#include "framework/system_menu.h"
 #include "resources/ids.h"
 
 MessageBoxWatcher* MessageBoxWatcher::current_ = nullptr;
@@ -93,7 +97,7 @@ void DrillScene::PutBytes(const std::string& table, const std::string& moreSetti
 }
 
 TVocorixDlg& DrillScene::Open() {
-    window = std::make_unique<TVocorixDlg>(nullptr, *ini, opener);
+    window = std::make_unique<TVocorixDlg>(nullptr, *ini, TestFonts(), opener);
     window->Create();
     Pump();
     return *window;
@@ -135,10 +139,62 @@ void DrillScene::Type(const std::string& text) {
         Char(static_cast<unsigned char>(c));
 }
 
+namespace {
+// The object of a child window; the test fails at once when there is none.
+template <class T> T& ObjectOf(HWND child) {
+    T* object = dynamic_cast<T*>(TWindow::FromHandle(child));
+    if (object == nullptr)
+        throw std::runtime_error("the drill window has no such control");
+    return *object;
+}
+
+uint32_t CountIds(const TVocorixDlg& window, int first) {
+    uint32_t count = 0;
+    while (GetDlgItem(window.GetHandle(), first + static_cast<int>(count)) != nullptr)
+        ++count;
+    return count;
+}
+} // namespace
+
+TWindow& Control(const TVocorixDlg& window, int id) {
+    return ObjectOf<TWindow>(GetDlgItem(window.GetHandle(), id));
+}
+
+TVocorixComboBox& AnswerBox(const TVocorixDlg& window, uint32_t field) {
+    return ObjectOf<TVocorixComboBox>(
+        GetDlgItem(window.GetHandle(), IDC_ANSWER_BOX + static_cast<int>(field)));
+}
+
+TVocorixStatic& WordDisplayOf(const TVocorixDlg& window) {
+    return ObjectOf<TVocorixStatic>(GetDlgItem(window.GetHandle(), IDC_WORD_DISPLAY));
+}
+
+TStatusBar& StatusBarOf(const TVocorixDlg& window) {
+    return ObjectOf<TStatusBar>(
+        FindWindowExA(window.GetHandle(), nullptr, STATUSCLASSNAMEA, nullptr));
+}
+
+bool IsLocked(const TVocorixDlg& window) {
+    return TSystemMenu(window.GetHandle()).GetItemText(CM_LOCK) == "Un&lock";
+}
+
+void ToggleLock(TVocorixDlg& window) {
+    window.Send(WM_SYSCOMMAND, CM_LOCK);
+}
+
+uint32_t AnswerBoxCount(const TVocorixDlg& window) {
+    return CountIds(window, IDC_ANSWER_BOX);
+}
+
+uint32_t FieldButtonCount(const TVocorixDlg& window) {
+    return CountIds(window, IDC_FIELD_BUTTON);
+}
+
 std::string StatusText(const TVocorixDlg& window, int id) {
     const WPARAM part = static_cast<WPARAM>(id - IDG_RIGHT);
-    std::string text(LOWORD(window.StatusBar.Send(SB_GETTEXTLENGTHA, part)), '\0');
-    window.StatusBar.Send(SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
+    TStatusBar& bar = StatusBarOf(window);
+    std::string text(LOWORD(bar.Send(SB_GETTEXTLENGTHA, part)), '\0');
+    bar.Send(SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
     return text;
 }
 

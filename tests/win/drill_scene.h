@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
+#include "app/vocorix_static.h"
 #include "framework/application.h"
 #include "settings/ini_file.h"
 #include "tests/support/table_builder.h"
 #include "tests/support/temp_dir.h"
+#include "tests/win/test_fonts.h"
 
 // Closes every message box this thread shows with its default button and records it.
 class MessageBoxWatcher {
@@ -88,6 +91,18 @@ public:
     MessageBoxWatcher messages;
     std::unique_ptr<TVocorixDlg> window;
 };
+
+// The drill window's controls, found by their ids (or class) among its children.
+TWindow& Control(const TVocorixDlg& window, int id);
+TVocorixComboBox& AnswerBox(const TVocorixDlg& window, uint32_t field);
+TVocorixStatic& WordDisplayOf(const TVocorixDlg& window);
+TStatusBar& StatusBarOf(const TVocorixDlg& window);
+// Whether the system menu offers to unlock the drill, and the Lock command from that menu.
+bool IsLocked(const TVocorixDlg& window);
+void ToggleLock(TVocorixDlg& window);
+// How many answer boxes, and "?" buttons, the window has.
+uint32_t AnswerBoxCount(const TVocorixDlg& window);
+uint32_t FieldButtonCount(const TVocorixDlg& window);
 
 // The text the status bar control shows in the gadget with this id (IDG_RIGHT ... IDG_ORDER).
 std::string StatusText(const TVocorixDlg& window, int id);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/application.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
@@ -20,7 +20,9 @@ public:
     explicit SceneApp(TIniFile& ini) : ini_(ini) {}
 
 protected:
-    void InitMainWindow() override { SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_)); }
+    void InitMainWindow() override {
+        SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_, TestFonts()));
+    }
 
 private:
     TIniFile& ini_;
@@ -63,11 +65,11 @@ TEST(DrillStartUp, TheFirstQuestionIsAskedAtOnce) {
     table.Record({"house", "noun", "das Haus"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate the noun house");
-    EXPECT_TRUE(window.Drill.Answering());
-    EXPECT_FALSE(window.ContinueButton.IsEnabled());
-    EXPECT_TRUE(window.ReadyButton.IsEnabled());
-    EXPECT_EQ(GetParent(GetFocus()), window.AnswerBoxes[0]->GetHandle());
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate the noun house");
+    EXPECT_TRUE(window.GetDrill().Answering());
+    EXPECT_FALSE(Control(window, CM_CONTINUE).IsEnabled());
+    EXPECT_TRUE(Control(window, CM_READY).IsEnabled());
+    EXPECT_EQ(GetParent(GetFocus()), AnswerBox(window, 0).GetHandle());
 }
 
 std::string Lower(std::string text) {
@@ -90,7 +92,7 @@ TEST(DrillStartUp, AFirstStartAsksForTheTableAndDrillsIt) {
     TVocorixDlg& window = scene.Open();
     EXPECT_EQ(options.Played(), 1u);
     EXPECT_TRUE(scene.messages.boxes.empty());
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate w0");
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate w0");
     // The file box writes lower case; the file system does not mind.
     EXPECT_NE(Lower(ReadFileBytes(scene.ini->Path)).find("file name=" + Lower(scene.tablePath)),
               std::string::npos);
@@ -117,7 +119,7 @@ TEST(DrillStartUp, ShiftHeldShowsTheOptionsBeforeALoadableTable) {
     TVocorixDlg& window = scene.Open();
     PressShift(false);
     EXPECT_EQ(options.Played(), 1u);
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate w0");
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate w0");
 }
 
 // Duplicate removal runs in idle time, one word per idle call, once the user has been idle
@@ -126,7 +128,7 @@ TEST(DrillIdleTime, DuplicatesGoOneWordPerCallAfterFiveThousandIdleCalls) {
     DrillScene scene;
     scene.Put(WordTable({"Haus", "Baum", "Haus", "Haus", "Baum", "Tisch"}));
     TVocorixDlg& window = scene.Open();
-    const TWordList& words = window.Database->Words();
+    const TWordList& words = window.GetDatabase().Words();
     for (int32_t count = 0; count <= 5000; ++count)
         ASSERT_TRUE(window.IdleAction(count));
     EXPECT_EQ(words.Count(), 6u);

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
-#include "app/fonts.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/dc.h"
 #include "framework/window_placement.h"
+#include "resources/ids.h"
 #include "tests/win/drill_scene.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TableBuilder ShapeTable(const Shape& shape, const std::string& widest) {
 
 int32_t BoldWidth(const std::string& text) {
     TScreenDC dc;
-    TSelection font(dc, BoldFont);
+    TSelection font(dc, TestFonts().Bold);
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
@@ -57,26 +58,26 @@ TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
 
     const int32_t h = shape.displayHeight;
     const RECT client = window.GetClientRect();
-    const int32_t barHeight = window.StatusBar.DesiredHeight();
+    const int32_t barHeight = StatusBarOf(window).DesiredHeight();
     EXPECT_EQ(client.right, BoldWidth(widest) + 181);
     EXPECT_EQ(client.bottom, 30 * static_cast<int32_t>(std::max<uint32_t>(shape.translations, 3)) +
                                  h + 35 + barHeight);
 
-    const RECT display = InParent(window.WordDisplay);
+    const RECT display = InParent(WordDisplayOf(window));
     EXPECT_EQ(display.left, 20);
     EXPECT_EQ(display.top, 20);
     EXPECT_EQ(display.right, client.right - 20);
     EXPECT_EQ(display.bottom - display.top, h);
 
-    ASSERT_EQ(window.AnswerBoxes.size(), shape.translations);
+    ASSERT_EQ(AnswerBoxCount(window), shape.translations);
     for (uint32_t i = 0; i < shape.translations; ++i) {
         SCOPED_TRACE("translation field " + std::to_string(i));
-        const RECT boxRect = InParent(*window.AnswerBoxes[i]);
+        const RECT boxRect = InParent(AnswerBox(window, i));
         EXPECT_EQ(boxRect.left, 20);
         EXPECT_EQ(boxRect.top, 20 + h + 5 + 30 * static_cast<int32_t>(i));
         EXPECT_EQ(boxRect.right, client.right - 130);
         // Open, the box reaches 100 pixels down, less what the list's whole lines leave over.
-        TVocorixComboBox& open = *window.AnswerBoxes[i];
+        TVocorixComboBox& open = AnswerBox(window, i);
         open.ShowList(true);
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
@@ -88,18 +89,20 @@ TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
         EXPECT_GT(reach, 100 - static_cast<int32_t>(open.Send(CB_GETITEMHEIGHT, 0)));
         open.ShowList(false);
 
-        const RECT button = InParent(*window.FieldButtons[i]);
+        const RECT button = InParent(Control(window, IDC_FIELD_BUTTON + i));
         EXPECT_EQ(button.left, boxRect.right + 6);
         EXPECT_EQ(button.top, boxRect.top);
         EXPECT_EQ(button.right - button.left, 18);
         EXPECT_EQ(button.bottom - button.top, 20);
-        EXPECT_EQ(window.FieldButtons[i]->GetText(), "?");
-        EXPECT_FALSE(GetWindowLongA(window.FieldButtons[i]->GetHandle(), GWL_STYLE) & WS_TABSTOP);
+        EXPECT_EQ(Control(window, IDC_FIELD_BUTTON + i).GetText(), "?");
+        EXPECT_FALSE(GetWindowLongA(Control(window, IDC_FIELD_BUTTON + i).GetHandle(), GWL_STYLE) &
+                     WS_TABSTOP);
     }
 
-    const RECT firstButton = InParent(*window.FieldButtons[0]);
+    const RECT firstButton = InParent(Control(window, IDC_FIELD_BUTTON + 0));
     int32_t top = 20 + h + 4;
-    for (TButton* button : {&window.ReadyButton, &window.RefuseButton, &window.ContinueButton}) {
+    for (TWindow* button :
+         {&Control(window, CM_READY), &Control(window, CM_REFUSE), &Control(window, CM_CONTINUE)}) {
         SCOPED_TRACE(button->GetText());
         const RECT rect = InParent(*button);
         EXPECT_EQ(rect.left, firstButton.right + 20);
@@ -110,12 +113,12 @@ TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
     }
 
     // Everything stands above the status bar, which runs along the whole bottom edge.
-    const RECT bar = InParent(window.StatusBar);
+    const RECT bar = InParent(StatusBarOf(window));
     EXPECT_EQ(bar.left, 0);
     EXPECT_EQ(bar.right, client.right);
     EXPECT_EQ(bar.bottom, client.bottom);
     EXPECT_EQ(bar.top, client.bottom - barHeight);
-    EXPECT_LE(InParent(window.ContinueButton).bottom, bar.top);
+    EXPECT_LE(InParent(Control(window, CM_CONTINUE)).bottom, bar.top);
 }
 
 INSTANTIATE_TEST_SUITE_P(TableShapes, DrillWindowLayout,
@@ -176,17 +179,17 @@ TEST(DrillWindowLook, AttributesAndFonts) {
     // The platform adds WS_CLIPSIBLINGS to every top-level window.
     const DWORD style = static_cast<DWORD>(GetWindowLongA(window.GetHandle(), GWL_STYLE));
     EXPECT_EQ(style & ~static_cast<DWORD>(WS_CLIPSIBLINGS) & 0xFFFF0000u, 0x10CE0000u);
-    EXPECT_EQ(window.ReadyButton.GetText(), "&Ready");
-    EXPECT_EQ(window.RefuseButton.GetText(), "R&efuse");
-    EXPECT_EQ(window.ContinueButton.GetText(), "&Continue");
-    for (TWindow* control :
-         {static_cast<TWindow*>(&window.ReadyButton), static_cast<TWindow*>(&window.RefuseButton),
-          static_cast<TWindow*>(&window.ContinueButton),
-          static_cast<TWindow*>(window.FieldButtons[0].get()),
-          static_cast<TWindow*>(window.FieldButtons[1].get()),
-          static_cast<TWindow*>(window.AnswerBoxes[0].get()),
-          static_cast<TWindow*>(&window.StatusBar)}) {
-        EXPECT_EQ(control->GetWindowFont(), NormalFont.GetHandle()) << control->GetText();
+    EXPECT_EQ(Control(window, CM_READY).GetText(), "&Ready");
+    EXPECT_EQ(Control(window, CM_REFUSE).GetText(), "R&efuse");
+    EXPECT_EQ(Control(window, CM_CONTINUE).GetText(), "&Continue");
+    for (TWindow* control : {static_cast<TWindow*>(&Control(window, CM_READY)),
+                             static_cast<TWindow*>(&Control(window, CM_REFUSE)),
+                             static_cast<TWindow*>(&Control(window, CM_CONTINUE)),
+                             static_cast<TWindow*>(&Control(window, IDC_FIELD_BUTTON + 0)),
+                             static_cast<TWindow*>(&Control(window, IDC_FIELD_BUTTON + 1)),
+                             static_cast<TWindow*>(&AnswerBox(window, 0)),
+                             static_cast<TWindow*>(&StatusBarOf(window))}) {
+        EXPECT_EQ(control->GetWindowFont(), TestFonts().Normal.GetHandle()) << control->GetText();
     }
     // Light grey behind the controls.
     TClientDC dc(window.GetHandle());
@@ -194,7 +197,7 @@ TEST(DrillWindowLook, AttributesAndFonts) {
 }
 
 TEST(DrillWindowLook, FontsAreTheProgramsOwn) {
-    for (const TFont* font : {&NormalFont, &BoldFont}) {
+    for (const TFont* font : {&TestFonts().Normal, &TestFonts().Bold}) {
         const LOGFONTA log = font->GetLogFont();
         EXPECT_STREQ(log.lfFaceName, "Vocorix Font");
         EXPECT_EQ(log.lfHeight, 8);
@@ -204,8 +207,8 @@ TEST(DrillWindowLook, FontsAreTheProgramsOwn) {
         EXPECT_EQ(log.lfStrikeOut, 0);
         EXPECT_EQ(log.lfCharSet, DEFAULT_CHARSET);
     }
-    EXPECT_EQ(NormalFont.GetLogFont().lfWeight, 400);
-    EXPECT_EQ(BoldFont.GetLogFont().lfWeight, 700);
+    EXPECT_EQ(TestFonts().Normal.GetLogFont().lfWeight, 400);
+    EXPECT_EQ(TestFonts().Bold.GetLogFont().lfWeight, 700);
 }
 
 TEST(DrillWindowLook, EmptyTranslationHidesItsBoxAndButton) {
@@ -214,14 +217,14 @@ TEST(DrillWindowLook, EmptyTranslationHidesItsBoxAndButton) {
     table.Record({"house", "das Haus", "", "das Heim"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    EXPECT_TRUE(window.AnswerBoxes[0]->IsVisible());
-    EXPECT_FALSE(window.AnswerBoxes[1]->IsVisible());
-    EXPECT_FALSE(window.FieldButtons[1]->IsVisible());
-    EXPECT_FALSE(window.Drill.IsActive(1));
-    EXPECT_TRUE(window.AnswerBoxes[2]->IsVisible());
-    EXPECT_TRUE(window.FieldButtons[2]->IsVisible());
+    EXPECT_TRUE(AnswerBox(window, 0).IsVisible());
+    EXPECT_FALSE(AnswerBox(window, 1).IsVisible());
+    EXPECT_FALSE(Control(window, IDC_FIELD_BUTTON + 1).IsVisible());
+    EXPECT_FALSE(window.GetDrill().IsActive(1));
+    EXPECT_TRUE(AnswerBox(window, 2).IsVisible());
+    EXPECT_TRUE(Control(window, IDC_FIELD_BUTTON + 2).IsVisible());
     // The hidden box's place shows the window's grey, not the box.
-    const RECT place = window.AnswerBoxes[1]->GetRectInParent();
+    const RECT place = AnswerBox(window, 1).GetRectInParent();
     TClientDC dc(window.GetHandle());
     EXPECT_EQ(GetPixel(dc, place.left + 5, place.top + 5), RGB(192, 192, 192));
 }
@@ -234,18 +237,18 @@ TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
                              "Count:99",  "Answer:\x9d", "Order:\x9f"};
     const uint32_t chars[] = {5, 5, 5, 5, 5, 4};
     TScreenDC dc;
-    TSelection font(dc, NormalFont);
+    TSelection font(dc, TestFonts().Normal);
     int32_t right = 0;
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(longest[i]);
-        const RECT field = window.StatusBar.FieldRect(i);
-        right += window.StatusBar.GadgetWidth(chars[i]);
+        const RECT field = StatusBarOf(window).FieldRect(i);
+        right += StatusBarOf(window).GadgetWidth(chars[i]);
         EXPECT_EQ(field.right, right);
         SIZE text{};
         GetTextExtentPoint32A(dc, longest[i], static_cast<int>(strlen(longest[i])), &text);
         EXPECT_GT(field.right - field.left, text.cx + 4);
     }
-    EXPECT_LT(window.StatusBar.GadgetWidth(4), window.StatusBar.GadgetWidth(5));
+    EXPECT_LT(StatusBarOf(window).GadgetWidth(4), StatusBarOf(window).GadgetWidth(5));
     EXPECT_EQ(StatusText(window, 113), "Count:0");
 }
 
@@ -255,7 +258,7 @@ TEST(DrillWindowLook, TheLastStatusFieldShowsCapsLock) {
     TVocorixDlg& window = scene.Open();
     auto capsField = [&] {
         char text[16] = "";
-        window.StatusBar.Send(SB_GETTEXTA, 6, reinterpret_cast<LPARAM>(text));
+        StatusBarOf(window).Send(SB_GETTEXTA, 6, reinterpret_cast<LPARAM>(text));
         return std::string(text);
     };
     BYTE keys[256];

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
 #include "dialogs/keys_dialog.h"
 #include "resources/ids.h"
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -42,14 +42,14 @@ protected:
             keys->InsertAt(i, TKeys{});
     }
     int Run(std::vector<DialogStep> steps) {
-        TKeysDialog dialog(nullptr, NormalFont, *keys);
+        TKeysDialog dialog(nullptr, TestFonts().Normal, *keys);
         return RunDialog(dialog, std::move(steps));
     }
 
     TempDir dir;
     TIniFile ini{dir.File("vocorix.INI")};
     TOptions options{ini};
-    TOptionChain optionsDialog;
+    TOptionBindings optionsDialog;
     std::unique_ptr<TOptionList<TKeys>> keys =
         std::make_unique<TOptionList<TKeys>>(optionsDialog, options.KeyList, options.KeyEntries);
 };
@@ -77,7 +77,7 @@ TEST_F(KeysDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         {108, "Button", "&Help", BS_PUSHBUTTON | WS_TABSTOP, {91, 119, 32, 14}},
     };
     Run({[&](HWND dialog) {
-        ExpectDialogTemplate(dialog, "Function Keys", expected, NormalFont.GetHandle());
+        ExpectDialogTemplate(dialog, "Function Keys", expected, TestFonts().Normal.GetHandle());
         ClickButton(dialog, IDCANCEL);
     }});
 }
@@ -135,7 +135,7 @@ TEST_F(KeysDialogScene, CancelAfterTwoSelectionsRestoresBoth) {
                              "Key3=1,0,0,0,0,0,0,0,0\r\nKey4=1,0,0,0,0,0,0,0,0\r\n");
     const std::string file = ReadFileBytes(ini.Path);
     TOptions stored(ini);
-    TOptionChain storedOptionsDialog;
+    TOptionBindings storedOptionsDialog;
     keys = std::make_unique<TOptionList<TKeys>>(storedOptionsDialog, stored.KeyList,
                                                 stored.KeyEntries);
     EXPECT_EQ(Run({[](HWND dialog) { ClickListItem(Counts(dialog), 3); },

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "tests/win/test_fonts.h"
+
 namespace {
 // A drill that never ends fails instead of hanging the test run.
 constexpr uint32_t MaxSteps = 20000;
@@ -15,7 +17,7 @@ int Learner::Drill(std::function<void()> look) {
 }
 
 void Learner::InitMainWindow() {
-    SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_));
+    SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_, TestFonts()));
 }
 
 bool Learner::IdleAction(int32_t) {
@@ -86,6 +88,6 @@ TVocorixDlg& Learner::Window() const {
 }
 
 std::string Learner::Question() const {
-    const char* question = Window().WordDisplay.GetQuestion();
+    const char* question = WordDisplayOf(Window()).GetQuestion();
     return question != nullptr ? question : "";
 }

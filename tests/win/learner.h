@@ -10,6 +10,7 @@
 
 #include "app/vocorix_dlg.h"
 #include "framework/application.h"
+#include "resources/ids.h"
 #include "settings/ini_file.h"
 #include "tests/win/drill_scene.h"
 
@@ -43,8 +44,8 @@ public:
 
     // What the learner sees.
     TVocorixDlg& Window() const;
-    bool QuestionOpen() const { return Window().ReadyButton.IsEnabled(); }
-    bool ResultShown() const { return Window().ContinueButton.IsEnabled(); }
+    bool QuestionOpen() const { return Control(Window(), CM_READY).IsEnabled(); }
+    bool ResultShown() const { return Control(Window(), CM_CONTINUE).IsEnabled(); }
     std::string Question() const;
 
 protected:

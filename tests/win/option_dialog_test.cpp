@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/fonts.h"
 #include "dialogs/check_option.h"
 #include "dialogs/combo_option.h"
 #include "dialogs/edit_option.h"
@@ -13,21 +12,23 @@
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/test_dialogs.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
 // A settings dialog with one binding of each kind, and buttons for the age list.
-class SettingsDialog : public TOptionsDialog {
+class SettingsDialog : public TOptionDialog {
 public:
     explicit SettingsDialog(TOptions& options)
-        : TOptionsDialog(nullptr, IDD_TEST_SETTINGS, NormalFont),
+        : TOptionDialog(nullptr, IDD_TEST_SETTINGS, TestFonts().Normal),
           fileName(*this, options.FileNameEntry), fileNameBox(this, IDC_TEST_FILE_NAME, fileName),
           maxCount(*this, options.MaxCountEntry), maxCountBox(this, IDC_TEST_MAX_COUNT, maxCount),
           partOfSpeech(*this, options.PartOfSpeechEntry),
           transcription(*this, options.TranscriptionEntry),
           partOfSpeechBox(this, IDC_TEST_PART_OF_SPEECH, partOfSpeech),
           transcriptionBox(this, IDC_TEST_TRANSCRIPTION, transcription),
-          ages(*this, options.AgeList, options.AgeEntries), agesBox(this, IDC_TEST_AGES, ages, 1) {}
+          ages(*this, options.AgeList, options.AgeEntries),
+          agesBox(this, IDC_TEST_AGES, ages, true) {}
 
     TOption<character> fileName;
     TEditOption<character> fileNameBox;
@@ -54,7 +55,7 @@ const TResponse SettingsDialog::ResponseRows[] = {
     OnCommand<&SettingsDialog::AgeReplace>(IDC_TEST_AGE_REPLACE),
     OnCommand<&SettingsDialog::AgeDelete>(IDC_TEST_AGE_DELETE),
 };
-const TResponseTable SettingsDialog::ResponseTable{&TOptionsDialog::ResponseTable, ResponseRows};
+const TResponseTable SettingsDialog::ResponseTable{&TOptionDialog::ResponseTable, ResponseRows};
 
 std::string Text(HWND dialog, int id) {
     char text[300] = "";
@@ -96,7 +97,7 @@ TEST_F(OptionDialogScene, ControlsShowTheCopiesInTheDialogFontOnLightGray) {
                   EXPECT_TRUE(IsChecked(dialog, IDC_TEST_TRANSCRIPTION));
                   EXPECT_EQ(ItemTexts(ComboList(Item(dialog, IDC_TEST_AGES))), "1:3 2:7 5:30");
                   EXPECT_EQ(SendMessageA(Item(dialog, IDC_TEST_AGES), WM_GETFONT, 0, 0),
-                            reinterpret_cast<LRESULT>(NormalFont.GetHandle()));
+                            reinterpret_cast<LRESULT>(TestFonts().Normal.GetHandle()));
                   HDC dc = GetDC(dialog);
                   HWND box = Item(dialog, IDC_TEST_TRANSCRIPTION);
                   const LRESULT brush =

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
 #include "tests/win/dialog_driver.h"
@@ -23,12 +23,12 @@ protected:
         scene.Put(WordTable({"das Haus", "der Baum"}));
         scene.Open();
         SetWindowPos(window().GetHandle(), nullptr, 150, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        window().AnswerBoxes[0]->SetText("falsch");
+        AnswerBox(window(), 0).SetText("falsch");
         scene.Key(VK_RETURN, Ctrl);
         scene.Key(VK_RETURN);
-        window().AnswerBoxes[0]->SetText("getippt");
-        ASSERT_EQ(window().Drill.Total(), 1u);
-        ASSERT_TRUE(window().Drill.Answering());
+        AnswerBox(window(), 0).SetText("getippt");
+        ASSERT_EQ(window().GetDrill().Total(), 1u);
+        ASSERT_TRUE(window().GetDrill().Answering());
     }
     TVocorixDlg& window() { return *scene.window; }
     // Ctrl+O with the options dialog played by these steps.
@@ -41,18 +41,18 @@ protected:
 };
 
 TEST_F(OptionsChange, CancelLeavesTheQuestionTheScoreAndTheWindowAsTheyWere) {
-    const std::string question = window().WordDisplay.GetQuestion();
+    const std::string question = WordDisplayOf(window()).GetQuestion();
     const RECT before = window().GetWindowRect();
-    const HWND box = window().AnswerBoxes[0]->GetHandle();
+    const HWND box = AnswerBox(window(), 0).GetHandle();
     const std::string settings = ReadFileBytes(scene.ini->Path);
     ChangeOptions({[](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_MAX_COUNT, "3");
         ClickButton(dialog, IDCANCEL);
     }});
-    EXPECT_EQ(window().WordDisplay.GetQuestion(), question);
-    EXPECT_EQ(window().AnswerBoxes[0]->GetHandle(), box);
-    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "getippt");
-    EXPECT_EQ(window().Drill.Total(), 1u);
+    EXPECT_EQ(WordDisplayOf(window()).GetQuestion(), question);
+    EXPECT_EQ(AnswerBox(window(), 0).GetHandle(), box);
+    EXPECT_EQ(AnswerBox(window(), 0).GetText(), "getippt");
+    EXPECT_EQ(window().GetDrill().Total(), 1u);
     EXPECT_EQ(StatusText(window(), IDG_TOTAL), "Total:1");
     EXPECT_TRUE(SameRect(before, window().GetWindowRect()));
     EXPECT_EQ(ReadFileBytes(scene.ini->Path), settings);
@@ -61,15 +61,15 @@ TEST_F(OptionsChange, CancelLeavesTheQuestionTheScoreAndTheWindowAsTheyWere) {
 // Also while the drill is locked: the options are a system command.
 TEST_F(OptionsChange, OkStartsANewDrillOnTheSameTableWhereTheWindowStood) {
     scene.Char(0x0C, Ctrl);
-    ASSERT_TRUE(window().Locked);
+    ASSERT_TRUE(IsLocked(window()));
     const RECT before = window().GetWindowRect();
     ChangeOptions({[](HWND dialog) { ClickButton(dialog, IDOK); }});
-    EXPECT_EQ(window().Drill.Total(), 0u);
-    EXPECT_EQ(window().Drill.Right(), 0u);
-    EXPECT_TRUE(window().Drill.Answering());
-    ASSERT_EQ(window().AnswerBoxes.size(), 1u);
-    EXPECT_EQ(window().AnswerBoxes[0]->GetText(), "");
-    EXPECT_EQ(GetParent(GetFocus()), window().AnswerBoxes[0]->GetHandle());
+    EXPECT_EQ(window().GetDrill().Total(), 0u);
+    EXPECT_EQ(window().GetDrill().Right(), 0u);
+    EXPECT_TRUE(window().GetDrill().Answering());
+    ASSERT_EQ(AnswerBoxCount(window()), 1u);
+    EXPECT_EQ(AnswerBox(window(), 0).GetText(), "");
+    EXPECT_EQ(GetParent(GetFocus()), AnswerBox(window(), 0).GetHandle());
     EXPECT_TRUE(SameRect(before, window().GetWindowRect()));
     EXPECT_NE(ReadFileBytes(scene.ini->Path).find("TopLeft Point=(150,160)"), std::string::npos);
     EXPECT_TRUE(IsWindowEnabled(window().GetHandle()));
@@ -85,24 +85,24 @@ TEST_F(OptionsChange, ATableWithMoreTranslationsGetsItsBoxesAndAWindowToFit) {
         SetDlgItemTextA(dialog, IDC_FILE_NAME, wider.c_str());
         ClickButton(dialog, IDOK);
     }});
-    ASSERT_EQ(window().AnswerBoxes.size(), 5u);
-    ASSERT_EQ(window().FieldButtons.size(), 5u);
-    EXPECT_STREQ(window().WordDisplay.GetQuestion(), "Translate house");
+    ASSERT_EQ(AnswerBoxCount(window()), 5u);
+    ASSERT_EQ(FieldButtonCount(window()), 5u);
+    EXPECT_STREQ(WordDisplayOf(window()).GetQuestion(), "Translate house");
     const RECT client = window().GetClientRect();
     EXPECT_EQ(client.bottom - before.bottom, 2 * 30) << "five rows instead of three";
     EXPECT_GT(client.right, before.right) << "the widest translation is wider";
     for (uint32_t i = 0; i < 5; ++i) {
-        HWND box = window().AnswerBoxes[i]->GetHandle();
+        HWND box = AnswerBox(window(), i).GetHandle();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(GetDlgCtrlID(box), static_cast<int>(IDC_ANSWER_BOX + i));
         EXPECT_EQ(IsWindowVisible(box) != 0, i != 2 && i != 3) << "empty translations hide";
         RECT place{};
-        GetWindowRect(window().FieldButtons[i]->GetHandle(), &place);
+        GetWindowRect(Control(window(), IDC_FIELD_BUTTON + i).GetHandle(), &place);
         MapWindowPoints(nullptr, window().GetHandle(), reinterpret_cast<POINT*>(&place), 2);
         EXPECT_LT(place.bottom, client.bottom) << "button " << i << " inside the window";
     }
     RECT bar{};
-    GetWindowRect(window().StatusBar.GetHandle(), &bar);
+    GetWindowRect(StatusBarOf(window()).GetHandle(), &bar);
     MapWindowPoints(nullptr, window().GetHandle(), reinterpret_cast<POINT*>(&bar), 2);
     EXPECT_EQ(bar.bottom, client.bottom);
     EXPECT_EQ(bar.right - bar.left, client.right);

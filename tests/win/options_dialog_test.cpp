@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
 #include "dialogs/vocorix_options.h"
 #include "resources/ids.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ protected:
         options = std::make_unique<TOptions>(ini);
     }
     int Run(std::vector<DialogStep> steps) {
-        TVocorixOptions dialog(nullptr, *options, NormalFont);
+        TVocorixOptions dialog(nullptr, *options, TestFonts().Normal);
         return RunDialog(dialog, std::move(steps));
     }
 
@@ -88,7 +88,8 @@ TEST_F(OptionsDialogScene, TheResourceHoldsTheControlsInTabOrder) {
         {108, "Button", "&Help", button, {154, 64, 35, 14}},
     };
     EXPECT_EQ(Run({[&](HWND dialog) {
-                  ExpectDialogTemplate(dialog, "Vocorix Options", expected, NormalFont.GetHandle());
+                  ExpectDialogTemplate(dialog, "Vocorix Options", expected,
+                                       TestFonts().Normal.GetHandle());
                   SaveScreenshot("options-dialog");
                   EXPECT_EQ(ItemTexts(ComboList(GetDlgItem(dialog, IDC_AGES))), "0:1 3:7");
                   EXPECT_TRUE(IsChecked(dialog, IDC_TRANSCRIPTION));
@@ -148,7 +149,7 @@ TEST_F(OptionsDialogScene, OkStoresTheCountWithOneKeyLevelPerCount) {
     EXPECT_EQ(options->KeyList.size(), 3u);
     EXPECT_EQ(TOptions(ini).KeyList.size(), 3u);
 
-    // Neither a sign nor a number beyond 32 bits is a count; a huge one is the file's limit.
+    // Neither a minus nor a number beyond 32 bits is a count; a huge one is the file's limit.
     for (const char* unreadable : {"-1", "4294967296", "many"}) {
         ASSERT_EQ(runWithCount(unreadable), IDOK);
         EXPECT_EQ(options->MaxCount, 3u) << unreadable;
@@ -159,6 +160,75 @@ TEST_F(OptionsDialogScene, OkStoresTheCountWithOneKeyLevelPerCount) {
         EXPECT_EQ(options->MaxCount, TOptions::MaxCountLimit) << huge;
         EXPECT_EQ(options->KeyList.size(), TOptions::MaxCountLimit) << huge;
     }
+}
+
+TEST_F(OptionsDialogScene, OkRefusesAFileNameLongerThanTheSettingsFileHolds) {
+    const std::string before = ReadFileBytes(ini.Path);
+    const std::string folder = "c:\\" + std::string(118, 'f') + "\\";
+    const std::string fits = folder + "en.dbf"; // 128 characters
+    MessageBoxWatcher messages;
+    const int result = Run({
+        [&](HWND dialog) {
+            // As Browse puts it: typing stops at the limit, a chosen path does not.
+            SetText(dialog, IDC_FILE_NAME, folder + "words.dbf");
+            ClickButton(dialog, IDOK);
+        },
+        [&](HWND dialog) {
+            ASSERT_EQ(messages.boxes.size(), 1u);
+            EXPECT_EQ(messages.boxes[0].text, "The file name is longer than 128 characters. "
+                                              "Move the table to a shorter path.");
+            EXPECT_EQ(messages.boxes[0].owner, dialog);
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_FILE_NAME));
+            EXPECT_EQ(ReadFileBytes(ini.Path), before);
+            SetText(dialog, IDC_FILE_NAME, fits);
+            ClickButton(dialog, IDOK);
+        },
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(std::string(options->FileName.Text), fits);
+    EXPECT_EQ(std::string(TOptions(ini).FileName.Text), fits);
+}
+
+TEST_F(OptionsDialogScene, KeysAcceptedInFuncsAreStoredByTheOptionsOk) {
+    const int result = Run({
+        [](HWND dialog) { ClickButton(dialog, CM_FUNCS); }, // returns when the keys dialog closed
+        [](HWND) { ClickListItem(GetDlgItem(KeysDialog(), IDC_KEYS_COUNT), 3); },
+        [](HWND) {
+            ClickButton(KeysDialog(), CM_INTERLACING_CHARS);
+            ClickButton(KeysDialog(), IDOK);
+        },
+        [](HWND dialog) { ClickButton(dialog, IDOK); },
+    });
+    EXPECT_EQ(result, IDOK);
+    const std::string stored = ReadFileBytes(ini.Path);
+    EXPECT_NE(stored.find("Keys=10\r\n"), std::string::npos);
+    EXPECT_NE(stored.find("Key2=" + NineKeys("100111111") + "\r\nKey3=" + NineKeys("100111011") +
+                          "\r\nKey4=" + NineKeys("100111111") + "\r\n"),
+              std::string::npos)
+        << stored;
+    EXPECT_EQ(TOptions(ini).KeyList[3].InterlacingChars, 0);
+}
+
+TEST_F(OptionsDialogScene, OkStoresTheKeysTheAgesThenTheSingleSettingsLastBoundFirst) {
+    // Without a settings file every write adds its key at the end: the file shows the order.
+    DeleteFileA(ini.Path.c_str());
+    options = std::make_unique<TOptions>(ini);
+    EXPECT_EQ(Run({[](HWND dialog) {
+                  SetText(dialog, IDC_MAX_COUNT, "2");
+                  ClickButton(dialog, IDOK);
+              }}),
+              IDOK);
+    const std::string keys = NineKeys("101111111");
+    EXPECT_EQ(ReadFileBytes(ini.Path), "[Keys]\r\nKey0=" + keys + "\r\nKey1=" + keys +
+                                           "\r\nKeys=2\r\n"
+                                           "[Ages]\r\nAges=0\r\n"
+                                           "[Database]\r\n"
+                                           "Third Language=1\r\n"
+                                           "Transcription=1\r\n"
+                                           "Part of Speech=1\r\n"
+                                           "Maximum Count=2\r\n"
+                                           "File Name=\r\n");
 }
 
 // The real file dialog of the platform, chosen by typing the file's name into it.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "resources/ids.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/win/drill_scene.h"
@@ -22,13 +22,13 @@ TEST(TableToolDrill, ATableMadeFromAWordListIsDrilled) {
     scene.PutBytes(ReadFileBytes(made));
 
     TVocorixDlg& window = scene.Open();
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate the noun street");
-    ASSERT_EQ(window.AnswerBoxes.size(), 1u);
-    window.AnswerBoxes[0]->SetText("Stra\xDF"
-                                   "e");
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate the noun street");
+    ASSERT_EQ(AnswerBoxCount(window), 1u);
+    AnswerBox(window, 0).SetText("Stra\xDF"
+                                 "e");
     window.Send(WM_COMMAND, CM_READY);
     scene.Pump();
-    EXPECT_EQ(window.Drill.Right(), 1u);
+    EXPECT_EQ(window.GetDrill().Right(), 1u);
     const std::string table = ReadFileBytes(scene.tablePath);
     EXPECT_EQ(table.substr(table.size() - 3, 2), " 1") << "COUNT of the one record";
 }

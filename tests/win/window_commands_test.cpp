@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"
@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         scene.Put(WordTable({"das Haus"}));
         scene.Open();
-        window().AnswerBoxes[0]->SetFocus();
+        AnswerBox(window(), 0).SetFocus();
     }
     TVocorixDlg& window() { return *scene.window; }
 
@@ -44,15 +44,15 @@ TEST_F(WindowCommands, TheSystemMenuHoldsTheProgramsCommands) {
 
 TEST_F(WindowCommands, LockKeysBlockTheDrillUntilPressedAgain) {
     scene.Char(0x0C, Ctrl);
-    EXPECT_TRUE(window().Locked);
+    EXPECT_TRUE(IsLocked(window()));
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "Un&lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_TRUE(window().Drill.Answering());
+    EXPECT_TRUE(window().GetDrill().Answering());
     scene.Char('l', Alt);
-    EXPECT_FALSE(window().Locked);
+    EXPECT_FALSE(IsLocked(window()));
     EXPECT_EQ(TSystemMenu(window().GetHandle()).GetItemText(CM_LOCK), "&Lock");
     scene.Key(VK_RETURN, Ctrl);
-    EXPECT_FALSE(window().Drill.Answering());
+    EXPECT_FALSE(window().GetDrill().Answering());
 }
 
 // An open hint list holds the mouse capture; the system-menu keys work all the same.
@@ -60,11 +60,11 @@ TEST_F(WindowCommands, SystemMenuKeysWorkWhileAHintListIsOpen) {
     scene.Key(VK_F5);
     ASSERT_NE(GetCapture(), nullptr);
     scene.Char(0x0C, Ctrl);
-    EXPECT_TRUE(window().Locked);
+    EXPECT_TRUE(IsLocked(window()));
     scene.Key(VK_F5);
     ASSERT_NE(GetCapture(), nullptr);
     scene.Char('l', Alt);
-    EXPECT_FALSE(window().Locked);
+    EXPECT_FALSE(IsLocked(window()));
     scene.Key(VK_F5);
     scene.Char(0x01, Ctrl);
     ASSERT_EQ(scene.messages.boxes.size(), 1u);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
 #include "framework/dc.h"
 #include "tests/win/drill_scene.h"
+#include "tests/win/test_fonts.h"
 
 namespace {
 
@@ -88,10 +88,10 @@ TEST(WordDisplay, TranscriptionAndThirdLanguageStandUnderTheWord) {
     table.Record({"house", "noun", "haus", "Haus", "das Haus"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate the noun house haus Haus");
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate the noun house haus Haus");
 
-    const Capture shot(window.WordDisplay.GetHandle(), ClientOf(window.WordDisplay));
-    const int32_t wordStart = Width(NormalFont, "Translate the noun ");
+    const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
+    const int32_t wordStart = Width(TestFonts().Normal, "Translate the noun ");
     const auto first = shot.InkColumns(0, 16);
     const auto second = shot.InkColumns(16, 32);
     const auto third = shot.InkColumns(32, 48);
@@ -101,8 +101,8 @@ TEST(WordDisplay, TranscriptionAndThirdLanguageStandUnderTheWord) {
     EXPECT_GE(third.first, wordStart - 1);
     EXPECT_LE(third.first, wordStart + 3);
     // "haus " in the normal font, "Haus" in bold.
-    EXPECT_LE(second.second - wordStart, Width(NormalFont, "haus") + 1);
-    EXPECT_GE(third.second - wordStart, Width(BoldFont, "Haus") - 2);
+    EXPECT_LE(second.second - wordStart, Width(TestFonts().Normal, "haus") + 1);
+    EXPECT_GE(third.second - wordStart, Width(TestFonts().Bold, "Haus") - 2);
 }
 
 // The same text on the three lines: bold on the first and third, normal on the second.
@@ -112,8 +112,8 @@ TEST(WordDisplay, TheWordAndTheThirdLanguageAreBoldTheTranscriptionIsNot) {
     table.Record({"mmmm", "mmmm", "mmmm", "Haus"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    const Capture shot(window.WordDisplay.GetHandle(), ClientOf(window.WordDisplay));
-    const int32_t wordStart = Width(NormalFont, "Translate ");
+    const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
+    const int32_t wordStart = Width(TestFonts().Normal, "Translate ");
     const int word = shot.InkCount(0, 16, wordStart - 1);
     const int transcription = shot.InkCount(16, 32, wordStart - 1);
     const int thirdLanguage = shot.InkCount(32, 48, wordStart - 1);
@@ -127,15 +127,15 @@ TEST(WordDisplay, ALongQuestionIsCutAtTheEdgeAndANewOneLeavesNothingOfTheOld) {
     scene.Put(WordTable({"Haus"}));
     TVocorixDlg& window = scene.Open();
     const std::string wide(200, 'W');
-    window.WordDisplay.SetText(("Translate " + wide).c_str(), 10, 200, 0);
-    const RECT display = window.WordDisplay.GetRectInParent();
+    WordDisplayOf(window).SetText(("Translate " + wide).c_str(), 10, 200, 0);
+    const RECT display = WordDisplayOf(window).GetRectInParent();
     const Capture margin(window.GetHandle(),
                          RECT{display.right, display.top, display.right + 20, display.bottom});
     EXPECT_FALSE(margin.InkInRows(0, display.bottom - display.top));
 
-    window.WordDisplay.SetText("Translate a", 10, 1, 0);
-    const Capture shot(window.WordDisplay.GetHandle(), ClientOf(window.WordDisplay));
-    const int32_t end = Width(NormalFont, "Translate ") + Width(BoldFont, "a") + 2;
+    WordDisplayOf(window).SetText("Translate a", 10, 1, 0);
+    const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
+    const int32_t end = Width(TestFonts().Normal, "Translate ") + Width(TestFonts().Bold, "a") + 2;
     EXPECT_TRUE(shot.InkInRows(0, 16, 0, end));
     EXPECT_FALSE(shot.InkInRows(0, 20, end));
 }
@@ -146,9 +146,9 @@ TEST(WordDisplay, SegmentLengthsBeyondTheTextAreCut) {
     table.Record({"house", "haus", "Haus", "das Haus"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    window.WordDisplay.SetText("Translate", 50, 60, 70);
-    EXPECT_STREQ(window.WordDisplay.GetQuestion(), "Translate");
-    const Capture shot(window.WordDisplay.GetHandle(), ClientOf(window.WordDisplay));
+    WordDisplayOf(window).SetText("Translate", 50, 60, 70);
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate");
+    const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
     EXPECT_TRUE(shot.InkInRows(0, 16));
     EXPECT_FALSE(shot.InkInRows(16, 52));
 }

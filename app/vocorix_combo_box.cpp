@@ -1,10 +1,10 @@
-#include "answer/vocorix_combo_box.h"
+#include "app/vocorix_combo_box.h"
 
 #include <algorithm>
 #include <string>
 
 #include "answer/drill.h"
-#include "answer/hint_order.h"
+#include "app/hint_order.h"
 #include "database/word_list.h"
 #include "resources/ids.h"
 
@@ -164,16 +164,14 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
 }
 
 void TVocorixComboBox::FillFirstHints() {
-    if (Granted(THintMode::StartingChars))
-        FillHints(THintMode::StartingChars, false);
-    else if (Granted(THintMode::StartingWord))
-        FillHints(THintMode::StartingWord, true);
+    if (const auto first = FirstHintFor(source_.drill.Keys()))
+        FillHints(first->mode, first->show);
 }
 
 void TVocorixComboBox::CmHint(uint32_t id) {
-    const auto mode = static_cast<THintMode>(id - CM_STARTING_WORD);
-    if (Granted(mode))
-        FillHints(mode, true);
+    const auto mode = HintModeOfCommand(id);
+    if (mode && Granted(*mode))
+        FillHints(*mode, true);
 }
 
 void TVocorixComboBox::CmToggleHints() {

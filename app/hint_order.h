@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/list_order.h"
+#include "app/list_order.h"
 
 class TWordList;
 

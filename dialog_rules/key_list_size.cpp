@@ -1,4 +1,4 @@
-#include "dialogs/key_list_size.h"
+#include "dialog_rules/key_list_size.h"
 
 #include <algorithm>
 #include <sstream>

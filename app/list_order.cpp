@@ -1,4 +1,4 @@
-#include "framework/list_order.h"
+#include "app/list_order.h"
 
 #include <windows.h>
 

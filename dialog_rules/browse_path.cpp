@@ -1,4 +1,4 @@
-#include "dialogs/browse_path.h"
+#include "dialog_rules/browse_path.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
-#include "dialogs/option_list.h"
+#include "dialog_rules/option_list.h"
 
 template <class T>
-TOptionList<T>::TOptionList(TOptionChain& dialog, const std::vector<T>& values,
+TOptionList<T>::TOptionList(TOptionBindings& dialog, const std::vector<T>& values,
                             TEntryList<T>& entryList)
     : Items(values), EntryList(&entryList) {
-    dialog.Join(*this);
+    dialog.Add(*this);
 }
 
 template <class T> TOptionList<T>::~TOptionList() {
-    if (Accepted == 1)
+    if (IsAccepted())
         EntryList->Store(Items);
 }
 

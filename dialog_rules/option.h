@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "dialogs/option_base.h"
+#include "dialog_rules/option_base.h"
 #include "settings/entry.h"
 
 // The working copy of one stored setting while a dialog is open. Instantiated for character,
 // unsigned int and int.
 template <class T> class TOption : public TOptionBase {
 public:
-    // Copies the entry's value and joins the dialog's chain.
-    TOption(TOptionChain& dialog, TEntry<T>& entry);
+    // Copies the entry's value and is bound to the dialog.
+    TOption(TOptionBindings& dialog, TEntry<T>& entry);
     // After OK the working copy goes into the entry, which writes its key.
     ~TOption() override;
     TOption(const TOption&) = delete;
@@ -18,8 +18,10 @@ public:
 
     void Reload() override;
 
+    T Value; // the working copy
+
+private:
     TEntry<T>* Entry; // not owned: it belongs to the settings object, which outlives the dialog
-    T Value;
 };
 
 extern template class TOption<character>;
@@ -32,8 +34,11 @@ std::string OptionText(const character& value);
 std::string OptionText(unsigned int value);
 
 // Reads an edit control's text back into a working copy. Returns false, and leaves the value
-// as it was, when the text does not start with a value: an unsigned number must not carry a
-// sign. A text is taken up to its first line break and cut to the 128 characters an entry
+// as it was, when the text does not start with a value: an unsigned number may carry a "+" but
+// not a "-". A text is taken up to its first line break and cut to the 128 characters an entry
 // stores.
 bool ReadOptionText(const std::string& text, character& value);
+// Whether ReadOptionText keeps all of a text, up to its first line break: a longer one would be
+// cut to what an entry stores.
+bool FitsOptionText(const std::string& text);
 bool ReadOptionText(const std::string& text, unsigned int& value);

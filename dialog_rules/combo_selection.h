@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "dialogs/option_list.h"
+#include "dialog_rules/option_list.h"
 
 // A control that edits one field of the element selected in a list control (a check box for
 // one switch of TKeys).
@@ -13,28 +14,15 @@ public:
     // The control's state into the selected element, and back.
     virtual void StoreMember() = 0;
     virtual void LoadMember() = 0;
-
-    TMemberBase* Next = nullptr;
-};
-
-// The members bound to one list control; each prepends itself when it is made.
-class TComboOptionBase {
-public:
-    void Join(TMemberBase& member) {
-        member.Next = Members;
-        Members = &member;
-    }
-
-    TMemberBase* Members = nullptr;
 };
 
 // Shows a list option in a combo box or a list box, one item per element (item i is always
 // element i), follows the selected element and adds, replaces and deletes elements by the text
 // typed into the control. The control itself supplies the item operations below. Instantiated
 // for TAge and TKeys.
-template <class T> class TComboSelection : public TComboOptionBase {
+template <class T> class TComboSelection {
 public:
-    explicit TComboSelection(TOptionList<T>& list) : List(&list) {}
+    explicit TComboSelection(TOptionList<T>& list) : list_(&list) {}
     virtual ~TComboSelection() = default;
     TComboSelection(const TComboSelection&) = delete;
     TComboSelection& operator=(const TComboSelection&) = delete;
@@ -50,8 +38,8 @@ public:
     // current element and the members show it.
     void SyncSelection();
     // Whether the text may become the item at `except` (-1: a new item): it must read as an
-    // element, and no other item may hold it (for ages: no other item may begin with its
-    // threshold digits and colon).
+    // element, and no other item may hold it (for ages: no other item may have its threshold,
+    // compared as numbers).
     bool IsFreeText(const std::string& text, int32_t except) const;
 
     // The element selected now, or null: none is selected, or the list was reloaded since.
@@ -59,12 +47,22 @@ public:
     // The text an item shows for element `index`.
     std::string DisplayText(uint32_t index) const;
 
-    int32_t EditChanged = 0; // 1 after the user typed into the edit part
-    int32_t Sorted = 0;      // the control sorts its items
-    int32_t Current = -1;    // index of the selected item, -1 for none
-    TOptionList<T>* List;    // not owned
+    // A member control follows this list's selection from now on (the latest joined is asked
+    // first).
+    void Join(TMemberBase& member) { members_.push_back(&member); }
+
+    // The index of the selected item, -1 for none.
+    int32_t CurrentIndex() const { return current_; }
+    // Whether the user typed into the edit part since the selection was last taken.
+    bool EditChanged() const { return editChanged_; }
 
 protected:
+    TOptionList<T>& List() const { return *list_; }
+    // Told by the control: whether it sorts its items; that the user typed into its edit part.
+    void SetSorted(bool sorted) { sorted_ = sorted; }
+    bool IsSorted() const { return sorted_; }
+    void NoteEditChange() { editChanged_ = true; }
+
     // Fills the control with one item per element, in the list's order.
     void FillItems();
 
@@ -76,8 +74,7 @@ protected:
     // refused.
     virtual int32_t InsertText(const std::string& text, int32_t index) = 0;
     virtual void DeleteText(int32_t index) = 0;
-    // The first item that begins with the text, or that equals it, without regard to case.
-    virtual int32_t FindPrefix(const std::string& text) const = 0;
+    // The first item that equals the text, without regard to case.
     virtual int32_t FindText(const std::string& text) const = 0;
     virtual int32_t Selection() const = 0;
     virtual void Select(int32_t index) = 0;
@@ -90,7 +87,12 @@ private:
     void LoadMembers();
     bool HasRoom() const;
 
-    uint32_t currentReloads_ = 0; // the list's reload count when Current was set
+    TOptionList<T>* list_; // not owned
+    std::vector<TMemberBase*> members_;
+    int32_t current_ = -1; // index of the selected item, -1 for none
+    bool editChanged_ = false;
+    bool sorted_ = false;
+    uint32_t currentReloads_ = 0; // the list's reload count when current_ was set
     bool busy_ = false;
 };
 

@@ -55,13 +55,8 @@ public:
     void FillHints(THintMode mode, bool show);
     // The box's text, at most the translation size.
     std::string ReadText() const;
-
-    uint32_t Index;
-    // The edit part's place in the drill window, grown by 2 pixels: repainted when hidden.
-    RECT FrameRect{};
-    std::unique_ptr<TEdit> Edit;
-    bool HintList = false;
-    TLayoutMetrics Constraints;
+    // Where the drill window lays the box out.
+    const TLayoutMetrics& Layout() const { return Constraints; }
 
 protected:
     void SetupWindow() override;
@@ -85,5 +80,12 @@ private:
     void FillFirstHints();
     void TakeFrameRect();
 
+    uint32_t Index;
+    // The edit part's place in the drill window, grown by 2 pixels: repainted when hidden.
+    RECT FrameRect{};
+    std::unique_ptr<TEdit> Edit;
+    // The list part holds the hints of a hint key.
+    bool HintList = false;
+    TLayoutMetrics Constraints;
     TAnswerBoxSource source_;
 };

@@ -1,15 +1,16 @@
-#include "dialogs/option.h"
+#include "dialog_rules/option.h"
 
 #include <locale>
 #include <sstream>
 
 template <class T>
-TOption<T>::TOption(TOptionChain& dialog, TEntry<T>& entry) : Entry(&entry), Value(*entry.Value) {
-    dialog.Join(*this);
+TOption<T>::TOption(TOptionBindings& dialog, TEntry<T>& entry)
+    : Value(*entry.Value), Entry(&entry) {
+    dialog.Add(*this);
 }
 
 template <class T> TOption<T>::~TOption() {
-    if (Accepted == 1) {
+    if (IsAccepted()) {
         *Entry->Value = Value;
         Entry->Write();
     }
@@ -43,8 +44,18 @@ std::string OptionText(unsigned int value) {
     return Written(value);
 }
 
+namespace {
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+} // namespace
+
+bool FitsOptionText(const std::string& text) {
+    return FirstLine(text).size() <= TEntry<character>::TextLimit;
+}
+
 bool ReadOptionText(const std::string& text, character& value) {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    std::string line = FirstLine(text);
     if (line.size() > TEntry<character>::TextLimit)
         line.resize(TEntry<character>::TextLimit);
     value = character(line.c_str());

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/browse_path.h"
-#include "dialogs/key_list_size.h"
+#include "dialog_rules/browse_path.h"
+#include "dialog_rules/key_list_size.h"
 
 TEST(BrowsePath, ShortestFormOfTheChosenFile) {
     struct Case {
@@ -61,10 +61,12 @@ TEST(KeyListSize, GrowsWithDefaultsShrinksAndRefusesBadCounts) {
     EXPECT_TRUE(SizeKeyList(keys, "3 words"));
     EXPECT_EQ(keys, std::vector<TKeys>(3, custom));
 
-    for (const char* unreadable : {"-1", "", "abc", "+5", "4294967296"}) {
+    for (const char* unreadable : {"-1", "", "abc", "+", "4294967296"}) {
         EXPECT_FALSE(SizeKeyList(keys, unreadable)) << unreadable;
         EXPECT_EQ(keys.size(), 3u) << unreadable;
     }
+    EXPECT_TRUE(SizeKeyList(keys, " +4"));
+    EXPECT_EQ(keys, (std::vector<TKeys>{custom, custom, custom, TKeys{}}));
     // Beyond two digits, as the settings file reads it: at most 99 entries.
     for (const char* huge : {"99999", "4294967295"}) {
         EXPECT_TRUE(SizeKeyList(keys, huge)) << huge;

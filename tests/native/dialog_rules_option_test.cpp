@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/option.h"
-#include "dialogs/option_list.h"
+#include "dialog_rules/option.h"
+#include "dialog_rules/option_list.h"
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 
@@ -20,7 +20,7 @@ struct Bindings {
           ages(chain, options.AgeList, options.AgeEntries),
           keys(chain, options.KeyList, options.KeyEntries) {}
 
-    TOptionChain chain;
+    TOptionBindings chain;
     TOption<character> fileName;
     TOption<unsigned int> maxCount;
     TOption<int> partOfSpeech;
@@ -87,7 +87,7 @@ TEST_F(DialogOptions, ALongTypedFileNameIsStoredUpTo128Characters) {
     TOptions options(ini);
     const std::string typed = std::string(120, 'd') + "\\words-with-a-long-name.dbf";
     {
-        TOptionChain chain;
+        TOptionBindings chain;
         TOption<character> fileName(chain, options.FileNameEntry);
         ASSERT_TRUE(ReadOptionText(typed, fileName.Value));
         EXPECT_EQ(fileName.Value.Size, 129u);
@@ -98,16 +98,24 @@ TEST_F(DialogOptions, ALongTypedFileNameIsStoredUpTo128Characters) {
     EXPECT_EQ(std::string(TOptions(ini).FileName.Text), typed.substr(0, 128));
 }
 
-TEST(DialogOptionText, AnUnsignedTextWithASignOrWithoutDigitsLeavesTheCopy) {
+TEST(DialogOptionText, AnUnsignedTextWithAMinusOrWithoutDigitsLeavesTheCopy) {
     unsigned int value = 7;
-    for (const char* text : {"-1", "-0", "+3", "", "abc", " ", "99999999999"}) {
+    for (const char* text : {"-1", "-0", "+", "+-3", "", "abc", " ", "99999999999"}) {
         EXPECT_FALSE(ReadOptionText(text, value)) << text;
         EXPECT_EQ(value, 7u) << text;
     }
-    EXPECT_TRUE(ReadOptionText(" 12abc", value));
+    EXPECT_TRUE(ReadOptionText(" +12", value));
     EXPECT_EQ(value, 12u);
+    EXPECT_TRUE(ReadOptionText(" 13abc", value));
+    EXPECT_EQ(value, 13u);
     EXPECT_TRUE(ReadOptionText("4294967295", value));
     EXPECT_EQ(value, 4294967295u);
+}
+
+TEST(DialogOptionText, ATextFitsWhenItsFirstLineIsNoLongerThanAnEntryStores) {
+    EXPECT_TRUE(FitsOptionText(std::string(128, 'x')));
+    EXPECT_FALSE(FitsOptionText(std::string(129, 'x')));
+    EXPECT_TRUE(FitsOptionText(std::string(128, 'x') + "\r\n" + std::string(50, 'y')));
 }
 
 TEST(DialogOptionText, ShownAndReadTextsStopWhereAnEntryStops) {
@@ -123,7 +131,7 @@ TEST(DialogOptionList, InsertBeyondTheEndFillsTheGapAndRemoveBeyondItDoesNothing
     TempDir dir;
     TIniFile ini(dir.File("vocorix.INI"));
     TOptions options(ini);
-    TOptionChain chain;
+    TOptionBindings chain;
     TOptionList<TKeys> keys(chain, options.KeyList, options.KeyEntries);
     const TKeys off{0, 0, 0, 0, 0, 0, 0, 0, 0};
     keys.InsertAt(2, off);

@@ -1,4 +1,4 @@
-#include "answer/hint_order.h"
+#include "app/hint_order.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 #include "settings/options.h"
 #include "tests/support/fake_list_control.h"
 #include "tests/support/temp_dir.h"
@@ -44,14 +44,14 @@ protected:
                 int32_t current) {
         EXPECT_EQ(box->items, items);
         EXPECT_EQ(ages->Items, elements);
-        EXPECT_EQ(box->Current, current);
+        EXPECT_EQ(box->CurrentIndex(), current);
         EXPECT_EQ(box->selected, current);
     }
 
     TempDir dir;
     TIniFile ini{dir.File("vocorix.INI")};
     std::unique_ptr<TOptions> options;
-    TOptionChain chain;
+    TOptionBindings chain;
     std::unique_ptr<TOptionList<TAge>> ages;
     std::unique_ptr<FakeListControl<TAge>> box;
 };
@@ -68,7 +68,7 @@ TEST_F(DialogListSelection, PlusInsertsAfterTheSelectionUnlessTheThresholdIsTake
     box->Type("2:9");
     box->AddItem();
     Expect({"1:3", "4:10", "2:7"}, {{1, 3}, {4, 10}, {2, 7}}, 1);
-    EXPECT_EQ(box->EditChanged, 0);
+    EXPECT_FALSE(box->EditChanged());
     // With nothing selected a new age goes to the top.
     box->DeleteItem();
     box->Type("13:5");
@@ -121,9 +121,28 @@ TEST_F(DialogListSelection, MalformedAgesAreNeverAccepted) {
         EXPECT_EQ(box->items, std::vector<std::string>{"1:3"}) << text;
         EXPECT_EQ(ages->Items, (std::vector<TAge>{{1, 3}})) << text;
     }
-    EXPECT_TRUE(box->IsFreeText("03:5", -1)) << "thresholds compare as text";
+    EXPECT_TRUE(box->IsFreeText("03:5", -1)) << "a threshold not taken yet";
     EXPECT_FALSE(box->IsFreeText("1:5", -1));
     EXPECT_TRUE(box->IsFreeText("1:5", 0)) << "an item may keep its own threshold";
+}
+
+TEST_F(DialogListSelection, ThresholdsCollideAsNumbersWhateverTheirLeadingZeros) {
+    Ages("Ages=2\r\nAge0=7:3\r\nAge1=1:1\r\n");
+    box->Type("07:5");
+    box->AddItem();
+    Expect({"7:3", "1:1"}, {{7, 3}, {1, 1}}, -1);
+    box->Choose(1);
+    box->Type("007:5");
+    box->SyncSelection();
+    Expect({"7:3", "1:1"}, {{7, 3}, {1, 1}}, 1);
+    // A range written with zeros keeps its own threshold and can be replaced.
+    box->Choose(0);
+    box->Type("07:9");
+    box->SyncSelection();
+    Expect({"07:9", "1:1"}, {{7, 9}, {1, 1}}, 0);
+    box->Type("7:10");
+    box->SyncSelection();
+    Expect({"7:10", "1:1"}, {{7, 10}, {1, 1}}, 0);
 }
 
 TEST_F(DialogListSelection, NoMoreAgesThanTheFileCanNumber) {
@@ -151,7 +170,7 @@ protected:
     TempDir dir;
     TIniFile ini{KeysFile(dir)};
     TOptions options{ini};
-    TOptionChain chain;
+    TOptionBindings chain;
     TOptionList<TKeys> keys{chain, options.KeyList, options.KeyEntries};
     FakeListControl<TKeys> box{keys};
     FakeSwitch interlace{box, &TKeys::TestInterlace};
@@ -184,7 +203,7 @@ TEST_F(DialogKeysSelection, AfterAReloadNoLateNotificationWritesIntoTheList) {
     box.Choose(1);
     box.AddItem();
     EXPECT_EQ(keys.Items, options.KeyList);
-    EXPECT_EQ(box.Current, 1);
+    EXPECT_EQ(box.CurrentIndex(), 1);
     EXPECT_EQ(interlace.checked, 1) << "the fresh element 1 is shown";
 }
 

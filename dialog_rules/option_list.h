@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "dialogs/option_base.h"
+#include "dialog_rules/option_base.h"
 #include "settings/entry_list.h"
 
 // The working copy of a list setting (ages, keys) while a dialog is open. Instantiated for TAge
 // and TKeys.
 template <class T> class TOptionList : public TOptionBase {
 public:
-    // Copies the stored values and joins the dialog's chain.
-    TOptionList(TOptionChain& dialog, const std::vector<T>& values, TEntryList<T>& entryList);
+    // Copies the stored values and is bound to the dialog.
+    TOptionList(TOptionBindings& dialog, const std::vector<T>& values, TEntryList<T>& entryList);
     // After OK the list replaces the stored one, in memory and in the file.
     ~TOptionList() override;
     TOptionList(const TOptionList&) = delete;
@@ -31,10 +31,10 @@ public:
     // longer stands for the same element.
     uint32_t Reloads() const { return reloads_; }
 
-    std::vector<T> Items;
-    TEntryList<T>* EntryList; // not owned: it belongs to the settings object
+    std::vector<T> Items; // the working copy
 
 private:
+    TEntryList<T>* EntryList; // not owned: it belongs to the settings object
     uint32_t reloads_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "dialogs/combo_selection.h"
+#include "dialog_rules/combo_selection.h"
 
 #include <locale>
 #include <sstream>
@@ -39,10 +39,10 @@ bool ElementFromText(const std::string& text, TKeys& element) {
 }
 
 template <class T> T* TComboSelection<T>::CurrentItem() const {
-    if (Current < 0 || currentReloads_ != List->Reloads() ||
-        static_cast<uint32_t>(Current) >= List->Count())
+    if (current_ < 0 || currentReloads_ != list_->Reloads() ||
+        static_cast<uint32_t>(current_) >= list_->Count())
         return nullptr;
-    return &List->Items[static_cast<uint32_t>(Current)];
+    return &list_->Items[static_cast<uint32_t>(current_)];
 }
 
 template <class T> std::string TComboSelection<T>::DisplayText(uint32_t index) const {
@@ -51,14 +51,14 @@ template <class T> std::string TComboSelection<T>::DisplayText(uint32_t index) c
     } else {
         std::ostringstream out;
         out.imbue(std::locale::classic());
-        WriteValue(out, List->Items[index]);
+        WriteValue(out, list_->Items[index]);
         return out.str();
     }
 }
 
 template <class T> void TComboSelection<T>::FillItems() {
     // Appended, not added: a sorted control would otherwise part item i from element i.
-    for (uint32_t i = 0; i < List->Count(); ++i)
+    for (uint32_t i = 0; i < list_->Count(); ++i)
         InsertText(DisplayText(i), -1);
 }
 
@@ -67,31 +67,33 @@ bool TComboSelection<T>::IsFreeText(const std::string& text, int32_t except) con
     T element{};
     if (!ElementFromText(text, element))
         return false;
-    int32_t found;
     if constexpr (std::is_same_v<T, TAge>) {
-        const unsigned prefix = CheckAgeText(text.c_str());
-        if (prefix == 0)
+        if (CheckAgeText(text.c_str()) == 0)
             return false;
-        found = FindPrefix(text.substr(0, prefix));
+        // By number, so that 07:5 and 7:3 collide; item i shows element i.
+        for (uint32_t i = 0; i < list_->Count(); ++i)
+            if (list_->Items[i].Count == element.Count && static_cast<int32_t>(i) != except)
+                return false;
+        return true;
     } else {
-        found = FindText(text);
+        const int32_t found = FindText(text);
+        return found < 0 || found == except;
     }
-    return found < 0 || found == except;
 }
 
 template <class T> void TComboSelection<T>::AddItem() {
     DropStaleSelection();
-    EditChanged = 0;
+    editChanged_ = false;
     const std::string text = TypedText();
     T element{};
     if (!IsFreeText(text, -1) || !HasRoom() || !ElementFromText(text, element))
         return;
-    const int32_t index = Sorted ? AddText(text) : InsertText(text, Current + 1);
+    const int32_t index = sorted_ ? AddText(text) : InsertText(text, current_ + 1);
     if (index < 0)
         return;
     SetCurrent(index);
-    Select(Current);
-    List->InsertAt(static_cast<uint32_t>(Current), element);
+    Select(current_);
+    list_->InsertAt(static_cast<uint32_t>(current_), element);
     StoreMembers();
 }
 
@@ -100,9 +102,9 @@ template <class T> void TComboSelection<T>::DeleteItem() {
     if (index < 0)
         return;
     DeleteText(index);
-    List->RemoveAt(static_cast<uint32_t>(index));
+    list_->RemoveAt(static_cast<uint32_t>(index));
     SetCurrent(-1);
-    EditChanged = 0;
+    editChanged_ = false;
 }
 
 template <class T> void TComboSelection<T>::SyncSelection() {
@@ -112,65 +114,65 @@ template <class T> void TComboSelection<T>::SyncSelection() {
     TBusy busy(busy_);
     DropStaleSelection();
     StoreMembers();
-    const int32_t old = Current;
+    const int32_t old = current_;
     SetCurrent(Selection());
-    if (EditChanged == 1) {
-        EditChanged = 0;
+    if (editChanged_) {
+        editChanged_ = false;
         const std::string text = TypedText();
         T element{};
         if (IsFreeText(text, old) && (old >= 0 || HasRoom()) && ElementFromText(text, element)) {
-            const bool same = old == Current;
+            const bool same = old == current_;
             if (old >= 0) {
                 DeleteText(old);
-                List->RemoveAt(static_cast<uint32_t>(old));
-                if (old < Current)
-                    --Current;
+                list_->RemoveAt(static_cast<uint32_t>(old));
+                if (old < current_)
+                    --current_;
             }
-            const int32_t position = Sorted ? AddText(text) : InsertText(text, old);
+            const int32_t position = sorted_ ? AddText(text) : InsertText(text, old);
             if (position < 0) {
-                Current = -1;
+                current_ = -1;
             } else {
                 if (same)
-                    Current = position;
-                else if (position <= Current)
-                    ++Current;
-                List->InsertAt(static_cast<uint32_t>(position), element);
+                    current_ = position;
+                else if (position <= current_)
+                    ++current_;
+                list_->InsertAt(static_cast<uint32_t>(position), element);
             }
-            Select(Current);
+            Select(current_);
         }
     }
     LoadMembers();
 }
 
 template <class T> void TComboSelection<T>::SetCurrent(int32_t index) {
-    Current = index < 0 ? -1 : index;
-    currentReloads_ = List->Reloads();
+    current_ = index < 0 ? -1 : index;
+    currentReloads_ = list_->Reloads();
 }
 
 template <class T> void TComboSelection<T>::DropStaleSelection() {
-    if (currentReloads_ != List->Reloads()) {
+    if (currentReloads_ != list_->Reloads()) {
         SetCurrent(-1);
-        EditChanged = 0;
+        editChanged_ = false;
     }
 }
 
 template <class T> void TComboSelection<T>::StoreMembers() {
     if (CurrentItem() == nullptr)
         return;
-    for (TMemberBase* member = Members; member != nullptr; member = member->Next)
-        member->StoreMember();
+    for (auto member = members_.rbegin(); member != members_.rend(); ++member)
+        (*member)->StoreMember();
 }
 
 template <class T> void TComboSelection<T>::LoadMembers() {
     if (CurrentItem() == nullptr)
         return;
-    for (TMemberBase* member = Members; member != nullptr; member = member->Next)
-        member->LoadMember();
+    for (auto member = members_.rbegin(); member != members_.rend(); ++member)
+        (*member)->LoadMember();
 }
 
 template <class T> bool TComboSelection<T>::HasRoom() const {
     // The stored list has numbered keys for this many elements only.
-    return List->Count() < TEntryList<T>::MaxElements;
+    return list_->Count() < TEntryList<T>::MaxElements;
 }
 
 template class TComboSelection<TAge>;

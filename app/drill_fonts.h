@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/font.h"
+
+// The drill window's two fonts of face "Vocorix Font" (the platform substitutes a font when
+// that face is not installed). Normal: the lead-in, the transcription, typed text, right
+// answers, the buttons, the status bar and the dialogs. Bold: the word, the third-language
+// form, wrong and given-up answers, and the widths the table reader measures.
+struct TDrillFonts {
+    // The cell height of both fonts, in pixels, on a screen of 96 dots per inch.
+    static constexpr int32_t DefaultHeight = 8;
+
+    explicit TDrillFonts(int32_t height = DefaultHeight);
+
+    TFont Normal;
+    TFont Bold;
+};

@@ -1,0 +1,5 @@
+#include "platform/text_compare.h"
+
+bool SameAnswerText(std::string_view typed, std::string_view stored) {
+    return typed == stored;
+}
