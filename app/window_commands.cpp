@@ -126,6 +126,10 @@ void TVocorixDlg::ChangeOptions() {
     }
     if (result != IDOK)
         return;
+    Reopen([this] { return std::make_unique<TDBFile>(Options, Screen, Opener); });
+}
+
+void TVocorixDlg::Reopen(const std::function<std::unique_ptr<TDBFile>()>& open) {
     UpdateWindow();
     TDrawingLock drawing(GetHandle());
     StoreTopLeft();
@@ -134,7 +138,7 @@ void TVocorixDlg::ChangeOptions() {
         TInputHold hold(GetHandle());
         // A message box owned by the window would enable it again as it closes.
         Screen.Owner = nullptr;
-        Database = std::make_unique<TDBFile>(Options, Screen, Opener);
+        Database = open();
         Screen.Owner = GetHandle();
     }
     CreateFieldControls();
