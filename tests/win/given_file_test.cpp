@@ -11,6 +11,7 @@
 #include "dialogs/given_file.h"
 #include "resources/ids.h"
 #include "tests/support/table_tool_run.h"
+#include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 
 // Word lists and tables given to the program: on its command line and dropped onto the drill.
@@ -106,6 +107,46 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     const std::string exported = RunTool({"export", table}).out;
     EXPECT_NE(exported.find("street,Straße,"), std::string::npos) << exported;
     EXPECT_NE(exported.find(",1\r\n"), std::string::npos) << "the COUNT kept: " << exported;
+}
+
+// The list's table is written only once the options are accepted and the drill has let go of
+// its table, which it may replace.
+TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
+    DrillScene scene;
+    scene.Put(WordTable({"das Haus"}));
+    TVocorixDlg& window = scene.Open();
+    const std::string list = scene.dir.File("street.csv");
+    WriteFileBytes(list, "word,German\nstreet,Straße\n");
+    char saved[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof saved, saved);
+    SetCurrentDirectoryA(scene.dir.File("").c_str());
+    {
+        DialogWatch options("Vocorix Options",
+                            {
+                                [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, CM_BROWSE, 0); },
+                                [&](HWND) {
+                                    HWND open = GetForegroundWindow();
+                                    ASSERT_NE(open, nullptr);
+                                    // The file name box of the platform's dialog.
+                                    SetDlgItemTextA(open, 0x47C, list.c_str());
+                                    PostMessageA(open, WM_COMMAND, IDOK, 0);
+                                },
+                                [&](HWND dialog) {
+                                    char text[256] = "";
+                                    GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
+                                    EXPECT_STREQ(text, "street.dbf");
+                                    EXPECT_FALSE(fs::exists(scene.dir.File("street.dbf")));
+                                    ClickButton(dialog, IDOK);
+                                },
+                            });
+        scene.Char(0x0F, Ctrl);
+    }
+    SetCurrentDirectoryA(saved);
+    // The watcher sees the platform's file dialog as a box too.
+    for (const MessageBoxWatcher::Box& box : scene.messages.boxes)
+        EXPECT_EQ(box.caption, "Open") << box.text;
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
+    EXPECT_TRUE(Stores(scene, "File Name=street.dbf\r\n"));
 }
 
 } // namespace
