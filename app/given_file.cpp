@@ -65,7 +65,8 @@ void TVocorixDlg::OpenGivenFile(const std::string& file) {
 
 LRESULT TVocorixDlg::EvDropFiles(WPARAM drop, LPARAM) {
     const std::string file = TDroppedFiles(reinterpret_cast<HDROP>(drop)).First();
-    if (!file.empty())
+    // Not under a dialog or message box of the drill's own: it is busy with its table.
+    if (!file.empty() && IsWindowEnabled(GetHandle()))
         OpenGivenFile(file);
     return 0;
 }

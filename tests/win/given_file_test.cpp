@@ -115,8 +115,11 @@ TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
     DrillScene scene;
     scene.Put(WordTable({"das Haus"}));
     TVocorixDlg& window = scene.Open();
-    const std::string list = scene.dir.File("street.csv");
+    // The list of the table being drilled.
+    const std::string list = scene.dir.File("words.csv");
     WriteFileBytes(list, "word,German\nstreet,Straße\n");
+    fs::last_write_time(list, fs::last_write_time(scene.tablePath) + std::chrono::seconds(5));
+    const std::string table = ReadFileBytes(scene.tablePath);
     char saved[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof saved, saved);
     SetCurrentDirectoryA(scene.dir.File("").c_str());
@@ -134,8 +137,8 @@ TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
                                 [&](HWND dialog) {
                                     char text[256] = "";
                                     GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
-                                    EXPECT_STREQ(text, "street.dbf");
-                                    EXPECT_FALSE(fs::exists(scene.dir.File("street.dbf")));
+                                    EXPECT_STREQ(text, "words.dbf");
+                                    EXPECT_EQ(ReadFileBytes(scene.tablePath), table);
                                     ClickButton(dialog, IDOK);
                                 },
                             });
@@ -146,7 +149,7 @@ TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
     for (const MessageBoxWatcher::Box& box : scene.messages.boxes)
         EXPECT_EQ(box.caption, "Open") << box.text;
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
-    EXPECT_TRUE(Stores(scene, "File Name=street.dbf\r\n"));
+    EXPECT_TRUE(Stores(scene, "File Name=words.dbf\r\n"));
 }
 
 } // namespace
