@@ -1,5 +1,6 @@
 #include "app/db_screen_win.h"
 
+#include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
 
 TWinDBScreen::TMeasuring::TMeasuring(const TFont& bold) : font(dc, bold) {}
@@ -36,10 +37,14 @@ bool TWinDBScreen::IsShiftDown() {
 
 TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions& options) {
     int result;
+    std::optional<TTableImport> chosenList;
     {
         // Destroyed before the reader looks at the settings again: that stores them.
         TVocorixOptions dialog(nullptr, options, fonts_.Normal);
         result = dialog.Execute();
+        chosenList = dialog.ChosenList();
     }
+    if (result == IDOK && chosenList)
+        CommitGivenFile(nullptr, *chosenList);
     return result == IDOK ? TDialogOutcome::Ok : TDialogOutcome::Cancelled;
 }

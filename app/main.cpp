@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "app/vocorix_app.h"
@@ -13,6 +14,7 @@ std::string ProgramFile() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    TVocorixApp app("", ProgramFile());
+    // A file dropped onto the program's icon, "Open with" and shortcuts give one argument.
+    TVocorixApp app("", ProgramFile(), __argc > 1 ? __argv[1] : "");
     return app.Run();
 }

@@ -10,8 +10,10 @@
 // window and its dialogs are given: the settings file beside the program file and the fonts.
 class TVocorixApp : public TApplication {
 public:
-    // `programFile`: the program's own path, whose settings file is used.
-    TVocorixApp(const char* name, const std::string& programFile);
+    // `programFile`: the program's own path, whose settings file is used. `startFile`: a table
+    // or word list to drill instead of the settings' table (the program's command line).
+    TVocorixApp(const char* name, const std::string& programFile,
+                const std::string& startFile = {});
     // The main window goes first: it writes its settings and uses the fonts to the end.
     ~TVocorixApp() override;
 
@@ -21,4 +23,5 @@ protected:
 private:
     TIniFile ini_;
     TDrillFonts fonts_;
+    std::string startFile_;
 };

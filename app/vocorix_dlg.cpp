@@ -1,5 +1,7 @@
 #include "app/vocorix_dlg.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 #include "app/vocorix_combo_box.h"
@@ -26,14 +28,15 @@ const TResponse TVocorixDlg::ResponseRows[] = {
     OnCommand<&TVocorixDlg::CmCancel>(IDCANCEL),
     OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
+    OnMessage<&TVocorixDlg::EvDropFiles>(WM_DROPFILES),
 };
 
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
 
 TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
-                         TTableOpener opener)
+                         TTableOpener opener, const std::string& startTable)
     : TDecoratedFrame(parent, "Vocorix"), fonts_(fonts), Screen(fonts), Options(ini),
-      Opener(std::move(opener)), Database(std::make_unique<TDBFile>(Options, Screen, Opener)),
+      Opener(std::move(opener)), Database(OpenTable(startTable)),
       ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
@@ -109,6 +112,7 @@ void TVocorixDlg::SetupWindow() {
     // Problems with the table are the drill window's from now on: modal to it.
     Screen.Owner = GetHandle();
     EditSystemMenu();
+    DragAcceptFiles(GetHandle(), TRUE);
     for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
         button->SetWindowFont(fonts_.Normal, false);
     FitWindow();

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "answer/drill.h"
@@ -26,9 +28,10 @@ class TVocorixDlg : public TDecoratedFrame {
 public:
     // Reads the settings from `ini` and opens the table they name. Throws xmsg("") when no
     // table could be opened (its reader has told the user why). The settings file and the
-    // fonts must outlive the window.
+    // fonts must outlive the window. `startTable`, when given, is drilled instead of the one the
+    // settings name, and becomes theirs once it has loaded.
     TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
-                TTableOpener opener = OpenTableFile);
+                TTableOpener opener = OpenTableFile, const std::string& startTable = {});
     ~TVocorixDlg() override;
 
     bool IdleAction(int32_t idleCount) override;
@@ -42,6 +45,10 @@ public:
     // The options dialog; after OK the drill starts again on the table the settings now name.
     // Throws xmsg("") when that table cannot be opened and the learner gives up.
     void ChangeOptions();
+    // A table or word list dropped on the window: drilled as after the options dialog named it.
+    // A list that cannot be made into a table, or a table that the learner gives up on, leaves
+    // the drill on the table it had.
+    void OpenGivenFile(const std::string& file);
 
     // The drill.
     void CmReady();
@@ -74,6 +81,7 @@ protected:
     // and the sizing border taken as caption: the window's size is the table's.
     LRESULT EvSysCommand(WPARAM command, LPARAM);
     LRESULT EvNCHitTest(WPARAM, LPARAM);
+    LRESULT EvDropFiles(WPARAM drop, LPARAM);
 
 private:
     void CmCancel() {}
@@ -82,6 +90,12 @@ private:
     void EditSystemMenu();
     // The window's top-left corner into "TopLeft Point", written at once.
     void StoreTopLeft();
+    // A reader on `table`, or on the settings' table when it is empty; a table that loads is
+    // stored as "File Name".
+    std::unique_ptr<TDBFile> OpenTable(const std::string& table);
+    // Starts the drill again on the reader `open` makes: the position stored, the old reader
+    // closed first, new controls and a new question.
+    void Reopen(const std::function<std::unique_ptr<TDBFile>()>& open);
     // Shows what a drill command decided, and records a closed question.
     void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/vocorix_dlg.h"
+#include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
@@ -119,13 +120,24 @@ private:
 
 void TVocorixDlg::ChangeOptions() {
     int result;
+    std::optional<TTableImport> chosenList;
     {
         // Its destruction stores what was accepted.
         TVocorixOptions dialog(this, Options, fonts_.Normal);
         result = dialog.Execute();
+        chosenList = dialog.ChosenList();
     }
     if (result != IDOK)
         return;
+    Reopen([&] {
+        // The list's table may be the one the old reader had open.
+        if (chosenList)
+            CommitGivenFile(nullptr, *chosenList);
+        return std::make_unique<TDBFile>(Options, Screen, Opener);
+    });
+}
+
+void TVocorixDlg::Reopen(const std::function<std::unique_ptr<TDBFile>()>& open) {
     UpdateWindow();
     TDrawingLock drawing(GetHandle());
     StoreTopLeft();
@@ -134,7 +146,7 @@ void TVocorixDlg::ChangeOptions() {
         TInputHold hold(GetHandle());
         // A message box owned by the window would enable it again as it closes.
         Screen.Owner = nullptr;
-        Database = std::make_unique<TDBFile>(Options, Screen, Opener);
+        Database = open();
         Screen.Owner = GetHandle();
     }
     CreateFieldControls();

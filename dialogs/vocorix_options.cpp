@@ -8,6 +8,7 @@
 
 #include "dialog_rules/browse_path.h"
 #include "dialog_rules/key_list_size.h"
+#include "dialogs/given_file.h"
 #include "dialogs/keys_dialog.h"
 #include "resources/ids.h"
 
@@ -42,7 +43,9 @@ const TResponseTable TVocorixOptions::ResponseTable{&TOptionDialog::ResponseTabl
 
 TVocorixOptions::TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font)
     : TOptionDialog(parent, IDD_OPTIONS, font),
-      FileData(BrowseFlags, "Database Files (*.dbf)|*.DBF|", nullptr, nullptr, "dbf"),
+      FileData(BrowseFlags,
+               "Database Files (*.dbf)|*.DBF|Word lists (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|",
+               nullptr, nullptr, "dbf"),
       FileNameOption(*this, options.FileNameEntry),
       FileNameBox(this, IDC_FILE_NAME, FileNameOption),
       MaxCountOption(*this, options.MaxCountEntry),
@@ -78,7 +81,18 @@ void TVocorixOptions::CmBrowse() {
     TFileOpenDialog dialog(this, FileData);
     if (dialog.Execute() != IDOK || FileData.Error != 0)
         return;
-    const std::string text = ShortenBrowsedPath(CurrentDirectory(), FileData.FileName);
+    std::string chosen = FileData.FileName;
+    if (KindOfFile(chosen) == TFileKind::WordList) {
+        // A list that cannot become a table leaves the file box as it was.
+        std::optional<TTableImport> import = PrepareGivenFile(GetHandle(), chosen);
+        if (!import)
+            return;
+        chosen = import->table;
+        ChosenList_ = std::move(import);
+    } else {
+        ChosenList_.reset();
+    }
+    const std::string text = ShortenBrowsedPath(CurrentDirectory(), chosen);
     FileNameBox.SetText(text.c_str());
 }
 

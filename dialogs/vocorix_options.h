@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "dialog_rules/option.h"
 #include "dialog_rules/option_list.h"
 #include "dialogs/check_option.h"
@@ -8,6 +10,7 @@
 #include "dialogs/option_dialog.h"
 #include "framework/file_dialog.h"
 #include "settings/options.h"
+#include "table_tool/list_table.h"
 
 // The options dialog: the table's file, the maximum count, the ages and (through the function
 // keys dialog) the keys of each count level; the three optional-field flags shown read-only.
@@ -17,6 +20,10 @@ public:
     // Without a parent when the table reader asks for it. The font must outlive the dialog.
     TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font);
     ~TVocorixOptions() override;
+
+    // The word list last chosen with Browse, made into its table in memory. Whoever ran the
+    // dialog writes it after OK, once its own reader has let go of the table it may replace.
+    const std::optional<TTableImport>& ChosenList() const { return ChosenList_; }
 
 protected:
     void CmAgeAdd();
@@ -50,4 +57,5 @@ private:
     TComboOption<TAge> AgesBox;
     TOptionList<TKeys> KeysList;
     const TFont& font_;
+    std::optional<TTableImport> ChosenList_;
 };

@@ -9,9 +9,9 @@
 #include "table_tool/code_pages.h"
 #include "table_tool/console_screen.h"
 #include "table_tool/delimited_text.h"
+#include "table_tool/list_table.h"
 #include "table_tool/table_bytes.h"
 #include "table_tool/table_export.h"
-#include "table_tool/table_maker.h"
 #include "table_tool/table_report.h"
 #include "table_tool/table_reset.h"
 #include "table_tool/table_text.h"
@@ -21,23 +21,14 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-char SeparatorOf(const TNewCommand& command) {
-    if (command.separator)
-        return *command.separator;
-    const std::string extension =
-        AsciiLower(std::filesystem::path(command.list).extension().string());
-    if (extension == ".csv")
-        return ',';
-    // Flash-card programs export their notes as tab-separated .txt files.
-    if (extension == ".tsv" || extension == ".tab" || extension == ".txt")
-        return '\t';
-    throw TToolError("cannot tell from its name whether " + command.list +
-                     " is comma- or tab-separated; give --comma or --tab");
-}
-
 void RefuseExisting(const std::string& path) {
     if (FileExists(path))
         throw TToolError(path + " exists already; give --force to replace it");
+}
+
+void ReportRenamed(const TColumnPlan& plan, std::ostream& out) {
+    for (const TPlannedField& field : plan.renamed)
+        out << "The column \"" << field.header << "\" is the field " << field.fieldName << ".\n";
 }
 
 } // namespace
@@ -45,22 +36,27 @@ void RefuseExisting(const std::string& path) {
 void RunNew(const TNewCommand& command, std::ostream& out) {
     if (!command.force)
         RefuseExisting(command.table);
-    const char separator = SeparatorOf(command);
-    const TDelimitedText text = ReadDelimitedText(ReadWholeFile(command.list), separator);
-    if (!text.error.empty())
-        throw TToolError(command.list + ", line " + std::to_string(text.errorLine) + ": " +
-                         text.error);
-    const TMadeTable made = MakeTable(text.rows, command.codePage, command.list);
-    // The reader's own checks on the result, before anything is written: what they refuse
-    // would never drill.
-    TTableLayout layout;
-    if (const char* problem = CheckTableBytes(made.bytes, layout))
-        throw TToolError(command.list + ": the table would not load: " + TerminalText(problem));
-    WriteWholeFile(command.table, made.bytes);
-    for (const TPlannedField& field : made.plan.renamed)
-        out << "The column \"" << field.header << "\" is the field " << field.fieldName << ".\n";
+    const TListTable made =
+        MakeListTable(command.list, command.separator, command.codePage, nullptr);
+    WriteCheckedTable(command.table, made.table.bytes);
+    ReportRenamed(made.plan, out);
     out << command.table << ": " << made.records << (made.records == 1 ? " word" : " words")
         << " in code page " << command.codePage << ".\n";
+}
+
+void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
+    // A table not there yet is made: every word is new.
+    std::optional<TTableBytes> old;
+    if (FileExists(command.table))
+        old = ReadCheckedTable(command.table);
+    const uint32_t codePage =
+        command.codePage.value_or(old ? TableCodePage(*old) : DefaultCodePage);
+    const TListTable made =
+        MakeListTable(command.list, command.separator, codePage, old ? &*old : nullptr);
+    if (!command.dryRun)
+        WriteCheckedTable(command.table, made.table.bytes);
+    ReportRenamed(made.plan, out);
+    out << UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) << "\n";
 }
 
 void RunCheck(const TCheckCommand& command, std::ostream& out) {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-// The four commands of vocorix-table. Each prints what it did to `out` and throws TToolError
+// The commands of vocorix-table. Each prints what it did to `out` and throws TToolError
 // on bad input, having written nothing.
 
 struct TNewCommand {
@@ -16,6 +16,17 @@ struct TNewCommand {
     bool force = false;            // replace an existing table
 };
 void RunNew(const TNewCommand& command, std::ostream& out);
+
+// Makes the table again from its edited word list; every word that the list still has keeps
+// its LASTCHANGE and COUNT.
+struct TUpdateCommand {
+    std::string list;
+    std::string table;
+    std::optional<uint32_t> codePage; // none: the table's own
+    std::optional<char> separator;    // none: from the list's extension
+    bool dryRun = false;              // report only, write nothing
+};
+void RunUpdate(const TUpdateCommand& command, std::ostream& out);
 
 struct TCheckCommand {
     std::string table;

@@ -12,6 +12,8 @@ constexpr const char* ProgramName = "vocorix-table";
 
 struct CommandLine {
     TNewCommand make;
+    TUpdateCommand update;
+    uint32_t updateCodePage = 0;
     TCheckCommand check;
     TExportCommand exported;
     TResetCommand reset;
@@ -23,7 +25,7 @@ struct CommandLine {
 };
 
 void Describe(CLI::App& app, CommandLine& line) {
-    app.description("Makes, checks, exports and resets Vocorix vocabulary tables.");
+    app.description("Makes, updates, checks, exports and resets Vocorix vocabulary tables.");
     app.require_subcommand(1);
     // Paths may start with "/" on every platform.
     app.allow_windows_style_options(false);
@@ -37,6 +39,17 @@ void Describe(CLI::App& app, CommandLine& line) {
     CLI::Option* tab = make->add_flag("--tab", line.tab, "the list is tab-separated");
     make->add_flag("--comma", line.comma, "the list is comma-separated")->excludes(tab);
     make->add_flag("--force", line.make.force, "replace an existing table");
+
+    CLI::App* update = app.add_subcommand(
+        "update", "Make a table again from its edited word list; the words it still has keep "
+                  "their statistics.");
+    update->add_option("WORDS", line.update.list, "the edited word list, UTF-8")->required();
+    update->add_option("TABLE", line.update.table, "the table to update (.dbf)")->required();
+    update->add_option("--code-page", line.updateCodePage,
+                       "the table's code page from now on (default: the one it has)");
+    CLI::Option* updateTab = update->add_flag("--tab", line.tab, "the list is tab-separated");
+    update->add_flag("--comma", line.comma, "the list is comma-separated")->excludes(updateTab);
+    update->add_flag("--dry-run", line.update.dryRun, "only report what would be kept");
 
     CLI::App* check = app.add_subcommand("check", "Check a table and show when its words are due.");
     check->add_option("TABLE", line.check.table, "the table")->required();
@@ -58,6 +71,12 @@ int Run(CLI::App& app, CommandLine& line, std::ostream& out) {
         if (line.tab || line.comma)
             line.make.separator = line.tab ? '\t' : ',';
         RunNew(line.make, out);
+    } else if (app.got_subcommand("update")) {
+        if (line.tab || line.comma)
+            line.update.separator = line.tab ? '\t' : ',';
+        if (app.get_subcommand("update")->count("--code-page") > 0)
+            line.update.codePage = line.updateCodePage;
+        RunUpdate(line.update, out);
     } else if (app.got_subcommand("check")) {
         if (app.get_subcommand("check")->count("--settings") > 0)
             line.check.settings = line.settings;

@@ -97,7 +97,7 @@ void DrillScene::PutBytes(const std::string& table, const std::string& moreSetti
 }
 
 TVocorixDlg& DrillScene::Open() {
-    window = std::make_unique<TVocorixDlg>(nullptr, *ini, TestFonts(), opener);
+    window = std::make_unique<TVocorixDlg>(nullptr, *ini, TestFonts(), opener, startTable);
     window->Create();
     Pump();
     return *window;

@@ -87,6 +87,8 @@ public:
     std::unique_ptr<TIniFile> ini;
     // How the window's reader opens the table.
     TTableOpener opener = OpenTableFile;
+    // A table the window drills instead of the settings' one (the program's command line).
+    std::string startTable;
     TApplication app;
     MessageBoxWatcher messages;
     std::unique_ptr<TVocorixDlg> window;

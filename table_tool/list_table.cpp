@@ -1,0 +1,122 @@
+#include "table_tool/list_table.h"
+
+#include <filesystem>
+
+#include "platform/replace_file.h"
+#include "table_tool/delimited_text.h"
+#include "table_tool/table_maker.h"
+#include "table_tool/table_text.h"
+#include "table_tool/tool_error.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Extension(const std::string& path) {
+    return AsciiLower(fs::path(path).extension().string());
+}
+
+// Whether the list was saved after its table was written; when either time cannot be read, the
+// list is read again rather than a change missed.
+bool ChangedAfter(const std::string& list, const std::string& table) {
+    std::error_code listError, tableError;
+    const fs::file_time_type listTime = fs::last_write_time(list, listError);
+    const fs::file_time_type tableTime = fs::last_write_time(table, tableError);
+    return listError || tableError || listTime > tableTime;
+}
+
+} // namespace
+
+TFileKind KindOfFile(const std::string& path) {
+    const std::string extension = Extension(path);
+    if (extension == ".dbf")
+        return TFileKind::Table;
+    if (extension == ".csv" || extension == ".tsv" || extension == ".tab" || extension == ".txt")
+        return TFileKind::WordList;
+    return TFileKind::Other;
+}
+
+std::string TableBesideList(const std::string& list) {
+    return fs::path(list).replace_extension(".dbf").string();
+}
+
+char SeparatorOf(const std::string& list, std::optional<char> given) {
+    if (given)
+        return *given;
+    const std::string extension = Extension(list);
+    if (extension == ".csv")
+        return ',';
+    // Flash-card programs export their notes as tab-separated .txt files.
+    if (extension == ".tsv" || extension == ".tab" || extension == ".txt")
+        return '\t';
+    throw TToolError("cannot tell from its name whether " + list +
+                     " is comma- or tab-separated; give --comma or --tab");
+}
+
+TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
+                         const TTableBytes* old) {
+    const char chosen = SeparatorOf(list, separator);
+    const TDelimitedText text = ReadDelimitedText(ReadWholeFile(list), chosen);
+    if (!text.error.empty())
+        throw TToolError(list + ", line " + std::to_string(text.errorLine) + ": " + text.error);
+    TMadeTable made = MakeTable(text.rows, codePage, list);
+    TListTable result;
+    // The reader's own checks on the result, before anything is written: what they refuse
+    // would never drill.
+    if (const char* problem = CheckTableBytes(made.bytes, result.table.layout))
+        throw TToolError(list + ": the table would not load: " + TerminalText(problem));
+    result.table.bytes = std::move(made.bytes);
+    result.records = made.records;
+    result.plan = std::move(made.plan);
+    if (old != nullptr)
+        result.update = KeepStatistics(result.table, codePage, *old);
+    return result;
+}
+
+void WriteCheckedTable(const std::string& path, const std::string& bytes) {
+    const std::string failed = "cannot write " + path + "; it is as it was";
+    TFileReplacement replacement(path);
+    if (replacement.Stream() == nullptr)
+        throw TToolError(failed);
+    std::fwrite(bytes.data(), 1, bytes.size(), replacement.Stream());
+    if (std::fflush(replacement.Stream()) != 0 || std::ferror(replacement.Stream()))
+        throw TToolError(failed);
+    // What reached the disk, not what was meant to: a full disk may cut the file short.
+    std::string written;
+    try {
+        written = ReadWholeFile(replacement.TemporaryPath());
+    } catch (const TToolError&) {
+        throw TToolError(failed);
+    }
+    TTableLayout layout;
+    if (written != bytes || CheckTableBytes(written, layout) != nullptr || !replacement.Commit())
+        throw TToolError(failed);
+}
+
+TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
+    switch (KindOfFile(file)) {
+    case TFileKind::Table:
+        return {file, std::nullopt};
+    case TFileKind::Other:
+        throw TToolError(file + " is neither a table (.dbf) nor a word list (.csv, .tsv, .tab "
+                                "or .txt)");
+    case TFileKind::WordList:
+        break;
+    }
+    TTableImport import{TableBesideList(file), std::nullopt};
+    if (!FileExists(file))
+        throw TToolError("cannot open " + file);
+    std::optional<TTableBytes> old;
+    if (FileExists(import.table)) {
+        if (!ChangedAfter(file, import.table))
+            return import;
+        old = ReadCheckedTable(import.table);
+    }
+    import.bytes = MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr).table.bytes;
+    return import;
+}
+
+void CommitTableImport(const TTableImport& import) {
+    if (import.bytes)
+        WriteCheckedTable(import.table, *import.bytes);
+}

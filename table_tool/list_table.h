@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "table_tool/column_plan.h"
+#include "table_tool/table_bytes.h"
+#include "table_tool/table_update.h"
+
+// Word lists made into tables: vocorix-table's new and update, and the program's own way in for
+// a list it is given. Every function throws TToolError on bad input, having written nothing.
+
+enum class TFileKind { Table, WordList, Other };
+// By the name's extension, in any letter case.
+TFileKind KindOfFile(const std::string& path);
+// The table of the same name beside the list: words.csv gives words.dbf.
+std::string TableBesideList(const std::string& list);
+// The list's separator: `given`, else ',' for .csv and a tab for .tsv, .tab and .txt.
+char SeparatorOf(const std::string& list, std::optional<char> given);
+
+struct TListTable {
+    TTableBytes table; // made and passed by the reader's checks
+    uint32_t records = 0;
+    TColumnPlan plan;
+    std::optional<TUpdateCount> update; // when an old table's statistics were kept
+};
+
+// Reads the list and makes its table in `codePage`; with `old`, each word keeps the statistics
+// it has there.
+TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
+                         const TTableBytes* old);
+
+// Writes the table through a temporary file, reads that back and checks it, and only then puts
+// it in the place of the file at `path`.
+void WriteCheckedTable(const std::string& path, const std::string& bytes);
+
+// What the program drills when it is given a file.
+struct TTableImport {
+    std::string table;
+    // New contents for the table, to be written before it is opened; none when it is current.
+    std::optional<std::string> bytes;
+};
+
+// A table is itself. A word list's table is the one beside it: made when there is none, updated
+// when the list was changed after it, else taken as it is without reading the list again.
+TTableImport PrepareTableFor(const std::string& file, uint32_t codePage);
+void CommitTableImport(const TTableImport& import);

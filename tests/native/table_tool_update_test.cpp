@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "table_tool/list_table.h"
+#include "table_tool/tool_error.h"
+#include "tests/support/table_tool_run.h"
+#include "tests/support/temp_dir.h"
+
+// Updating a table from its edited word list (vocorix-table update, and the program's own
+// import of a list it is given): what was learnt stays with its words.
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TableToolUpdate : public ::testing::Test {
+protected:
+    std::string List(const std::string& name, const std::string& text) {
+        const std::string path = dir.File(name);
+        WriteFileBytes(path, text);
+        return path;
+    }
+    // The folder's files, to see that nothing was left behind.
+    size_t FileCount() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(dir.Path()), {}));
+    }
+
+    TempDir dir;
+    std::string table = dir.File("words.dbf");
+};
+
+TEST_F(TableToolUpdate, EachWordKeepsItsStatisticsWhereverItStandsAndWhateverItsTranslation) {
+    const std::string first = List("first.csv", "word,German,lastchange,count\n"
+                                                "house,Haus,20240101,3\n"
+                                                "tree,Baum,20240102,4\n"
+                                                "Straße,street,20240103,5\n"
+                                                "bank,Bank,20240104,1\n"
+                                                "bank,Ufer,20240105,2\n");
+    ASSERT_EQ(RunTool({"new", first, table}).status, 0);
+    // tree is gone; the rest reordered, retranslated, a column added, a text wider than any
+    // before, a third bank and a new word.
+    const std::string wide(60, 'w');
+    const std::string edited = List("edited.csv", "word,German,French\n"
+                                                  "bank,Geldhaus,banque\n"
+                                                  "Straße,Straße,rue\n"
+                                                  "dog,Hund,chien\n"
+                                                  "house,Haus," +
+                                                      wide +
+                                                      "\n"
+                                                      "bank,Flussufer,rive\n"
+                                                      "bank,Sitzbank,banc\n");
+    const std::string before = ReadFileBytes(table);
+    const ToolRun dry = RunTool({"update", edited, table, "--dry-run"});
+    ASSERT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out, "4 words kept with their statistics, 2 new, 1 left out\n");
+    EXPECT_EQ(ReadFileBytes(table), before) << "a dry run writes nothing";
+
+    const ToolRun run = RunTool({"update", edited, table});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, dry.out);
+    EXPECT_EQ(RunTool({"export", table}).out, "WORD,GERMAN,FRENCH,LASTCHANGE,COUNT\r\n"
+                                              "bank,Geldhaus,banque,20240104,1\r\n"
+                                              "Straße,Straße,rue,20240103,5\r\n"
+                                              "dog,Hund,chien,,\r\n"
+                                              "house,Haus," +
+                                                  wide +
+                                                  ",20240101,3\r\n"
+                                                  "bank,Flussufer,rive,20240105,2\r\n"
+                                                  "bank,Sitzbank,banc,,\r\n");
+    EXPECT_EQ(FileCount(), 3u) << "no temporary file left";
+
+    // Into another code page: the words are compared as that page holds them.
+    ASSERT_EQ(RunTool({"update", edited, table, "--code-page", "1250"}).out,
+              "6 words kept with their statistics, 0 new, 0 left out\n");
+    EXPECT_EQ(ReadFileBytes(table)[29], '\xC8') << "language driver of code page 1250";
+}
+
+TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWouldSay) {
+    ASSERT_EQ(RunTool({"new", List("words.csv", "word,German\nhouse,Haus\n"), table}).status, 0);
+    const std::string before = ReadFileBytes(table);
+    const std::string bad = List("bad.csv", "word,German\nhouse,Haus\nsmile,☺\n");
+    const ToolRun update = RunTool({"update", bad, table});
+    EXPECT_EQ(update.status, 1);
+    EXPECT_EQ(update.err, RunTool({"new", bad, dir.File("other.dbf")}).err);
+    EXPECT_NE(update.err.find("bad.csv, line 3, column 2 (German): \"☺\""), std::string::npos)
+        << update.err;
+    EXPECT_EQ(ReadFileBytes(table), before);
+
+    // A damaged table is not replaced: its statistics may still be saved by hand.
+    WriteFileBytes(table, before.substr(0, 40));
+    const ToolRun damaged =
+        RunTool({"update", List("good.csv", "word,German\ntree,Baum\n"), table});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find(table + ": "), std::string::npos) << damaged.err;
+    EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
+    EXPECT_EQ(FileCount(), 4u) << "no temporary file left";
+
+    EXPECT_THROW(WriteCheckedTable(dir.File("missing/words.dbf"), before), TToolError);
+    EXPECT_THROW(WriteCheckedTable(table, "not a table"), TToolError) << "checked before it "
+                                                                         "replaces the table";
+    EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
+}
+
+// The program is given a list: its table is made beside it, then updated only when the list
+// was saved after it.
+TEST_F(TableToolUpdate, AGivenListMakesItsTableAndUpdatesItOnlyWhenTheListChanged) {
+    const std::string list = List("Words.CSV", "word,German,count\nhouse,Haus,\ntree,Baum,4\n");
+    TTableImport made = PrepareTableFor(list, 1252);
+    EXPECT_EQ(made.table, dir.File("Words.dbf"));
+    ASSERT_TRUE(made.bytes.has_value());
+    EXPECT_FALSE(fs::exists(made.table)) << "written only when committed";
+    CommitTableImport(made);
+
+    // Saved before the table: not read again, though it could no longer be made into one.
+    WriteFileBytes(list, "word\n");
+    fs::last_write_time(list, fs::last_write_time(made.table) - std::chrono::seconds(5));
+    EXPECT_FALSE(PrepareTableFor(list, 1252).bytes.has_value());
+
+    WriteFileBytes(list, "word,German\ntree,Baum\nhouse,Haus\n");
+    fs::last_write_time(list, fs::last_write_time(made.table) + std::chrono::seconds(5));
+    CommitTableImport(PrepareTableFor(list, 1252));
+    EXPECT_EQ(RunTool({"export", made.table}).out, "WORD,GERMAN,LASTCHANGE,COUNT\r\n"
+                                                   "tree,Baum,,4\r\n"
+                                                   "house,Haus,,\r\n");
+
+    EXPECT_EQ(PrepareTableFor(table, 1252).table, table) << "a table is itself";
+    EXPECT_THROW(PrepareTableFor(dir.File("words.xlsx"), 1252), TToolError);
+    try {
+        PrepareTableFor(List("cyrillic.csv", "word,German\nдом,Haus\n"), 437);
+        ADD_FAILURE() << "code page 437 holds no table";
+    } catch (const TToolError& error) {
+        EXPECT_NE(std::string(error.what()).find("these are: 874, 1250"), std::string::npos);
+    }
+}
+
+} // namespace
