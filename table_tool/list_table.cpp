@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "database/table_format.h"
 #include "platform/replace_file.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/table_maker.h"
@@ -16,13 +17,12 @@ std::string Extension(const std::string& path) {
     return AsciiLower(fs::path(path).extension().string());
 }
 
-// Whether the list was saved after its table was written; when either time cannot be read, the
-// list is read again rather than a change missed.
-bool ChangedAfter(const std::string& list, const std::string& table) {
-    std::error_code listError, tableError;
-    const fs::file_time_type listTime = fs::last_write_time(list, listError);
-    const fs::file_time_type tableTime = fs::last_write_time(table, tableError);
-    return listError || tableError || listTime > tableTime;
+// Whether two tables hold the same, whatever day each was written on.
+bool SameBesideDate(const std::string& made, const std::string& old) {
+    const size_t dateEnd = table_format::LastUpdateAt + 3;
+    return made.size() == old.size() &&
+           made.compare(0, table_format::LastUpdateAt, old, 0, table_format::LastUpdateAt) == 0 &&
+           made.compare(dateEnd, std::string::npos, old, dateEnd, std::string::npos) == 0;
 }
 
 } // namespace
@@ -107,12 +107,15 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     if (!FileExists(file))
         throw TToolError("cannot open " + file);
     std::optional<TTableBytes> old;
-    if (FileExists(import.table)) {
-        if (!ChangedAfter(file, import.table))
-            return import;
+    if (FileExists(import.table))
         old = ReadCheckedTable(import.table);
-    }
-    import.bytes = MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr).table.bytes;
+    // The list is read every time, not only when saved after its table: every answer rewrites
+    // the table, so a list edited during a drill would look older and its edits be lost. A list
+    // that gives the table as it is writes nothing, so a start does not rewrite the table.
+    std::string made =
+        MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr).table.bytes;
+    if (!old || !SameBesideDate(made, old->bytes))
+        import.bytes = std::move(made);
     return import;
 }
 

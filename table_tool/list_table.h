@@ -43,6 +43,6 @@ struct TTableImport {
 };
 
 // A table is itself. A word list's table is the one beside it: made when there is none, updated
-// when the list was changed after it, else taken as it is without reading the list again.
+// when the list gives other contents than it holds, else taken as it is.
 TTableImport PrepareTableFor(const std::string& file, uint32_t codePage);
 void CommitTableImport(const TTableImport& import);

@@ -102,27 +102,27 @@ TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWould
     EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
 }
 
-// The program is given a list: its table is made beside it, then updated only when the list
-// was saved after it.
-TEST_F(TableToolUpdate, AGivenListMakesItsTableAndUpdatesItOnlyWhenTheListChanged) {
+// The program is given a list: its table is made beside it, then rewritten only when the list
+// gives other contents, whatever the files' times say.
+TEST_F(TableToolUpdate, AGivenListMakesItsTableAndRewritesItOnlyWhenTheListChanged) {
     const std::string list = List("Words.CSV", "word,German,count\nhouse,Haus,\ntree,Baum,4\n");
     TTableImport made = PrepareTableFor(list, 1252);
     EXPECT_EQ(made.table, dir.File("Words.dbf"));
     ASSERT_TRUE(made.bytes.has_value());
     EXPECT_FALSE(fs::exists(made.table)) << "written only when committed";
     CommitTableImport(made);
-
-    // Saved before the table: not read again, though it could no longer be made into one.
-    WriteFileBytes(list, "word\n");
-    fs::last_write_time(list, fs::last_write_time(made.table) - std::chrono::seconds(5));
-    EXPECT_FALSE(PrepareTableFor(list, 1252).bytes.has_value());
-
-    WriteFileBytes(list, "word,German\ntree,Baum\nhouse,Haus\n");
     fs::last_write_time(list, fs::last_write_time(made.table) + std::chrono::seconds(5));
+    EXPECT_FALSE(PrepareTableFor(list, 1252).bytes.has_value()) << "unchanged: nothing to write";
+
+    // Edited during a drill, whose answers wrote the table later: the edits still count.
+    WriteFileBytes(list, "word,German\ntree,Baum\nhouse,Haus\n");
+    fs::last_write_time(list, fs::last_write_time(made.table) - std::chrono::seconds(5));
     CommitTableImport(PrepareTableFor(list, 1252));
     EXPECT_EQ(RunTool({"export", made.table}).out, "WORD,GERMAN,LASTCHANGE,COUNT\r\n"
                                                    "tree,Baum,,4\r\n"
                                                    "house,Haus,,\r\n");
+    WriteFileBytes(list, "word\n");
+    EXPECT_THROW(PrepareTableFor(list, 1252), TToolError) << "a broken list is named, not skipped";
 
     EXPECT_EQ(PrepareTableFor(table, 1252).table, table) << "a table is itself";
     EXPECT_THROW(PrepareTableFor(dir.File("words.xlsx"), 1252), TToolError);
