@@ -9,6 +9,7 @@
 #include "dialog_rules/browse_path.h"
 #include "dialog_rules/key_list_size.h"
 #include "dialogs/keys_dialog.h"
+#include "framework/help.h"
 #include "resources/ids.h"
 
 namespace {
@@ -98,7 +99,7 @@ void TVocorixOptions::CmFuncs() {
 }
 
 void TVocorixOptions::CmHelp() {
-    WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
+    ShowHelp(GetHandle(), THelpTopic::Options);
 }
 
 void TVocorixOptions::CmOk() {
