@@ -130,7 +130,7 @@ void TVocorixDlg::ChangeOptions() {
     int result;
     {
         // Its destruction stores what was accepted.
-        TVocorixOptions dialog(this, Options, fonts_.Normal);
+        TVocorixOptions dialog(this, Options, DialogFont());
         result = dialog.Execute();
     }
     if (result != IDOK)

@@ -53,11 +53,11 @@ std::string HelpPageUrl(const std::string& windowsPath, const char* anchor) {
     for (char& c : path)
         if (c == '\\')
             c = '/';
-    std::string url = "file:";
+    std::string url = "file://";
     if (path.starts_with("//"))
         path.erase(0, 2); // a UNC path: its server is the URL's host
     else
-        url += "///";
+        url += '/';
     static const char hex[] = "0123456789ABCDEF";
     for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);

@@ -46,7 +46,11 @@ fi
 if [ "${1:-}" = "--dpi" ]; then
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:?DPI}" /f \
         >/dev/null 2>&1
-    exit
+    # A fresh Wine session for the next program, started where it is started.
+    wineserver_cmd=$(dirname "$(command -v "$wine" || echo "$wine")")/wineserver
+    [ -x "$wineserver_cmd" ] || wineserver_cmd=wineserver
+    "$wineserver_cmd" -w 2>/dev/null || true
+    exit 0
 fi
 
 exec "$wine" "$@"

@@ -10,6 +10,7 @@
 #include "framework/dpi.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
+#include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/screenshot.h"
 #include "tests/win/test_fonts.h"
@@ -68,6 +69,18 @@ void ExpectScaledWindow(const TVocorixDlg& window, uint32_t percent) {
     EXPECT_EQ(box1.top - box0.top, Scaled(30, percent)) << percent;
 }
 
+// The font height of the options dialog's controls, opened with the drill window's key.
+int32_t OptionsDialogFontHeight(DrillScene& scene) {
+    int32_t height = 0;
+    DialogWatch options("Vocorix Options", {[&](HWND dialog) {
+                            height = FontHeight(reinterpret_cast<HFONT>(
+                                SendDlgItemMessageA(dialog, IDC_FILE_NAME, WM_GETFONT, 0, 0)));
+                            ClickButton(dialog, IDCANCEL);
+                        }});
+    scene.Char(0x0F, Ctrl);
+    return height;
+}
+
 uint32_t StoredZoom(const DrillScene& scene) {
     return GetPrivateProfileIntA("Database", "Zoom", 0, scene.dir.File("vocorix.INI").c_str());
 }
@@ -88,6 +101,8 @@ TEST(DrillWindowDpi, OpensScaledToTheScreen) {
     }
     // The README's pictures of the window at 100 % and at 200 %.
     SaveScreenshot("drill-window-" + std::to_string(dpi * 100 / 96) + "pct");
+    // The dialogs grow with the DPI (their templates' font), and their controls' font with them.
+    EXPECT_EQ(OptionsDialogFontHeight(scene), MulDiv(TDrillFonts::DefaultHeight, dpi, 96));
 }
 
 // A move to a monitor of another DPI: the window takes the place the system suggests, lays
@@ -149,6 +164,8 @@ TEST(DrillWindowZoom, KeysChangeAndStoreTheZoom) {
         scene.Key(VK_ADD, Ctrl);
     EXPECT_EQ(window.GetScale().Zoom(), 300u);
     ExpectScaledWindow(window, 300);
+    // The zoom is the drill window's: the dialogs keep their size.
+    EXPECT_EQ(OptionsDialogFontHeight(scene), TDrillFonts::DefaultHeight);
     // At the limit the menu offers no larger text.
     EXPECT_TRUE(
         GetMenuState(TSystemMenu(window.GetHandle()).GetHandle(), CM_ZOOM_IN, MF_BYCOMMAND) &
