@@ -212,7 +212,9 @@ void TVocorixDlg::SizeWindow(int32_t left, int32_t top) {
 }
 
 void TVocorixDlg::Rescale(const TDrillScale& scale, const RECT* suggested) {
-    if (scale == Scale && suggested == nullptr)
+    // Without a table (another is being opened) there is nothing to fit: the new table's
+    // controls are made at the window's DPI then.
+    if ((scale == Scale && suggested == nullptr) || Database == nullptr)
         return;
     // The controls let go of the old fonts before they are freed, at the end.
     const auto previous = SetScale(scale);

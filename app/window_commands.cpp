@@ -3,6 +3,7 @@
 
 #include "app/vocorix_dlg.h"
 #include "dialogs/vocorix_options.h"
+#include "framework/dpi.h"
 #include "framework/help.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
@@ -147,6 +148,9 @@ void TVocorixDlg::ChangeOptions() {
         Screen.Owner = GetHandle();
     }
     CreateFieldControls();
+    // The window may have moved to a monitor of another DPI meanwhile.
+    if (const TDrillScale here(WindowDpi(GetHandle()), GetScale().Zoom()); !(here == GetScale()))
+        SetScale(here);
     CreateChildren();
     FitWindow();
     Layout();
