@@ -1,5 +1,6 @@
 #include "framework/help.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <shlwapi.h>
 
@@ -16,10 +17,28 @@ bool ShowWithHelpEngine(HWND owner, const std::string& file) {
     return WinHelpA(owner, file.c_str(), HELP_CONTENTS, 0) != FALSE;
 }
 
+// The shell may hand the URL to a handler made with COM: COM is initialized around the call (once
+// more, when it already is).
+class TComScope {
+public:
+    TComScope()
+        : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~TComScope() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    TComScope(const TComScope&) = delete;
+    TComScope& operator=(const TComScope&) = delete;
+
+private:
+    HRESULT result_;
+};
+
 // A file URL handed to ShellExecute as a document loses its section on some systems: the URL
 // goes to the program that opens .html pages as its argument, and only to the shell when no
 // such program is known.
 bool OpenInBrowser(HWND owner, const std::string& url) {
+    const TComScope com;
     char browser[MAX_PATH] = "";
     DWORD size = MAX_PATH;
     const auto opened = [](HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; };
