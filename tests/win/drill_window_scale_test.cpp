@@ -52,6 +52,8 @@ void ExpectScaledWindow(const TVocorixDlg& window, uint32_t percent) {
     for (const int id : {CM_READY, CM_REFUSE, CM_CONTINUE, IDC_FIELD_BUTTON})
         EXPECT_EQ(FontHeight(Control(window, id).GetWindowFont()), height) << id << " " << percent;
     EXPECT_EQ(FontHeight(AnswerBox(window, 0).GetWindowFont()), height) << percent;
+    // The hint list's items are as high as a line of that font.
+    EXPECT_NEAR(AnswerBox(window, 0).Send(CB_GETITEMHEIGHT, 0), height, 2) << percent;
     EXPECT_EQ(FontHeight(StatusBarOf(window).GetWindowFont()), height) << percent;
 
     const RECT client = window.GetClientRect();
