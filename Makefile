@@ -29,7 +29,7 @@ dist: deps
 	bash scripts/dist.sh $(BUILD)
 
 format:
-	find platform settings database answer framework dialog_rules dialogs app resources table_tool tests bench \
+	find platform settings database answer framework dialog_rules app_rules dialogs app resources table_tool tests bench \
 	    -name '*.h' -o -name '*.cpp' | xargs clang-format -i
 
 clean:

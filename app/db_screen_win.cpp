@@ -7,7 +7,7 @@ TWinDBScreen::TMeasuring::TMeasuring(const TFont& bold) : font(dc, bold) {}
 
 int32_t TWinDBScreen::TextWidth(const char* text, size_t length) {
     if (!measuring_) {
-        TMeasuring once(fonts_.Bold);
+        TMeasuring once(fonts_->Bold);
         SIZE size{};
         GetTextExtentPoint32A(once.dc, text, static_cast<int>(length), &size);
         return size.cx;
@@ -23,7 +23,7 @@ void TWinDBScreen::ShowProblem(const char* text) {
 
 void TWinDBScreen::BeginWait() {
     previousCursor_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
-    measuring_.emplace(fonts_.Bold);
+    measuring_.emplace(fonts_->Bold);
 }
 
 void TWinDBScreen::EndWait() {
@@ -40,7 +40,7 @@ TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions& options) {
     std::optional<TTableImport> chosenList;
     {
         // Destroyed before the reader looks at the settings again: that stores them.
-        TVocorixOptions dialog(nullptr, options, fonts_.Normal);
+        TVocorixOptions dialog(nullptr, options, *dialogFont_);
         result = dialog.Execute();
         chosenList = dialog.ChosenList();
     }

@@ -14,7 +14,7 @@
 class TWinDBScreen : public TDBScreen {
 public:
     // The fonts must outlive the screen.
-    explicit TWinDBScreen(const TDrillFonts& fonts) : fonts_(fonts) {}
+    explicit TWinDBScreen(const TDrillFonts& fonts) : fonts_(&fonts), dialogFont_(&fonts.Normal) {}
     TWinDBScreen(const TWinDBScreen&) = delete;
     TWinDBScreen& operator=(const TWinDBScreen&) = delete;
 
@@ -25,6 +25,13 @@ public:
     bool IsShiftDown() override;
     TDialogOutcome RunOptionsDialog(TOptions& options) override;
 
+    // Fonts for a new DPI or zoom: the widths are measured in `fonts`, the options dialog shows
+    // `dialogFont`. Both must outlive the screen.
+    void SetFonts(const TDrillFonts& fonts, const TFont& dialogFont) {
+        fonts_ = &fonts;
+        dialogFont_ = &dialogFont;
+    }
+
     // The window the "Database Problem" box is modal to; none while the table is opened.
     HWND Owner = nullptr;
 
@@ -34,7 +41,8 @@ private:
         TScreenDC dc;
         TSelection font;
     };
-    const TDrillFonts& fonts_;
+    const TDrillFonts* fonts_;
+    const TFont* dialogFont_;
     std::optional<TMeasuring> measuring_;
     HCURSOR previousCursor_ = nullptr;
 };

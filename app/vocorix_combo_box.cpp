@@ -48,6 +48,14 @@ void TVocorixComboBox::SetupWindow() {
     HintList = false;
 }
 
+void TVocorixComboBox::SetFonts(HFONT normal, HFONT bold) {
+    const bool showsBold = GetHandle() != nullptr && GetWindowFont() == source_.boldFont;
+    source_.normalFont = normal;
+    source_.boldFont = bold;
+    if (GetHandle() != nullptr)
+        SetWindowFont(showsBold ? bold : normal, true);
+}
+
 void TVocorixComboBox::CleanupWindow() {
     Edit.reset();
     TComboBox::CleanupWindow();

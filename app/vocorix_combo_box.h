@@ -46,6 +46,10 @@ public:
     // A near miss: the box takes the focus with all its text selected for a correction.
     void SelectForCorrection();
 
+    // Fonts for a new DPI or zoom: the box keeps showing what it shows, in the matching new
+    // font. The fonts must outlive the box.
+    void SetFonts(HFONT normal, HFONT bold);
+
     // Removes the hints and puts back the text and selection they replaced.
     void CloseHints();
     // Empties the list part, keeping the text and selection.

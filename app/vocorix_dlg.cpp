@@ -3,10 +3,14 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "app/vocorix_combo_box.h"
 #include "database/table_layout.h"
 #include "framework/brush.h"
+#include "framework/dc.h"
+#include "framework/dpi.h"
 #include "framework/window_placement.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
@@ -29,6 +33,8 @@ const TResponse TVocorixDlg::ResponseRows[] = {
     OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
     OnMessage<&TVocorixDlg::EvDropFiles>(WM_DROPFILES),
+    OnMessage<&TVocorixDlg::EvDpiChanged>(WM_DPICHANGED),
+    OnCommandRange<&TVocorixDlg::CmZoom>(CM_ZOOM_IN, CM_ZOOM_RESET),
 };
 
 const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable, ResponseRows};
@@ -36,8 +42,7 @@ const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable,
 TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
                          TTableOpener opener, const std::string& startTable)
     : TDecoratedFrame(parent, "Vocorix"), fonts_(fonts), Screen(fonts), Options(ini),
-      Opener(std::move(opener)), Database(OpenTable(startTable)),
-      ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
+      Opener(std::move(opener)), ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
       WordDisplay(this, IDC_WORD_DISPLAY, 0, &Options, fonts),
@@ -47,6 +52,10 @@ TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& font
     EnableKBHandler();
     Attr.AccelTable = IDA_DRILL;
     Attr.Style = DrillWindowStyle;
+    // The screen's DPI until the window knows its monitor's: the table's widths are measured
+    // in the fonts of that scale.
+    SetScale(TDrillScale(ScreenDpi(), zoom::ValidZoom(Options.Zoom)));
+    Database = OpenTable(startTable);
     CreateFieldControls();
 }
 
@@ -59,27 +68,30 @@ void TVocorixDlg::CreateFieldControls() {
         throw xmsg("");
     const uint32_t fieldCount = Database->TranslationCount();
     Drill = TDrill(fieldCount, Options.KeyList);
+    // Measured by the reader in the fonts of the present scale.
+    widest_ = Database->WidestTranslation();
+    widestScale_ = Scale;
 
+    design_.clear();
     WordDisplay.FitHeight();
-    SetChildLayoutMetrics(WordDisplay, WordDisplay.Layout());
+    Place(WordDisplay, WordDisplay.Layout());
     HintOrder = std::make_unique<THintOrder>(Database->Words());
-    const TAnswerBoxSource source{Drill,         Database->Words(),
-                                  *HintOrder,    Database->TranslationSize(),
-                                  fonts_.Normal, fonts_.Bold};
+    const TAnswerBoxSource source{Drill,          Database->Words(),
+                                  *HintOrder,     Database->TranslationSize(),
+                                  Fonts().Normal, Fonts().Bold};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
         AnswerBoxes.push_back(std::make_unique<TVocorixComboBox>(this, i, top, source));
         TVocorixComboBox& box = *AnswerBoxes.back();
-        SetChildLayoutMetrics(box, box.Layout());
+        Place(box, box.Layout());
 
         FieldButtons.push_back(std::make_unique<TButton>(
             this, IDC_FIELD_BUTTON + static_cast<int32_t>(i), "?", 0, 0, 0, 0));
         TButton& button = *FieldButtons.back();
         button.Attr.Style &= ~WS_TABSTOP;
-        SetChildLayoutMetrics(button,
-                              {SiblingEdge(box, TEdge::Right, 6), SiblingEdge(box, TEdge::Top, 0),
-                               Absolute(18), Absolute(20)});
+        Place(button, {SiblingEdge(box, TEdge::Right, 6), SiblingEdge(box, TEdge::Top, 0),
+                       Absolute(18), Absolute(20)});
     }
     // The drill buttons stand 20 pixels right of the "?" buttons, which stand at a fixed
     // offset from the right edge: placed on that edge, they hold no constraint on a field
@@ -88,9 +100,72 @@ void TVocorixDlg::CreateFieldControls() {
         return TLayoutMetrics{ParentEdge(TEdge::Right, -86), y, ParentEdge(TEdge::Right, -20),
                               Absolute(22)};
     };
-    SetChildLayoutMetrics(ReadyButton, buttonColumn(SiblingEdge(WordDisplay, TEdge::Bottom, 4)));
-    SetChildLayoutMetrics(RefuseButton, buttonColumn(SiblingEdge(ReadyButton, TEdge::Top, 30)));
-    SetChildLayoutMetrics(ContinueButton, buttonColumn(SiblingEdge(RefuseButton, TEdge::Top, 30)));
+    Place(ReadyButton, buttonColumn(SiblingEdge(WordDisplay, TEdge::Bottom, 4)));
+    Place(RefuseButton, buttonColumn(SiblingEdge(ReadyButton, TEdge::Top, 30)));
+    Place(ContinueButton, buttonColumn(SiblingEdge(RefuseButton, TEdge::Top, 30)));
+}
+
+namespace {
+TEdgeConstraint Scaled(TEdgeConstraint edge, const TDrillScale& scale) {
+    if (edge.Kind != TEdgeConstraint::Unset)
+        edge.Value = scale(edge.Value);
+    return edge;
+}
+} // namespace
+
+void TVocorixDlg::Place(TWindow& child, const TLayoutMetrics& metrics) {
+    design_.emplace_back(&child, metrics);
+    SetChildLayoutMetrics(child, {Scaled(metrics.X, Scale), Scaled(metrics.Y, Scale),
+                                  Scaled(metrics.Width, Scale), Scaled(metrics.Height, Scale)});
+}
+
+std::pair<std::unique_ptr<TDrillFonts>, std::unique_ptr<TFont>>
+TVocorixDlg::SetScale(const TDrillScale& scale) {
+    auto previous = std::make_pair(std::move(scaledFonts_), std::move(dialogFont_));
+    Scale = scale;
+    const LOGFONTA given = fonts_.Normal.GetLogFont();
+    if (!Scale.IsIdentity())
+        scaledFonts_ = std::make_unique<TDrillFonts>(Scale(given.lfHeight));
+    if (Scale.Dpi() != TDrillScale::BaseDpi) {
+        LOGFONTA dialog = given;
+        dialog.lfHeight = TDrillScale(Scale.Dpi(), 100)(given.lfHeight);
+        dialogFont_ = std::make_unique<TFont>(dialog);
+    }
+
+    Screen.SetFonts(Fonts(), DialogFont());
+    WordDisplay.SetFonts(Fonts(), Scale(TVocorixStatic::LineStep));
+    StatusBar.SetFont(Fonts().Normal, Scale(TStatusBar::FieldMargin));
+    if (GetHandle() != nullptr) {
+        for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
+            button->SetWindowFont(Fonts().Normal, true);
+        for (const auto& button : FieldButtons)
+            button->SetWindowFont(Fonts().Normal, true);
+    }
+    for (const auto& box : AnswerBoxes)
+        box->SetFonts(Fonts().Normal, Fonts().Bold);
+    const auto design = std::move(design_);
+    design_.clear();
+    for (const auto& [child, metrics] : design)
+        Place(*child, metrics);
+    return previous;
+}
+
+int32_t TVocorixDlg::WidestTranslation() {
+    if (!(widestScale_ == Scale)) {
+        TScreenDC dc;
+        TSelection bold(dc, Fonts().Bold);
+        const TWordList& words = Database->Words();
+        int32_t widest = 0;
+        for (uint32_t i = 0; i < words.Count(); ++i) {
+            const std::string_view word = words.Item(i);
+            SIZE size{};
+            GetTextExtentPoint32A(dc, word.data(), static_cast<int>(word.size()), &size);
+            widest = std::max<int32_t>(widest, size.cx);
+        }
+        widest_ = widest;
+        widestScale_ = Scale;
+    }
+    return widest_;
 }
 
 void TVocorixDlg::DeleteFieldControls() {
@@ -100,6 +175,7 @@ void TVocorixDlg::DeleteFieldControls() {
         AnswerBoxes.pop_back();
     Drill = TDrill();
     HintOrder.reset();
+    design_.clear();
     Database.reset();
 }
 
@@ -113,25 +189,57 @@ void TVocorixDlg::SetupWindow() {
     Screen.Owner = GetHandle();
     EditSystemMenu();
     DragAcceptFiles(GetHandle(), TRUE);
+    // The monitor the window opened on may have another DPI than the screen's.
+    if (const TDrillScale here(WindowDpi(GetHandle()), Scale.Zoom()); !(here == Scale))
+        SetScale(here);
     for (TButton* button : {&ReadyButton, &RefuseButton, &ContinueButton})
-        button->SetWindowFont(fonts_.Normal, false);
+        button->SetWindowFont(Fonts().Normal, false);
     FitWindow();
 }
 
 void TVocorixDlg::FitWindow() {
     for (const auto& button : FieldButtons)
-        button->SetWindowFont(fonts_.Normal, false);
+        button->SetWindowFont(Fonts().Normal, false);
+    SizeWindow(Options.TopLeft.x, Options.TopLeft.y);
+    SetBkgndColor(TColor::LtGray);
+    ShowZoomLimits();
+    CmContinue();
+}
+
+void TVocorixDlg::SizeWindow(int32_t left, int32_t top) {
     const RECT outer = GetWindowRect();
     const RECT client = GetClientRect();
     const int32_t overheadX = (outer.right - outer.left) - (client.right - client.left);
     const int32_t overheadY = (outer.bottom - outer.top) - (client.bottom - client.top);
-    const int32_t width = Database->WidestTranslation() + BesideTheTranslation;
-    const int32_t height = 30 * static_cast<int32_t>(std::max<uint32_t>(FieldCount(), 3)) +
-                           WordDisplay.Attr.H + 35 + StatusBar.DesiredHeight();
-    SetWindowPos(GetHandle(), nullptr, Options.TopLeft.x, Options.TopLeft.y, width + overheadX,
-                 height + overheadY, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetBkgndColor(TColor::LtGray);
-    CmContinue();
+    const int32_t width = WidestTranslation() + Scale(BesideTheTranslation);
+    const int32_t height = Scale(30) * static_cast<int32_t>(std::max<uint32_t>(FieldCount(), 3)) +
+                           Scale(WordDisplay.Attr.H) + Scale(35) + StatusBar.DesiredHeight();
+    SetWindowPos(GetHandle(), nullptr, left, top, width + overheadX, height + overheadY,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TVocorixDlg::Rescale(const TDrillScale& scale, const RECT* suggested) {
+    // Without a table (another is being opened) there is nothing to fit: the new table's
+    // controls are made at the window's DPI then.
+    if ((scale == Scale && suggested == nullptr) || Database == nullptr)
+        return;
+    // The controls let go of the old fonts before they are freed, at the end.
+    const auto previous = SetScale(scale);
+    RECT place = GetWindowRect();
+    if (suggested != nullptr) {
+        place = *suggested;
+        // The frame's own parts take the new DPI's sizes here.
+        SetWindowPos(GetHandle(), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SizeWindow(place.left, place.top);
+    Layout();
+    Invalidate(true);
+}
+
+LRESULT TVocorixDlg::EvDpiChanged(WPARAM dpi, LPARAM suggested) {
+    Rescale(TDrillScale(HIWORD(dpi), Scale.Zoom()), reinterpret_cast<const RECT*>(suggested));
+    return 0;
 }
 
 void TVocorixDlg::CleanupWindow() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "answer/drill.h"
@@ -13,6 +14,7 @@
 #include "app/drill_fonts.h"
 #include "app/hint_order.h"
 #include "app/vocorix_static.h"
+#include "app_rules/drill_scale.h"
 #include "database/db_file.h"
 #include "framework/button.h"
 #include "framework/decorated_frame.h"
@@ -42,6 +44,9 @@ public:
     void DeleteFieldControls();
     // Sizes the window for the table at the stored position and asks the first question.
     void FitWindow();
+    // Lays the window out anew at this DPI and zoom, keeping the question and the answers. With
+    // `suggested` (from the system, for a move to another monitor) the window takes that place.
+    void Rescale(const TDrillScale& scale, const RECT* suggested = nullptr);
     // The options dialog; after OK the drill starts again on the table the settings now name.
     // Throws xmsg("") when that table cannot be opened and the learner gives up.
     void ChangeOptions();
@@ -67,6 +72,9 @@ public:
         if (HintOrder != nullptr)
             HintOrder->Complete();
     }
+    // The DPI and zoom the window is laid out for, and its fonts at them.
+    const TDrillScale& GetScale() const { return Scale; }
+    const TDrillFonts& Fonts() const { return scaledFonts_ ? *scaledFonts_ : fonts_; }
 
 protected:
     void SetupWindow() override;
@@ -82,9 +90,25 @@ protected:
     LRESULT EvSysCommand(WPARAM command, LPARAM);
     LRESULT EvNCHitTest(WPARAM, LPARAM);
     LRESULT EvDropFiles(WPARAM drop, LPARAM);
+    // A move to a monitor of another DPI.
+    LRESULT EvDpiChanged(WPARAM dpi, LPARAM suggested);
 
 private:
     void CmCancel() {}
+    // Larger Text, Smaller Text, and back to 100 %: stored at once.
+    void CmZoom(uint32_t command);
+    void ShowZoomLimits();
+    // Registers a child's constraints as given for 96 DPI at 100 %, scaled to the window's.
+    void Place(TWindow& child, const TLayoutMetrics& metrics);
+    // Makes the fonts for `scale` and gives them to every control, constraints scaled; returns
+    // the fonts they had, to be freed once the window is laid out with the new ones.
+    std::pair<std::unique_ptr<TDrillFonts>, std::unique_ptr<TFont>>
+    SetScale(const TDrillScale& scale);
+    // Outer size for the table and the scale, with the top-left corner here.
+    void SizeWindow(int32_t left, int32_t top);
+    // The widest translation in the bold font at the present scale.
+    int32_t WidestTranslation();
+    const TFont& DialogFont() const { return dialogFont_ ? *dialogFont_ : fonts_.Normal; }
     // The drill's commands pass here, and not while the window is locked.
     void CmDrill(uint32_t id);
     void EditSystemMenu();
@@ -100,8 +124,14 @@ private:
     void ShowOutcome(const TDrillOutcome& outcome);
     uint32_t FieldCount() const { return Drill.FieldCount(); }
 
-    const TDrillFonts& fonts_;
-    // The drill commands are ignored (the system menu's Lock).
+    const TDrillFonts& fonts_; // at 96 DPI and 100 %
+    TDrillScale Scale;
+    std::unique_ptr<TDrillFonts> scaledFonts_; // when the scale is not 96 DPI at 100 %
+    std::unique_ptr<TFont> dialogFont_;        // for the dialogs, at the DPI only
+    // Every child's constraints as given for 96 DPI at 100 %.
+    std::vector<std::pair<TWindow*, TLayoutMetrics>> design_;
+    int32_t widest_ = 0;
+    TDrillScale widestScale_; // The drill commands are ignored (the system menu's Lock).
     bool Locked = false;
     TWinDBScreen Screen;
     TOptions Options;

@@ -14,7 +14,7 @@ const TResponseTable TVocorixStatic::ResponseTable{&TStatic::ResponseTable, Resp
 
 TVocorixStatic::TVocorixStatic(TWindow* parent, int32_t id, uint32_t textLimit, TOptions* options,
                                const TDrillFonts& fonts)
-    : TStatic(parent, id, "", 0, 0, 0, 0, textLimit), options_(options), fonts_(fonts) {
+    : TStatic(parent, id, "", 0, 0, 0, 0, textLimit), options_(options), fonts_(&fonts) {
     Constraints.X = ParentEdge(TEdge::Left, 20);
     Constraints.Y = ParentEdge(TEdge::Top, 20);
     Constraints.Width = ParentEdge(TEdge::Right, -20);
@@ -29,6 +29,13 @@ int32_t TVocorixStatic::FitHeight() {
     Constraints.Height = Absolute(height);
     Attr.H = height;
     return height;
+}
+
+void TVocorixStatic::SetFonts(const TDrillFonts& fonts, int32_t lineStep) {
+    fonts_ = &fonts;
+    lineStep_ = lineStep;
+    if (GetHandle() != nullptr)
+        Invalidate(true);
 }
 
 void TVocorixStatic::SetText(const char* text, int leadIn, int wordLength,
@@ -67,25 +74,25 @@ void TVocorixStatic::Paint(HDC dc, bool, const RECT&) {
 
     SetTextAlign(dc, TA_UPDATECP);
     MoveToEx(dc, 0, 0, nullptr);
-    SelectObject(dc, fonts_.Normal);
+    SelectObject(dc, fonts_->Normal);
     auto [leadText, leadCount] = segment(0, leadIn);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE | ETO_CLIPPED, &r, leadText, leadCount, nullptr);
     POINT p{};
     GetCurrentPositionEx(dc, &p);
 
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    SelectObject(dc, fonts_.Bold);
+    SelectObject(dc, fonts_->Bold);
     auto [wordText, wordCount] = segment(leadIn, word);
     ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, wordText, wordCount, nullptr);
     if (options_->Transcription) {
-        p.y += LineStep;
-        SelectObject(dc, fonts_.Normal);
+        p.y += lineStep_;
+        SelectObject(dc, fonts_->Normal);
         auto [text, count] = segment(leadIn + word, transcription);
         ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
     }
     if (options_->ThirdLanguage) {
-        p.y += LineStep;
-        SelectObject(dc, fonts_.Bold);
+        p.y += lineStep_;
+        SelectObject(dc, fonts_->Bold);
         auto [text, count] = segment(leadIn + word + transcription, length_);
         ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
     }

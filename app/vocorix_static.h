@@ -26,6 +26,9 @@ public:
     // Height for the open table's optional fields (20, 36 or 52), set as both the height
     // constraint and the window height; returns it.
     int32_t FitHeight();
+    // The fonts and the scaled line step, for a new DPI or zoom; the fonts must outlive the
+    // control.
+    void SetFonts(const TDrillFonts& fonts, int32_t lineStep);
     // Keeps a copy of the question and repaints at once.
     void SetText(const char* text, int leadIn, int wordLength, int transcriptionLength);
 
@@ -44,7 +47,8 @@ private:
     TLayoutMetrics Constraints;
     uint32_t length_ = 0;
     TOptions* options_;
-    const TDrillFonts& fonts_;
+    const TDrillFonts* fonts_;
+    int32_t lineStep_ = LineStep;
     std::unique_ptr<char[]> text_;
     int leadIn_ = 0;
     int wordLength_ = 0;

@@ -4,6 +4,8 @@
 #include "app/vocorix_dlg.h"
 #include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
+#include "framework/dpi.h"
+#include "framework/help.h"
 #include "framework/system_menu.h"
 #include "resources/ids.h"
 
@@ -14,7 +16,8 @@ const char LockText[] = "&Lock";
 const char UnlockText[] = "Un&lock";
 
 bool IsSystemMenuCommand(uint32_t command) {
-    return command == CM_ABOUT || command == CM_OPTIONS || command == CM_LOCK || command == CM_HELP;
+    return command == CM_ABOUT || command == CM_OPTIONS || command == CM_LOCK ||
+           command == CM_HELP || command == CM_ZOOM_IN || command == CM_ZOOM_OUT;
 }
 
 // Whether an accelerator row stands for this key message, with the modifiers now held.
@@ -63,6 +66,9 @@ void TVocorixDlg::EditSystemMenu() {
     menu.DeleteItem(SC_SIZE);
     menu.DeleteItem(SC_MAXIMIZE);
     menu.AppendSeparator();
+    menu.AppendItem(CM_ZOOM_IN, "Larger Text");
+    menu.AppendItem(CM_ZOOM_OUT, "Smaller Text");
+    menu.AppendSeparator();
     menu.AppendItem(CM_ABOUT, "&About...");
     menu.AppendItem(CM_OPTIONS, "&Options...");
     menu.AppendItem(CM_LOCK, LockText);
@@ -86,7 +92,11 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
         TSystemMenu(GetHandle()).SetItemText(CM_LOCK, Locked ? UnlockText : LockText);
         break;
     case CM_HELP:
-        WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
+        ShowHelp(GetHandle(), THelpTopic::Drilling);
+        break;
+    case CM_ZOOM_IN:
+    case CM_ZOOM_OUT:
+        CmZoom(static_cast<uint32_t>(command));
         break;
     default:
         break;
@@ -123,7 +133,7 @@ void TVocorixDlg::ChangeOptions() {
     std::optional<TTableImport> chosenList;
     {
         // Its destruction stores what was accepted.
-        TVocorixOptions dialog(this, Options, fonts_.Normal);
+        TVocorixOptions dialog(this, Options, DialogFont());
         result = dialog.Execute();
         chosenList = dialog.ChosenList();
     }
@@ -150,9 +160,32 @@ void TVocorixDlg::Reopen(const std::function<std::unique_ptr<TDBFile>()>& open) 
         Screen.Owner = GetHandle();
     }
     CreateFieldControls();
+    // The window may have moved to a monitor of another DPI meanwhile.
+    if (const TDrillScale here(WindowDpi(GetHandle()), GetScale().Zoom()); !(here == GetScale()))
+        SetScale(here);
     CreateChildren();
     FitWindow();
     Layout();
+}
+
+void TVocorixDlg::CmZoom(uint32_t command) {
+    const uint32_t zoom = command == CM_ZOOM_IN    ? zoom::Larger(Scale.Zoom())
+                          : command == CM_ZOOM_OUT ? zoom::Smaller(Scale.Zoom())
+                                                   : zoom::Smallest;
+    if (zoom != Options.Zoom) {
+        Options.Zoom = zoom;
+        Options.ZoomEntry.Write();
+    }
+    Rescale(TDrillScale(Scale.Dpi(), zoom));
+    ShowZoomLimits();
+}
+
+void TVocorixDlg::ShowZoomLimits() {
+    const HMENU menu = TSystemMenu(GetHandle()).GetHandle();
+    EnableMenuItem(menu, CM_ZOOM_IN,
+                   MF_BYCOMMAND | (Scale.Zoom() < zoom::Largest ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, CM_ZOOM_OUT,
+                   MF_BYCOMMAND | (Scale.Zoom() > zoom::Smallest ? MF_ENABLED : MF_GRAYED));
 }
 
 LRESULT TVocorixDlg::EvNCHitTest(WPARAM, LPARAM) {

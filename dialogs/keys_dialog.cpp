@@ -1,6 +1,7 @@
 #include "dialogs/keys_dialog.h"
 
 #include "answer/hint_keys.h"
+#include "framework/help.h"
 #include "resources/ids.h"
 
 namespace {
@@ -40,5 +41,5 @@ TKeysDialog::TKeysDialog(TWindow* parent, const TFont& font, TOptionList<TKeys>&
 }
 
 void TKeysDialog::CmHelp() {
-    WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
+    ShowHelp(GetHandle(), THelpTopic::FunctionKeys);
 }

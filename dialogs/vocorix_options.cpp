@@ -10,6 +10,7 @@
 #include "dialog_rules/key_list_size.h"
 #include "dialogs/given_file.h"
 #include "dialogs/keys_dialog.h"
+#include "framework/help.h"
 #include "resources/ids.h"
 
 namespace {
@@ -112,7 +113,7 @@ void TVocorixOptions::CmFuncs() {
 }
 
 void TVocorixOptions::CmHelp() {
-    WinHelpA(GetHandle(), "VOCORIX.HLP", HELP_CONTENTS, 0);
+    ShowHelp(GetHandle(), THelpTopic::Options);
 }
 
 void TVocorixOptions::CmOk() {

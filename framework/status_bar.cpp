@@ -7,8 +7,6 @@
 #include "framework/dc.h"
 
 namespace {
-// Border and padding of one field, both sides together.
-constexpr int32_t FieldMargin = 8;
 const char CapsText[] = "CAPS";
 
 void InitBarClass() {
@@ -59,7 +57,7 @@ int32_t TStatusBar::GadgetWidth(uint32_t numChars) const {
     INT widths['~' - ' ' + 1];
     GetCharWidth32A(dc, ' ', '~', widths);
     const int32_t widest = *std::max_element(std::begin(widths), std::end(widths));
-    return static_cast<int32_t>(numChars) * widest + FieldMargin;
+    return static_cast<int32_t>(numChars) * widest + margin_;
 }
 
 int32_t TStatusBar::DesiredHeight() const {
@@ -67,7 +65,7 @@ int32_t TStatusBar::DesiredHeight() const {
     TSelection font(dc, font_);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
-    return metrics.tmHeight + FieldMargin;
+    return metrics.tmHeight + margin_;
 }
 
 RECT TStatusBar::FieldRect(int32_t index) const {
@@ -76,9 +74,26 @@ RECT TStatusBar::FieldRect(int32_t index) const {
     return rect;
 }
 
+void TStatusBar::SetFont(HFONT font, int32_t fieldMargin) {
+    font_ = font;
+    margin_ = fieldMargin;
+    if (GetHandle() == nullptr)
+        return;
+    SetWindowFont(font_, true);
+    SetParts();
+}
+
 void TStatusBar::SetupWindow() {
     TWindow::SetupWindow();
     SetWindowFont(font_, false);
+    SetParts();
+    for (TTextGadget* gadget : gadgets_)
+        ShowText(gadget->index_, gadget->GetText().c_str());
+    capsShown_ = -1;
+    UpdateModeIndicators();
+}
+
+void TStatusBar::SetParts() {
     std::vector<int> rights;
     int right = 0;
     for (TTextGadget* gadget : gadgets_) {
@@ -91,10 +106,6 @@ void TStatusBar::SetupWindow() {
         rights.push_back(right);
     }
     Send(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
-    for (TTextGadget* gadget : gadgets_)
-        ShowText(gadget->index_, gadget->GetText().c_str());
-    capsShown_ = -1;
-    UpdateModeIndicators();
 }
 
 void TStatusBar::ShowText(int32_t index, const char* text) {

@@ -37,7 +37,13 @@ class TStatusBar : public TWindow {
 public:
     enum TModeIndicator : uint32_t { CapsLock = 2 };
 
+    // Border and padding of one field, both sides together, on a 96-DPI screen.
+    static constexpr int32_t FieldMargin = 8;
+
     TStatusBar(TWindow* parent, uint32_t modeIndicators, HFONT font);
+
+    // A new font and field margin (for another DPI): the fields are measured anew.
+    void SetFont(HFONT font, int32_t fieldMargin);
 
     // Gadgets go in before the bar is created; they must outlive it.
     void Insert(TTextGadget& gadget);
@@ -60,10 +66,12 @@ protected:
 private:
     friend class TTextGadget;
     void ShowText(int32_t index, const char* text);
+    void SetParts();
 
     std::vector<TTextGadget*> gadgets_;
     uint32_t modeIndicators_;
     HFONT font_;
+    int32_t margin_ = FieldMargin;
     int32_t capsIndex_ = -1;
     int capsShown_ = -1;
 };

@@ -20,6 +20,9 @@
 #define IDG_COUNT 113
 #define IDG_ANSWER 114
 #define IDG_ORDER 115
+#define CM_ZOOM_IN 116       /* system menu "Larger Text" */
+#define CM_ZOOM_OUT 117      /* system menu "Smaller Text" */
+#define CM_ZOOM_RESET 118    /* back to 100 % */
 #define IDC_ANSWER_BOX 200   /* + translation field number */
 #define CM_CHECK_FIELD 299   /* the check key: the answer box that has the focus */
 #define IDC_FIELD_BUTTON 300 /* + translation field number: its "?" button */

@@ -13,15 +13,30 @@ export VOCORIX_BUILD=$build_root
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 # Wine shows the build machine's root as drive Z:.
-VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" \
-    "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
-    --gtest_filter='DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions:OptionsDialogScene.TheResourceHoldsTheControlsInTabOrder'
+# The drill window at 100 % and at 200 % (a screen of 192 DPI) comes from the test of its
+# scaling, run once at each DPI of the Wine prefix's screen.
+export root build_root
+VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c '
+    wine=$root/scripts/wine.sh
+    tests=$build_root/win64/tests/win_tests.exe
+    status=0
+    "$wine" --dpi 96
+    "$wine" "$tests" --gtest_filter="DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions:OptionsDialogScene.TheResourceHoldsTheControlsInTabOrder:DrillWindowDpi.OpensScaledToTheScreen" || status=1
+    "$wine" --dpi 192
+    "$wine" "$tests" --gtest_filter=DrillWindowDpi.OpensScaledToTheScreen || status=1
+    "$wine" --dpi 96
+    exit $status'
 
 # No time stamps in the files: a picture that did not change stays byte for byte the same.
 png=(-strip -define png:exclude-chunks=date,time)
 for bmp in "$shots"/*.bmp; do
     name=$(basename "$bmp" .bmp)
     convert "$bmp" -trim +repage "${png[@]}" "$root/docs/$name.png"
-    convert "$root/docs/$name.png" -scale 200% "${png[@]}" "$root/docs/$name-2x.png"
-    echo "docs/$name.png docs/$name-2x.png"
+    case $name in
+    *pct) echo "docs/$name.png" ;; # drawn at its size already
+    *)
+        convert "$root/docs/$name.png" -scale 200% "${png[@]}" "$root/docs/$name-2x.png"
+        echo "docs/$name.png docs/$name-2x.png"
+        ;;
+    esac
 done

@@ -36,18 +36,30 @@ run_suite() { # name, command...
 run_suite native-core "$build_root/native/tests/core_tests"
 run_suite native32-core qemu-i386 "$build_root/native32/tests/core_tests"
 run_windows_suites() {
+    # A run stopped half-way may have left the prefix at another DPI.
+    "$root/scripts/wine.sh" --dpi 96
     run_suite wine-core "$root/scripts/wine.sh" "$build_root/win64/tests/core_tests.exe"
     run_suite wine-win "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe"
+    # The drill window on screens of 150 % and 200 %: the prefix's DPI is read as a program
+    # starts, so each is a run of its own; the prefix goes back to 96 DPI after them.
+    for dpi in 144 192; do
+        "$root/scripts/wine.sh" --dpi "$dpi"
+        run_suite "wine-dpi-$dpi" "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
+            --gtest_filter='DrillWindowDpi.OpensScaledToTheScreen'
+    done
+    "$root/scripts/wine.sh" --dpi 96
     # Wine's server holds the display open; end it before the display goes.
     WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 export -f run_suite run_windows_suites
 export root build_root logs suite_limit
 VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_suites; exit $status' || status=1
+# The release archives of both flavours, built from what was just tested.
+run_suite dist bash -c '"$root/scripts/dist.sh" "$build_root" >/dev/null && "$root/scripts/check_dist.sh" "$build_root"'
 
 echo
 echo "== summary"
-for log in native-core native32-core wine-core wine-win; do
+for log in native-core native32-core wine-core wine-win wine-dpi-144 wine-dpi-192; do
     passed=$(grep -ho '^\[  PASSED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     failed=$(grep -ho '^\[  FAILED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     grep -h -e '^\[==========\] [0-9]* tests* from' "$logs/$log.log" | tail -1
@@ -57,4 +69,5 @@ for log in native-core native32-core wine-core wine-win; do
     echo "$log: $passed passed, $failed failed"
     grep -h '^\[ TIMEOUT  \]' "$logs/$log.log" && status=1
 done
+tail -1 "$logs/dist.log"
 exit $status

@@ -4,6 +4,8 @@
 # their own frames on a display without a window manager.
 # Usage: scripts/wine.sh PROGRAM.exe [ARGS...]   (needs $DISPLAY: see with-display.sh)
 #        scripts/wine.sh --prepare              (makes the prefix and nothing else)
+#        scripts/wine.sh --dpi N                (the prefix's screen shows N dots per inch from
+#                                                the next program on; 96 is the normal)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,5 +43,14 @@ fi
 
 # --prepare: only make sure the prefix exists (its first set-up shows a dialog for a while).
 [ "${1:-}" = "--prepare" ] && exit 0
+if [ "${1:-}" = "--dpi" ]; then
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:?DPI}" /f \
+        >/dev/null 2>&1
+    # A fresh Wine session for the next program, started where it is started.
+    wineserver_cmd=$(dirname "$(command -v "$wine" || echo "$wine")")/wineserver
+    [ -x "$wineserver_cmd" ] || wineserver_cmd=wineserver
+    "$wineserver_cmd" -w 2>/dev/null || true
+    exit 0
+fi
 
 exec "$wine" "$@"

@@ -16,7 +16,8 @@ TOptions::TOptions(TIniFile& ini)
       ThirdLanguageEntry(ThirdLanguage, ini, "Database", "Third Language", true, "1"),
       MaxCountEntry(MaxCount, ini, "Database", "Maximum Count", true, "10"),
       TopLeftEntry(TopLeft, ini, "Database", "TopLeft Point", true, "(100,100)"),
-      FileNameEntry(FileName, ini, "Database", "File Name", true, ""), AgeList(WithRoom<TAge>(10)),
+      FileNameEntry(FileName, ini, "Database", "File Name", true, ""),
+      ZoomEntry(Zoom, ini, "Database", "Zoom", true, "100"), AgeList(WithRoom<TAge>(10)),
       AgeEntries(AgeList, ini, "Ages", "Age"),
       // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most that.
       KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),

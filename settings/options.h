@@ -34,6 +34,7 @@ public:
     unsigned int MaxCount = 10; // "Database" / "Maximum Count", "10", at most MaxCountLimit
     TPoint TopLeft{100, 100};   // "Database" / "TopLeft Point", "(100,100)"
     character FileName{129};    // "Database" / "File Name", "" (129 bytes before reading)
+    unsigned int Zoom = 100;    // "Database" / "Zoom", "100": the drill window's, in percent
 
     TEntry<int> TranscriptionEntry;
     TEntry<int> PartOfSpeechEntry;
@@ -41,6 +42,7 @@ public:
     TEntry<unsigned int> MaxCountEntry;
     TEntry<TPoint> TopLeftEntry;
     TEntry<character> FileNameEntry;
+    TEntry<unsigned int> ZoomEntry;
 
     std::vector<TAge> AgeList;   // room for 10, grows by 10
     TEntryList<TAge> AgeEntries; // section "Ages", keys "Ages", Age0, Age1, ...

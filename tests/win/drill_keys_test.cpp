@@ -56,6 +56,13 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
         {0, 0x0C, CM_LOCK},
         {FALT, 'l', CM_LOCK},
         {FALT, 0xE4, CM_LOCK},
+        {V | FCONTROL, VK_OEM_PLUS, CM_ZOOM_IN},
+        {V | FCONTROL | FSHIFT, VK_OEM_PLUS, CM_ZOOM_IN},
+        {V | FCONTROL, VK_ADD, CM_ZOOM_IN},
+        {V | FCONTROL, VK_OEM_MINUS, CM_ZOOM_OUT},
+        {V | FCONTROL, VK_SUBTRACT, CM_ZOOM_OUT},
+        {V | FCONTROL, '0', CM_ZOOM_RESET},
+        {V | FCONTROL, VK_NUMPAD0, CM_ZOOM_RESET},
     };
     // Character keys come back through the ANSI code page as a char, sign and all.
     std::set<Row> rows;

@@ -1,0 +1,91 @@
+#include "framework/help.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <utility>
+
+namespace {
+std::string ProgramFileFolder() {
+    char path[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return ProgramFolder(std::string(path, length < MAX_PATH ? length : 0));
+}
+
+bool ShowWithHelpEngine(HWND owner, const std::string& file) {
+    return WinHelpA(owner, file.c_str(), HELP_CONTENTS, 0) != FALSE;
+}
+
+// The shell may hand the URL to a handler made with COM: COM is initialized around the call (once
+// more, when it already is).
+class TComScope {
+public:
+    TComScope()
+        : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~TComScope() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    TComScope(const TComScope&) = delete;
+    TComScope& operator=(const TComScope&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+// A file URL handed to ShellExecute as a document loses its section on some systems: the URL
+// goes to the program that opens .html pages as its argument, and only to the shell when no
+// such program is known.
+bool OpenInBrowser(HWND owner, const std::string& url) {
+    const TComScope com;
+    char browser[MAX_PATH] = "";
+    DWORD size = MAX_PATH;
+    const auto opened = [](HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; };
+    if (AssocQueryStringA(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, ".html", "open", browser,
+                          &size) == S_OK &&
+        GetFileAttributesA(browser) != INVALID_FILE_ATTRIBUTES) {
+        const std::string argument = "\"" + url + "\"";
+        if (opened(ShellExecuteA(owner, "open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
+            return true;
+    }
+    return opened(ShellExecuteA(owner, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+}
+
+THelpShell& CurrentShell() {
+    static THelpShell shell{ProgramFileFolder, ShowWithHelpEngine, OpenInBrowser};
+    return shell;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+} // namespace
+
+void ShowHelp(HWND owner, THelpTopic topic) {
+    const THelpShell& shell = CurrentShell();
+    const std::string folder = shell.folder();
+    const std::string helpFile = folder + "\\" + HelpEngineFileName;
+    if (FileExists(helpFile) && shell.showHelpFile(owner, helpFile))
+        return;
+    const std::string page = folder + "\\" + HelpPageName;
+    const bool present = FileExists(page);
+    if (present && shell.openPage(owner, HelpPageUrl(page, HelpAnchor(topic))))
+        return;
+    const std::string text =
+        present ? "The help cannot be shown: no program here opens web pages.\r\n"
+                  "The help is the page " +
+                      page + "; open it in a web browser."
+                : "The help cannot be shown: the help page is missing.\r\nIt belongs beside the "
+                  "program, as " +
+                      page + ".";
+    MessageBoxA(owner, text.c_str(), "Vocorix Help", MB_OK | MB_ICONINFORMATION);
+}
+
+TScopedHelpShell::TScopedHelpShell(THelpShell shell)
+    : previous_(std::exchange(CurrentShell(), std::move(shell))) {}
+
+TScopedHelpShell::~TScopedHelpShell() {
+    CurrentShell() = std::move(previous_);
+}
