@@ -7,6 +7,10 @@
 
 #include "database/table_format.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // Text conversions of the table's fields.
 
 // Replaces trailing spaces by NULs, from the end of the NUL-terminated text back to the first
@@ -30,8 +34,20 @@ inline uint64_t Chunk(const char* bytes) {
 
 constexpr bool LittleEndian = std::endian::native == std::endian::little;
 
-// Fields are mostly padding: skipped eight bytes at a time.
+// Fields are mostly padding: skipped sixteen or eight bytes at a time.
 inline size_t WithoutTrailingBlanks(const char* text, size_t length) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time where the processor compares them at once.
+    const __m128i blanks = _mm_set1_epi8(' ');
+    while (length >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + length - 16));
+        const uint32_t other =
+            ~static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, blanks))) & 0xFFFFu;
+        if (other != 0)
+            return length - 16 + static_cast<size_t>(32 - std::countl_zero(other));
+        length -= 16;
+    }
+#endif
     while (length >= sizeof(uint64_t)) {
         const uint64_t different = Chunk(text + length - sizeof(uint64_t)) ^ Blanks;
         if (different == 0) {

@@ -155,7 +155,7 @@ TEST(FieldText, TrimmedLengthAgreesWithCuttingAtTheFirstNulThenTrimming) {
     uint32_t seed = 7;
     for (int round = 0; round < 20000; ++round) {
         seed = seed * 1103515245u + 12345u;
-        std::string field(seed >> 8 & 31, ' ');
+        std::string field(seed >> 8 & 63, ' ');
         for (char& c : field) {
             seed = seed * 1103515245u + 12345u;
             const uint32_t pick = seed >> 16 & 15;
