@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/bench_table.h"
 #include "database/db_file.h"
 #include "database/field_text.h"
 #include "database/table_format.h"
@@ -45,12 +46,8 @@ const fs::path& QuestionTablePath() {
 }
 
 void WriteTable() {
-    std::vector<TTableField> fields = {{"WORD", table_format::TextType, WordWidth}};
-    for (uint32_t t = 0; t < Translations; ++t)
-        fields.push_back(
-            {"TRANS" + std::to_string(t + 1), table_format::TextType, TranslationWidth});
-    fields.push_back(LastChangeField());
-    fields.push_back(CountField());
+    const std::vector<TTableField> fields =
+        BenchTableFields(WordWidth, Translations, TranslationWidth);
     std::string bytes = TableHeader(fields, Records, 0, TDate());
     bytes.reserve(bytes.size() + size_t{Records} * RecordLengthOf(fields) + 1);
     // Vocabulary as tables hold it: single words and short phrases, 3 to 33 bytes.

@@ -20,7 +20,7 @@
 #include "app/drill_fonts.h"
 #include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
-#include "database/table_format.h"
+#include "bench/bench_table.h"
 #include "database/table_writer.h"
 #include "framework/application.h"
 #include "resources/ids.h"
@@ -77,12 +77,8 @@ std::string MakeEntry(uint32_t& seed) {
 }
 
 void WriteTable(const std::string& path) {
-    std::vector<TTableField> fields = {{"WORD", table_format::TextType, WordWidth}};
-    for (uint32_t t = 0; t < Translations; ++t)
-        fields.push_back(
-            {"TRANS" + std::to_string(t + 1), table_format::TextType, TranslationWidth});
-    fields.push_back(LastChangeField());
-    fields.push_back(CountField());
+    const std::vector<TTableField> fields =
+        BenchTableFields(WordWidth, Translations, TranslationWidth);
     std::string bytes = TableHeader(fields, Records, 0, TDate());
     uint32_t seed = 2024;
     std::vector<std::string> texts;
