@@ -9,7 +9,6 @@
 #include "app/vocorix_combo_box.h"
 #include "database/table_layout.h"
 #include "framework/brush.h"
-#include "framework/dc.h"
 #include "framework/dpi.h"
 #include "framework/window_placement.h"
 #include "platform/xmsg.h"
@@ -152,16 +151,15 @@ TVocorixDlg::SetScale(const TDrillScale& scale) {
 
 int32_t TVocorixDlg::WidestTranslation() {
     if (!(widestScale_ == Scale)) {
-        TScreenDC dc;
-        TSelection bold(dc, Fonts().Bold);
+        // Measured again as the reader measures, in the screen's fonts of this scale.
         const TWordList& words = Database->Words();
         int32_t widest = 0;
+        Screen.BeginWait();
         for (uint32_t i = 0; i < words.Count(); ++i) {
             const std::string_view word = words.Item(i);
-            SIZE size{};
-            GetTextExtentPoint32A(dc, word.data(), static_cast<int>(word.size()), &size);
-            widest = std::max<int32_t>(widest, size.cx);
+            widest = std::max(widest, Screen.TextWidth(word.data(), word.size()));
         }
+        Screen.EndWait();
         widest_ = widest;
         widestScale_ = Scale;
     }
