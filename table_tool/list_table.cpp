@@ -1,7 +1,5 @@
 #include "table_tool/list_table.h"
 
-#include <filesystem>
-
 #include "database/table_format.h"
 #include "platform/replace_file.h"
 #include "table_tool/delimited_text.h"
@@ -9,12 +7,21 @@
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
+// Where the name's extension begins (at its dot), or the path's end when it has none. Paths are
+// taken as the system gave them, byte for byte: a library path type would hand them back in
+// another encoding, naming another file.
+size_t ExtensionStart(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/:");
+    const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    const size_t dot = path.rfind('.');
+    // A name that begins with its only dot has no extension.
+    return dot != std::string::npos && dot > nameStart ? dot : path.size();
+}
+
 std::string Extension(const std::string& path) {
-    return AsciiLower(fs::path(path).extension().string());
+    return AsciiLower(path.substr(ExtensionStart(path)));
 }
 
 // Whether two tables hold the same, whatever day each was written on.
@@ -37,7 +44,7 @@ TFileKind KindOfFile(const std::string& path) {
 }
 
 std::string TableBesideList(const std::string& list) {
-    return fs::path(list).replace_extension(".dbf").string();
+    return list.substr(0, ExtensionStart(list)) + ".dbf";
 }
 
 char SeparatorOf(const std::string& list, std::optional<char> given) {

@@ -1,7 +1,8 @@
 #include "table_tool/table_bytes.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "database/db_messages.h"
@@ -38,8 +39,9 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
+    // The C library takes the path in the system's own encoding, as it came.
+    struct stat status;
+    return stat(path.c_str(), &status) == 0;
 }
 
 std::string TerminalText(const char* problem) {

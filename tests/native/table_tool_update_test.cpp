@@ -134,4 +134,23 @@ TEST_F(TableToolUpdate, AGivenListMakesItsTableAndRewritesItOnlyWhenTheListChang
     }
 }
 
+// Names as the system gives them, in its ANSI code page (here 1252: "ü", "ö" and an en dash):
+// the table beside the list is the one of the same name, found again the next time.
+TEST_F(TableToolUpdate, AListInAFolderNamedWithLettersOfTheCodePageFindsItsOwnTable) {
+    const std::string folder = dir.Folder("J\xFCrgen's W\xF6rter \x96 Liste");
+    const std::string list = folder + "/W\xF6rter.csv";
+    WriteFileBytes(list, "word,German,count\nhouse,Haus,4\n");
+    const TTableImport made = PrepareTableFor(list, 1252);
+    EXPECT_EQ(made.table, folder + "/W\xF6rter.dbf");
+    CommitTableImport(made);
+    EXPECT_EQ(ReadFileBytes(made.table), *made.bytes) << "written under its own name";
+
+    WriteFileBytes(list, "word,German\nhouse,Haus\ntree,Baum\n");
+    CommitTableImport(PrepareTableFor(list, 1252));
+    EXPECT_EQ(RunTool({"export", made.table}).out, "WORD,GERMAN,LASTCHANGE,COUNT\r\n"
+                                                   "house,Haus,,4\r\n"
+                                                   "tree,Baum,,\r\n")
+        << "the practised table found again, not a second one made";
+}
+
 } // namespace

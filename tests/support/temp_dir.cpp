@@ -12,6 +12,11 @@
 #include <sys/fsuid.h>
 #include <unistd.h>
 #endif
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -33,6 +38,18 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+std::string TempDir::Folder(const std::string& name) const {
+    const std::string folder = File(name);
+#ifdef _WIN32
+    const int made = _mkdir(folder.c_str());
+#else
+    const int made = mkdir(folder.c_str(), 0700);
+#endif
+    if (made != 0)
+        throw std::runtime_error("cannot create the folder " + folder);
+    return folder;
 }
 
 ReadOnlyFile::ReadOnlyFile(std::string path)

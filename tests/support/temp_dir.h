@@ -13,6 +13,9 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // A folder made in this one under `name`, its bytes as the system's C library takes them
+    // (the ANSI code page on Windows); its path in the same bytes.
+    std::string Folder(const std::string& name) const;
 
 private:
     std::filesystem::path path_;

@@ -152,4 +152,57 @@ TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
     EXPECT_TRUE(Stores(scene, "File Name=words.dbf\r\n"));
 }
 
+// A folder and file named with letters of the ANSI code page ("ü", "ö", and 0x96, an en dash):
+// every way in drills the list's own table and finds it again at the next start.
+TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
+    DrillScene scene;
+    scene.Put(WordTable({"das Haus"}));
+    const std::string folder = scene.dir.Folder("J\xFCrgen's W\xF6rter \x96 Liste");
+    const std::string list = folder + "\\W\xF6rter.csv";
+    const std::string table = folder + "\\W\xF6rter.dbf";
+    WriteFileBytes(list, "word,German\nstreet,Stra\xC3\x9F"
+                         "e\n");
+    scene.startTable = TableToStartWith(list);
+    EXPECT_EQ(scene.startTable, table);
+    EXPECT_TRUE(scene.messages.boxes.empty());
+    scene.Open();
+    EXPECT_TRUE(Stores(scene, "File Name=" + table + "\r\n"));
+    scene.Close();
+
+    scene.startTable.clear();
+    TVocorixDlg& again = scene.Open();
+    EXPECT_STREQ(WordDisplayOf(again).GetQuestion(), "Translate street") << "the next start";
+    scene.Close();
+
+    WriteFileBytes(list, "word,German\ntree,Baum\n");
+    scene.Put(WordTable({"das Haus"}));
+    TVocorixDlg& dropped = scene.Open();
+    DropFile(dropped.GetHandle(), list);
+    scene.Pump();
+    EXPECT_TRUE(scene.messages.boxes.empty());
+    EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate tree") << "dropped";
+
+    WriteFileBytes(list, "word,German\ndog,Hund\n");
+    {
+        DialogWatch options("Vocorix Options",
+                            {
+                                [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, CM_BROWSE, 0); },
+                                [&](HWND) {
+                                    HWND open = GetForegroundWindow();
+                                    ASSERT_NE(open, nullptr);
+                                    SetDlgItemTextA(open, 0x47C, list.c_str());
+                                    PostMessageA(open, WM_COMMAND, IDOK, 0);
+                                },
+                                [](HWND dialog) { ClickButton(dialog, IDOK); },
+                            });
+        scene.Char(0x0F, Ctrl);
+    }
+    EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate dog") << "browsed";
+    EXPECT_EQ(std::distance(fs::directory_iterator(scene.dir.Path() / "J\u00FCrgen's W\u00F6rter "
+                                                                      "\u2013 Liste"),
+                            {}),
+              2)
+        << "the list and its one table";
+}
+
 } // namespace
