@@ -19,8 +19,8 @@ template <typename... Args> std::string Format(const char* format, Args... args)
 }
 } // namespace
 
-TDrill::TDrill(uint32_t fieldCount, std::vector<TKeys> keyList)
-    : fieldCount_(fieldCount), translations_(fieldCount), boxes_(fieldCount),
+TDrill::TDrill(uint32_t fieldCount, std::vector<TKeys> keyList, uint32_t codePage)
+    : fieldCount_(fieldCount), codePage_(codePage), translations_(fieldCount), boxes_(fieldCount),
       matched_(fieldCount, false), keyList_(std::move(keyList)) {}
 
 void TDrill::Ask(std::vector<std::string> translations, uint32_t count) {
@@ -38,12 +38,12 @@ void TDrill::Ask(std::vector<std::string> translations, uint32_t count) {
 uint32_t TDrill::FindAnswer(std::string_view text, uint32_t own) {
     if (text.empty())
         return 0;
-    if (!matched_[own] && SameAnswerText(text, translations_[own])) {
+    if (!matched_[own] && SameAnswerText(text, translations_[own], codePage_)) {
         matched_[own] = true;
         return own + 1;
     }
     for (uint32_t t = 0; t < fieldCount_; ++t)
-        if (!matched_[t] && SameAnswerText(text, translations_[t])) {
+        if (!matched_[t] && SameAnswerText(text, translations_[t], codePage_)) {
             orderOk_ = false;
             matched_[t] = true;
             return t + 1;

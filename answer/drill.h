@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text_codec.h"
 #include "settings/keys.h"
 
 // How a judged or given-up box shows its own translation.
@@ -45,8 +46,9 @@ struct TDrillOutcome {
 class TDrill {
 public:
     // A drill on a table with this many translation fields, under the settings' function-key
-    // switches per COUNT level; the score starts at 0.
-    explicit TDrill(uint32_t fieldCount = 0, std::vector<TKeys> keyList = {});
+    // switches per COUNT level, whose texts are in this code page; the score starts at 0.
+    explicit TDrill(uint32_t fieldCount = 0, std::vector<TKeys> keyList = {},
+                    uint32_t codePage = SystemCodePage());
 
     // Opens a question on a record with these translations (trailing blanks removed) and this
     // COUNT. A box whose translation is empty takes no part.
@@ -103,6 +105,7 @@ private:
     void Close(TDrillOutcome& outcome);
 
     uint32_t fieldCount_;
+    uint32_t codePage_;
     std::vector<std::string> translations_;
     std::vector<TBox> boxes_;
     std::vector<bool> matched_;

@@ -2,27 +2,35 @@
 
 #include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
+#include "platform/text_codec.h"
 
 TWinDBScreen::TMeasuring::TMeasuring(const TFont& bold) : font(dc, bold) {}
 
-int32_t TWinDBScreen::TextWidth(const char* text, size_t length) {
+int32_t TWinDBScreen::TextWidth(const char* text, size_t length, uint32_t codePage) {
+    if (measuredText_ == nullptr || measuredPage_ != codePage) {
+        measuredText_ = &CodePageText(codePage);
+        measuredPage_ = codePage;
+    }
+    measured_.clear();
+    measuredText_->AppendUtf16(std::string_view(text, length), measured_);
+    SIZE size{};
     if (!measuring_) {
         TMeasuring once(fonts_->Bold);
-        SIZE size{};
-        GetTextExtentPoint32A(once.dc, text, static_cast<int>(length), &size);
+        GetTextExtentPoint32W(once.dc, measured_.data(), static_cast<int>(measured_.size()),
+                              &size);
         return size.cx;
     }
-    SIZE size{};
-    GetTextExtentPoint32A(measuring_->dc, text, static_cast<int>(length), &size);
+    GetTextExtentPoint32W(measuring_->dc, measured_.data(), static_cast<int>(measured_.size()),
+                          &size);
     return size.cx;
 }
 
 void TWinDBScreen::ShowProblem(const char* text) {
-    MessageBoxA(Owner, text, "Database Problem", MB_OK | MB_ICONSTOP);
+    MessageBoxW(Owner, Utf8ToUtf16(text).c_str(), L"Database Problem", MB_OK | MB_ICONSTOP);
 }
 
 void TWinDBScreen::BeginWait() {
-    previousCursor_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+    previousCursor_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     measuring_.emplace(fonts_->Bold);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "app/drill_fonts.h"
 #include "database/db_screen.h"
@@ -11,6 +12,8 @@
 // The table reader's screen on Windows: widths measured in the bold font on a screen device
 // context held from BeginWait to EndWait, the "Database Problem" box, the hourglass and the
 // options dialog (in the normal font).
+class TCodePageText;
+
 class TWinDBScreen : public TDBScreen {
 public:
     // The fonts must outlive the screen.
@@ -18,7 +21,7 @@ public:
     TWinDBScreen(const TWinDBScreen&) = delete;
     TWinDBScreen& operator=(const TWinDBScreen&) = delete;
 
-    int32_t TextWidth(const char* text, size_t length) override;
+    int32_t TextWidth(const char* text, size_t length, uint32_t codePage) override;
     void ShowProblem(const char* text) override;
     void BeginWait() override;
     void EndWait() override;
@@ -44,5 +47,9 @@ private:
     const TDrillFonts* fonts_;
     const TFont* dialogFont_;
     std::optional<TMeasuring> measuring_;
+    // The code page of the texts measured last, and its converter.
+    uint32_t measuredPage_ = 0;
+    const TCodePageText* measuredText_ = nullptr;
+    std::wstring measured_;
     HCURSOR previousCursor_ = nullptr;
 };

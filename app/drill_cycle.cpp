@@ -7,6 +7,7 @@
 
 #include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 
 namespace {
@@ -44,8 +45,10 @@ void TVocorixDlg::UpdateStatus(bool closed) {
     const auto texts = Drill.StatusTexts(closed);
     TTextGadget* gadgets[] = {&RightGadget, &TotalGadget,  &RateGadget,
                               &CountGadget, &AnswerGadget, &OrderGadget};
+    // The result marks are bytes of the system's code page, drawn as that page shows them.
+    const TCodePageText& codePage = CodePageText(SystemCodePage());
     for (size_t i = 0; i < texts.size(); ++i)
-        gadgets[i]->SetText(texts[i].c_str());
+        gadgets[i]->SetText(codePage.ToUtf16(texts[i]));
 }
 
 void TVocorixDlg::CmContinue() {
@@ -59,7 +62,7 @@ void TVocorixDlg::CmContinue() {
     if (!Database->Pick()) {
         // A reader that closed its table has shown why; otherwise nothing is left to ask.
         if (Database->IsLoaded())
-            MessageBoxA(GetHandle(), "You won!\r\nCongratulations!", "Finish",
+            MessageBoxW(GetHandle(), L"You won!\r\nCongratulations!", L"Finish",
                         MB_OK | MB_ICONEXCLAMATION);
         CloseWindow(0);
         return;
@@ -79,8 +82,9 @@ void TVocorixDlg::CmContinue() {
     int wordLength = 0;
     int transcriptionLength = 0;
     Database->MakeQuestion(question.data(), leadIn, wordLength, transcriptionLength);
-    WordDisplay.SetText(question.data(), leadIn, wordLength, transcriptionLength);
-    CountGadget.SetText(Drill.CountText().c_str());
+    WordDisplay.SetText(question.data(), leadIn, wordLength, transcriptionLength,
+                        CodePageText(Database->CodePage()));
+    CountGadget.SetText(Drill.CountText());
     SetAnswering(true);
 }
 

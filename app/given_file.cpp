@@ -6,6 +6,7 @@
 #include "app/vocorix_dlg.h"
 #include "dialog_rules/option.h"
 #include "dialogs/given_file.h"
+#include "platform/text_codec.h"
 
 namespace {
 
@@ -19,12 +20,12 @@ public:
 
     // The first file; several dropped at once are one too many to drill.
     std::string First() const {
-        const UINT length = DragQueryFileA(drop_, 0, nullptr, 0);
+        const UINT length = DragQueryFileW(drop_, 0, nullptr, 0);
         if (length == 0)
             return {};
-        std::string file(length + 1, '\0');
-        file.resize(DragQueryFileA(drop_, 0, file.data(), length + 1));
-        return file;
+        std::wstring file(length + 1, L'\0');
+        file.resize(DragQueryFileW(drop_, 0, file.data(), length + 1));
+        return Utf16ToUtf8(file);
     }
 
 private:

@@ -12,7 +12,8 @@ constexpr uint32_t WordsPerStep = 8192;
 
 } // namespace
 
-THintOrder::THintOrder(TWordList& words) : words_(words) {}
+THintOrder::THintOrder(TWordList& words, const TCodePageText& codePage)
+    : words_(words), codePage_(codePage) {}
 
 bool THintOrder::Step() {
     if (words_.HasTags())
@@ -20,7 +21,7 @@ bool THintOrder::Step() {
     const uint32_t count = words_.Count();
     // The ranking keeps pointers to the words: a list changed meanwhile is ranked afresh.
     if (ranking_ == nullptr || count != counted_) {
-        ranking_ = std::make_unique<TListRanking>(count);
+        ranking_ = std::make_unique<TListRanking>(count, codePage_);
         counted_ = count;
     }
     const uint32_t from = static_cast<uint32_t>(ranking_->Count());
@@ -48,7 +49,7 @@ std::vector<const char*> THintOrder::Sort(const std::vector<uint32_t>& indices) 
     for (size_t i = 0; i < indices.size(); ++i)
         texts[i] = words_.Item(indices[i]).data();
     if (!IsComplete()) {
-        SortForList(texts);
+        SortForList(texts, codePage_);
         return texts;
     }
     std::vector<uint32_t> ranks(indices.size());
@@ -60,7 +61,7 @@ std::vector<const char*> THintOrder::Sort(const std::vector<uint32_t>& indices) 
 
 std::string THintOrder::EqualityKey(uint32_t index) const {
     if (!IsComplete())
-        return ListSortKey(words_.Item(index).data());
+        return ListSortKey(words_.Item(index).data(), codePage_);
     const uint32_t rank = words_.Tag(index) & ~TiedRank;
     return std::string(reinterpret_cast<const char*>(&rank), sizeof rank);
 }

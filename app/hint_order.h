@@ -7,6 +7,7 @@
 
 #include "app/list_order.h"
 
+class TCodePageText;
 class TWordList;
 
 // The order in which the answer boxes' sorted lists keep the words of one word list, worked out
@@ -15,7 +16,8 @@ class TWordList;
 // with the word while duplicates are removed.
 class THintOrder {
 public:
-    explicit THintOrder(TWordList& words);
+    // The words are in this code page.
+    THintOrder(TWordList& words, const TCodePageText& codePage);
 
     // Does one step of the work; false once the ranks are in place.
     bool Step();
@@ -32,6 +34,7 @@ public:
 
 private:
     TWordList& words_;
+    const TCodePageText& codePage_;
     std::unique_ptr<TListRanking> ranking_;
     uint32_t counted_ = 0; // the words the ranking was begun for
 };

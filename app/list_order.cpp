@@ -7,6 +7,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/text_codec.h"
+
 namespace {
 
 constexpr DWORD KeyFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
@@ -16,18 +18,17 @@ constexpr size_t PrefetchAhead = 16;
 // Sort keys of many texts back to back, each ending in its NUL.
 class TSortKeys {
 public:
-    explicit TSortKeys(size_t texts) { keys_.reserve(texts * 32); }
+    TSortKeys(size_t texts, const TCodePageText& codePage) : codePage_(codePage) {
+        keys_.reserve(texts * 32);
+    }
 
     // Appends the key of `text`; returns where it starts.
     uint32_t Add(const char* text) {
         const size_t start = keys_.size();
-        // The control keeps its items in wide characters, converted as a message in ANSI
-        // characters is on its way to it; keys of the same text order as it compares.
-        const int length = static_cast<int>(std::strlen(text)) + 1;
-        if (wide_.size() < static_cast<size_t>(length))
-            wide_.resize(static_cast<size_t>(length));
-        if (MultiByteToWideChar(CP_ACP, 0, text, length, wide_.data(), length) == 0)
-            wide_[0] = L'\0';
+        // The control keeps its items in UTF-16, as the drill hands them over; keys of the same
+        // texts order as it compares.
+        wide_.clear();
+        codePage_.AppendUtf16(text, wide_);
         unsigned char key[MaxKeyBytes];
         int size = LCMapStringW(LOCALE_USER_DEFAULT, KeyFlags, wide_.data(), -1,
                                 reinterpret_cast<LPWSTR>(key), sizeof key);
@@ -47,11 +48,13 @@ public:
         return static_cast<uint32_t>(start);
     }
     const unsigned char* At(uint32_t start) const { return keys_.data() + start; }
+    const TCodePageText& CodePage() const { return codePage_; }
 
 private:
     static constexpr size_t MaxKeyBytes = 512;
 
-    std::vector<wchar_t> wide_;
+    const TCodePageText& codePage_;
+    std::wstring wide_;
     std::vector<unsigned char> keys_;
 };
 
@@ -236,14 +239,14 @@ void Gather(std::vector<const char*>& texts, const std::vector<TEntry>& entries)
 
 } // namespace
 
-std::string ListSortKey(const char* text) {
-    TSortKeys keys(1);
+std::string ListSortKey(const char* text, const TCodePageText& codePage) {
+    TSortKeys keys(1, codePage);
     const uint32_t start = keys.Add(text);
     return reinterpret_cast<const char*>(keys.At(start));
 }
 
-void SortForList(std::vector<const char*>& texts) {
-    TSortKeys keys(texts.size());
+void SortForList(std::vector<const char*>& texts, const TCodePageText& codePage) {
+    TSortKeys keys(texts.size(), codePage);
     std::vector<TEntry> entries;
     entries.reserve(texts.size());
     for (uint32_t i = 0; i < texts.size(); ++i) {
@@ -255,7 +258,7 @@ void SortForList(std::vector<const char*>& texts) {
 }
 
 struct TListRanking::TState {
-    explicit TState(size_t count) : keys(count) {
+    TState(size_t count, const TCodePageText& codePage) : keys(count, codePage) {
         entries.reserve(count);
         texts.reserve(count);
     }
@@ -264,7 +267,8 @@ struct TListRanking::TState {
     std::vector<const char*> texts;
 };
 
-TListRanking::TListRanking(size_t texts) : state_(std::make_unique<TState>(texts)) {}
+TListRanking::TListRanking(size_t texts, const TCodePageText& codePage)
+    : state_(std::make_unique<TState>(texts, codePage)) {}
 
 TListRanking::~TListRanking() = default;
 
@@ -297,7 +301,7 @@ std::vector<uint32_t> TListRanking::Finish() {
     std::vector<uint32_t> ranks(entries.size());
     for (uint32_t p = 0; p < entries.size(); ++p)
         ranks[entries[p].index] = byPlace[p];
-    state_ = std::make_unique<TState>(0);
+    state_ = std::make_unique<TState>(0, state_->keys.CodePage());
     return ranks;
 }
 

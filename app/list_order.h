@@ -5,16 +5,18 @@
 #include <string>
 #include <vector>
 
-// The order in which sorted list boxes and combo boxes keep their items: locale-aware and
-// without regard to case. Texts are compared through their sort keys, which order as the
-// control's comparison does, so that a long list can be sorted here and handed to the control
-// already in order.
+class TCodePageText;
 
-std::string ListSortKey(const char* text);
+// The order in which sorted list boxes and combo boxes keep their items: locale-aware and
+// without regard to case. Texts (in one code page) are compared through the sort keys of their
+// UTF-16, the control's own texts, which order as the control's comparison does, so that a long
+// list can be sorted here and handed to the control already in order.
+
+std::string ListSortKey(const char* text, const TCodePageText& codePage);
 // Puts the texts into the order a sorted list gives them when they are added to it one by one
 // in their present order. Texts the control counts as equal (differing in case only, say)
 // stand where its insertion puts each of them.
-void SortForList(std::vector<const char*>& texts);
+void SortForList(std::vector<const char*>& texts, const TCodePageText& codePage);
 
 // Ranks, for a fixed set of texts, that put any selection of them into the list's order without
 // sorting it again: a text's rank is its place in the sorted set, texts that the control counts
@@ -25,7 +27,7 @@ constexpr uint32_t TiedRank = 0x80000000u;
 // The texts must stay in place until Finish.
 class TListRanking {
 public:
-    explicit TListRanking(size_t texts);
+    TListRanking(size_t texts, const TCodePageText& codePage);
     ~TListRanking();
     TListRanking(const TListRanking&) = delete;
     TListRanking& operator=(const TListRanking&) = delete;

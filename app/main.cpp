@@ -1,20 +1,11 @@
 #include <windows.h>
 
-#include <cstdlib>
-#include <string>
-
+#include "app/command_line.h"
 #include "app/vocorix_app.h"
+#include "framework/program_file.h"
+#include "platform/text_codec.h"
 
-namespace {
-std::string ProgramFile() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-} // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // A file dropped onto the program's icon, "Open with" and shortcuts give one argument.
-    TVocorixApp app("", ProgramFile(), __argc > 1 ? __argv[1] : "");
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    TVocorixApp app("", Utf16ToUtf8(ProgramFile()), StartFileOf(GetCommandLineW()));
     return app.Run();
 }

@@ -6,6 +6,7 @@
 #include "answer/drill.h"
 #include "app/hint_order.h"
 #include "database/word_list.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 
 static_assert(CM_WILDCARD_MATCHES - CM_STARTING_WORD + 1 == HintModeCount,
@@ -70,9 +71,10 @@ void TVocorixComboBox::TakeFrameRect() {
 }
 
 std::string TVocorixComboBox::ReadText() const {
-    std::string text(source_.textLimit, '\0');
-    const int length = GetWindowTextA(GetHandle(), text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(std::max(length, 0)));
+    std::string text = source_.codePage.FromUtf16(GetWideText());
+    // A page of two bytes a character may take more bytes than the box takes characters.
+    if (source_.textLimit > 0 && text.size() >= source_.textLimit)
+        text.resize(source_.textLimit - 1);
     return text;
 }
 
@@ -101,13 +103,13 @@ void TVocorixComboBox::ShowResult(bool right, const char* translation) {
     ClearList();
     HintList = false;
     SetWindowFont(right ? source_.normalFont : source_.boldFont, true);
-    SetText(translation);
+    SetText(source_.codePage.ToUtf16(translation));
     SetEditSel(0, 0);
 }
 
 void TVocorixComboBox::Reveal(const char* translation) {
     ShowList(false);
-    SetText(translation);
+    SetText(source_.codePage.ToUtf16(translation));
     SetEditSel(0, 0);
     SetWindowFont(source_.boldFont, true);
 }
@@ -124,7 +126,7 @@ void TVocorixComboBox::CloseHints() {
 }
 
 void TVocorixComboBox::EmptyList() {
-    const std::string text = ReadText();
+    const std::wstring text = GetWideText();
     uint32_t start = 0;
     uint32_t end = 0;
     Edit->GetSelection(start, end);
@@ -132,7 +134,7 @@ void TVocorixComboBox::EmptyList() {
     // The list reset of a drop-down box empties its edit part too: the text goes back after.
     ClearList();
     ShowList(false);
-    SetText(text.c_str());
+    SetText(text);
     Edit->SetSelection(start, end);
 }
 
@@ -158,7 +160,7 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
         }
         hints.push_back(i);
     }
-    AppendItems(source_.order.Sort(hints));
+    AppendItems(source_.order.Sort(hints), source_.codePage);
 
     HintList = GetCount() > 0;
     // The first hint is selected before the list opens, so that the list is painted once, with

@@ -12,18 +12,20 @@
 #include "framework/edit.h"
 #include "framework/layout.h"
 
+class TCodePageText;
 class TDrill;
 class THintOrder;
 class TWordList;
 
 // What every answer box of one table is given: they must outlive the boxes.
 struct TAnswerBoxSource {
-    const TDrill& drill;     // tells which hint keys the open record's COUNT level grants
-    const TWordList& words;  // the hints are found here
-    const THintOrder& order; // and put into the list's order
-    uint32_t textLimit;      // the table's translation size
-    HFONT normalFont;        // for typed text and right answers
-    HFONT boldFont;          // for wrong and given-up answers
+    const TDrill& drill;           // tells which hint keys the open record's COUNT level grants
+    const TWordList& words;        // the hints are found here
+    const THintOrder& order;       // and put into the list's order
+    const TCodePageText& codePage; // the table's texts are in it
+    uint32_t textLimit;            // the table's translation size
+    HFONT normalFont;              // for typed text and right answers
+    HFONT boldFont;                // for wrong and given-up answers
 };
 
 // One answer box of the drill window: a drop-down combo box whose edit part takes the answer
@@ -39,7 +41,8 @@ public:
 
     // For the record just picked: shown with empty text and list when active, else hidden.
     void Reset(bool active);
-    // The box judged: its own translation, in NormalFont when right, else BoldFont.
+    // The box judged: its own translation (in the table's code page, as every text the box is
+    // given), in NormalFont when right, else BoldFont.
     void ShowResult(bool right, const char* translation);
     // The box given up: its own translation in BoldFont.
     void Reveal(const char* translation);
@@ -57,7 +60,8 @@ public:
     // Lists every word of the word list that the mode's matcher accepts for the typed text,
     // sorted, and completes the text with the first one.
     void FillHints(THintMode mode, bool show);
-    // The box's text, at most the translation size.
+    // The box's text in the table's code page, at most the translation size less one; a
+    // character the page lacks is a NUL byte, which matches nothing.
     std::string ReadText() const;
     // Where the drill window lays the box out.
     const TLayoutMetrics& Layout() const { return Constraints; }

@@ -11,6 +11,7 @@
 #include "framework/brush.h"
 #include "framework/dpi.h"
 #include "framework/window_placement.h"
+#include "platform/text_codec.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
 
@@ -66,7 +67,7 @@ void TVocorixDlg::CreateFieldControls() {
     if (Database == nullptr || !Database->IsLoaded())
         throw xmsg("");
     const uint32_t fieldCount = Database->TranslationCount();
-    Drill = TDrill(fieldCount, Options.KeyList);
+    Drill = TDrill(fieldCount, Options.KeyList, Database->CodePage());
     // Measured by the reader in the fonts of the present scale.
     widest_ = Database->WidestTranslation();
     widestScale_ = Scale;
@@ -74,10 +75,10 @@ void TVocorixDlg::CreateFieldControls() {
     design_.clear();
     WordDisplay.FitHeight();
     Place(WordDisplay, WordDisplay.Layout());
-    HintOrder = std::make_unique<THintOrder>(Database->Words());
-    const TAnswerBoxSource source{Drill,          Database->Words(),
-                                  *HintOrder,     Database->TranslationSize(),
-                                  Fonts().Normal, Fonts().Bold};
+    const TCodePageText& codePage = CodePageText(Database->CodePage());
+    HintOrder = std::make_unique<THintOrder>(Database->Words(), codePage);
+    const TAnswerBoxSource source{Drill,          Database->Words(), *HintOrder, codePage,
+                                  Database->TranslationSize(), Fonts().Normal,   Fonts().Bold};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
@@ -122,11 +123,11 @@ std::pair<std::unique_ptr<TDrillFonts>, std::unique_ptr<TFont>>
 TVocorixDlg::SetScale(const TDrillScale& scale) {
     auto previous = std::make_pair(std::move(scaledFonts_), std::move(dialogFont_));
     Scale = scale;
-    const LOGFONTA given = fonts_.Normal.GetLogFont();
+    const LOGFONTW given = fonts_.Normal.GetLogFont();
     if (!Scale.IsIdentity())
         scaledFonts_ = std::make_unique<TDrillFonts>(Scale(given.lfHeight));
     if (Scale.Dpi() != TDrillScale::BaseDpi) {
-        LOGFONTA dialog = given;
+        LOGFONTW dialog = given;
         dialog.lfHeight = TDrillScale(Scale.Dpi(), 100)(given.lfHeight);
         dialogFont_ = std::make_unique<TFont>(dialog);
     }
@@ -157,7 +158,8 @@ int32_t TVocorixDlg::WidestTranslation() {
         Screen.BeginWait();
         for (uint32_t i = 0; i < words.Count(); ++i) {
             const std::string_view word = words.Item(i);
-            widest = std::max(widest, Screen.TextWidth(word.data(), word.size()));
+            widest = std::max(widest,
+                              Screen.TextWidth(word.data(), word.size(), Database->CodePage()));
         }
         Screen.EndWait();
         widest_ = widest;

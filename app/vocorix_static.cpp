@@ -1,9 +1,12 @@
 #include "app/vocorix_static.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "framework/brush.h"
 #include "framework/dc.h"
+#include "platform/text_codec.h"
 #include "settings/options.h"
 
 const TResponse TVocorixStatic::ResponseRows[] = {
@@ -38,16 +41,31 @@ void TVocorixStatic::SetFonts(const TDrillFonts& fonts, int32_t lineStep) {
         Invalidate(true);
 }
 
-void TVocorixStatic::SetText(const char* text, int leadIn, int wordLength,
-                             int transcriptionLength) {
-    leadIn_ = leadIn;
-    wordLength_ = wordLength;
-    transcriptionLength_ = transcriptionLength;
+void TVocorixStatic::SetText(const char* text, int leadIn, int wordLength, int transcriptionLength,
+                             const TCodePageText& codePage) {
     length_ = static_cast<uint32_t>(std::strlen(text));
     text_ = std::make_unique<char[]>(length_ + 1);
     std::memcpy(text_.get(), text, length_ + 1);
+    // The segments, cut to the text so that lengths out of step with it cannot over-read; each
+    // converted by itself, so that a character of two bytes never falls apart between them.
+    const std::string_view question(text_.get(), length_);
+    size_t start = 0;
+    const int lengths[] = {leadIn, wordLength, transcriptionLength, static_cast<int>(length_)};
+    for (size_t i = 0; i < segments_.size(); ++i) {
+        const size_t length = static_cast<size_t>(std::max(lengths[i], 0));
+        const std::string_view segment = question.substr(std::min<size_t>(start, length_), length);
+        segments_[i] = codePage.ToUtf16(segment);
+        start += segment.size();
+    }
     Invalidate(true);
     UpdateWindow();
+}
+
+std::wstring TVocorixStatic::ShownText() const {
+    std::wstring shown;
+    for (const std::wstring& segment : segments_)
+        shown += segment;
+    return shown;
 }
 
 void TVocorixStatic::Paint(HDC dc, bool, const RECT&) {
@@ -60,40 +78,27 @@ void TVocorixStatic::Paint(HDC dc, bool, const RECT&) {
         FillRect(dc, &r, grey);
         return;
     }
-    // The segments, cut to the text so that lengths out of step with it cannot over-read.
-    auto segment = [&](uint32_t start, uint32_t count) {
-        if (start > length_)
-            start = length_;
-        if (count > length_ - start)
-            count = length_ - start;
-        return std::make_pair(text_.get() + start, static_cast<UINT>(count));
+    const auto draw = [&](int x, int y, UINT options, const std::wstring& text) {
+        ExtTextOutW(dc, x, y, options, &r, text.data(), static_cast<UINT>(text.size()), nullptr);
     };
-    const uint32_t leadIn = static_cast<uint32_t>(leadIn_);
-    const uint32_t word = static_cast<uint32_t>(wordLength_);
-    const uint32_t transcription = static_cast<uint32_t>(transcriptionLength_);
-
     SetTextAlign(dc, TA_UPDATECP);
     MoveToEx(dc, 0, 0, nullptr);
     SelectObject(dc, fonts_->Normal);
-    auto [leadText, leadCount] = segment(0, leadIn);
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE | ETO_CLIPPED, &r, leadText, leadCount, nullptr);
+    draw(0, 0, ETO_OPAQUE | ETO_CLIPPED, segments_[0]);
     POINT p{};
     GetCurrentPositionEx(dc, &p);
 
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     SelectObject(dc, fonts_->Bold);
-    auto [wordText, wordCount] = segment(leadIn, word);
-    ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, wordText, wordCount, nullptr);
+    draw(p.x, p.y, ETO_CLIPPED, segments_[1]);
     if (options_->Transcription) {
         p.y += lineStep_;
         SelectObject(dc, fonts_->Normal);
-        auto [text, count] = segment(leadIn + word, transcription);
-        ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
+        draw(p.x, p.y, ETO_CLIPPED, segments_[2]);
     }
     if (options_->ThirdLanguage) {
         p.y += lineStep_;
         SelectObject(dc, fonts_->Bold);
-        auto [text, count] = segment(leadIn + word + transcription, length_);
-        ExtTextOutA(dc, p.x, p.y, ETO_CLIPPED, &r, text, count, nullptr);
+        draw(p.x, p.y, ETO_CLIPPED, segments_[3]);
     }
 }

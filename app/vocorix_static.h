@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/drill_fonts.h"
 #include "framework/layout.h"
 #include "framework/static.h"
 
+class TCodePageText;
 class TOptions;
 
 // The word display: the question in up to four segments, painted by the program itself. The
@@ -29,10 +32,17 @@ public:
     // The fonts and the scaled line step, for a new DPI or zoom; the fonts must outlive the
     // control.
     void SetFonts(const TDrillFonts& fonts, int32_t lineStep);
-    // Keeps a copy of the question and repaints at once.
-    void SetText(const char* text, int leadIn, int wordLength, int transcriptionLength);
+    // Keeps a copy of the question, whose segments are `leadIn`, `wordLength` and
+    // `transcriptionLength` bytes long with the third-language form after them, and repaints at
+    // once. The texts are the table's, in `codePage`; the program's own words among them are
+    // ASCII, the same in every code page.
+    void SetText(const char* text, int leadIn, int wordLength, int transcriptionLength,
+                 const TCodePageText& codePage);
 
+    // The question's bytes as given.
     const char* GetQuestion() const { return text_.get(); }
+    // What the display draws: the four segments one after the other.
+    std::wstring ShownText() const;
     // Where the drill window lays the display out.
     const TLayoutMetrics& Layout() const { return Constraints; }
 
@@ -50,7 +60,6 @@ private:
     const TDrillFonts* fonts_;
     int32_t lineStep_ = LineStep;
     std::unique_ptr<char[]> text_;
-    int leadIn_ = 0;
-    int wordLength_ = 0;
-    int transcriptionLength_ = 0;
+    // Lead-in, word, transcription and third-language form, as drawn.
+    std::array<std::wstring, 4> segments_;
 };

@@ -46,8 +46,8 @@ bool TVocorixDlg::PreProcessMsg(MSG& message) {
     if (GetCapture() != nullptr && message.message >= WM_KEYFIRST &&
         message.message <= WM_KEYLAST && GetAccelerators() != nullptr) {
         std::vector<ACCEL> rows(
-            static_cast<size_t>(CopyAcceleratorTableA(GetAccelerators(), nullptr, 0)));
-        CopyAcceleratorTableA(GetAccelerators(), rows.data(), static_cast<int>(rows.size()));
+            static_cast<size_t>(CopyAcceleratorTableW(GetAccelerators(), nullptr, 0)));
+        CopyAcceleratorTableW(GetAccelerators(), rows.data(), static_cast<int>(rows.size()));
         for (const ACCEL& row : rows)
             if (IsSystemMenuCommand(row.cmd) && Matches(row, message)) {
                 ReleaseCapture();
@@ -79,10 +79,10 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
     const LRESULT result = DefaultProcessing();
     switch (command) {
     case CM_ABOUT:
-        MessageBoxA(GetHandle(),
-                    "Vocorix\r\nA vocabulary tutor: it drills the words of a dBASE table.\r\n"
-                    "Version 1.0",
-                    "About Vocorix", MB_OK);
+        MessageBoxW(GetHandle(),
+                    L"Vocorix\r\nA vocabulary tutor: it drills the words of a dBASE table.\r\n"
+                    L"Version 1.0",
+                    L"About Vocorix", MB_OK);
         break;
     case CM_OPTIONS:
         ChangeOptions();
@@ -189,7 +189,7 @@ void TVocorixDlg::ShowZoomLimits() {
 }
 
 LRESULT TVocorixDlg::EvNCHitTest(WPARAM, LPARAM) {
-    static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    static const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const LRESULT code = DefaultProcessing();
     if (code >= HTLEFT && code <= HTBORDER) {
         SetCursor(arrow);

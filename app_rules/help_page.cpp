@@ -18,7 +18,7 @@ const char* HelpAnchor(THelpTopic topic) {
 
 namespace {
 // Characters a file URL's path carries as they are; everything else is percent-encoded (the
-// bytes of the ANSI code page too: the browser takes them as they were encoded).
+// bytes of a UTF-8 path too, the encoding a browser reads them in).
 bool IsPlainInPath(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
         return true;

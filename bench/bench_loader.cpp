@@ -79,7 +79,7 @@ void WriteTable() {
 
 class BenchScreen : public TDBScreen {
 public:
-    int32_t TextWidth(const char*, size_t length) override {
+    int32_t TextWidth(const char*, size_t length, uint32_t) override {
         return 7 * static_cast<int32_t>(length);
     }
     void ShowProblem(const char*) override {}

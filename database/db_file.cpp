@@ -5,9 +5,11 @@
 #include <new>
 #include <optional>
 
+#include "database/code_pages.h"
 #include "database/day_numbers.h"
 #include "database/db_messages.h"
 #include "database/field_text.h"
+#include "platform/text_codec.h"
 #include "settings/options.h"
 
 namespace {
@@ -107,6 +109,7 @@ bool TDBFile::OpenAndCheck() {
     }
     if (problem != nullptr)
         return Problem(problem);
+    codePage_ = CodePageOfDriver(layout_.LanguageDriver).value_or(SystemCodePage());
     return true;
 }
 
@@ -216,7 +219,7 @@ bool TDBFile::ReadAllRecords() {
                                           : TrimmedLength(field, width);
             if (length == 0)
                 continue;
-            widest = std::max(widest, screen_.TextWidth(field, length));
+            widest = std::max(widest, screen_.TextWidth(field, length, codePage_));
             words_.AddField(field, length, readable);
         }
     });

@@ -59,6 +59,8 @@ public:
     uint32_t EligibleCount() const { return eligibleCount_; }
     uint32_t QuestionSize() const { return questionSize_; }
     int32_t WidestTranslation() const { return widestTranslation_; }
+    // The code page of the table's texts: the one its header names, else the system's.
+    uint32_t CodePage() const { return codePage_; }
     const TWordList& Words() const { return words_; }
     // For the tags that the hint lists keep beside the words.
     TWordList& Words() { return words_; }
@@ -125,4 +127,5 @@ private:
     uint32_t questionSize_ = 0;
     int32_t widestTranslation_ = 0;
     uint32_t eligibleCount_ = 0;
+    uint32_t codePage_ = 0;
 };

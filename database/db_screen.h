@@ -17,9 +17,9 @@ class TDBScreen {
 public:
     virtual ~TDBScreen() = default;
 
-    // Pixel width of `length` bytes of `text` drawn in BoldFont; called only between
-    // BeginWait and EndWait, so a device context may be held over that span.
-    virtual int32_t TextWidth(const char* text, size_t length) = 0;
+    // Pixel width of `length` bytes of `text`, in this code page, drawn in BoldFont; called
+    // only between BeginWait and EndWait, so a device context may be held over that span.
+    virtual int32_t TextWidth(const char* text, size_t length, uint32_t codePage) = 0;
     // Shows a modal box: caption "Database Problem", this text, stop icon, OK only. While the
     // table is opened it has no owner; during the drill it is modal to the drill window, so
     // that nothing else is done there until the learner has read it.

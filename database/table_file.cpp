@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/file.h"
 #ifndef _WIN32
 #include <sys/types.h>
 
@@ -80,7 +82,7 @@ private:
 };
 
 std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
-    std::FILE* file = std::fopen(path, mode);
+    std::FILE* file = OpenFile(path, mode);
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream

@@ -20,7 +20,7 @@ public:
     virtual uint64_t Length() = 0;
 };
 
-// Opens a table for reading and writing; null when it cannot be opened.
+// Opens a table (its path in UTF-8) for reading and writing; null when it cannot be opened.
 using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)>;
 
 // The real opener: the file through <cstdio>, binary, read/write.

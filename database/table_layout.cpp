@@ -62,6 +62,7 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
     layout.RecordCount = Little32(header + RecordCountAt);
     layout.HeaderLength = Little16(header + HeaderLengthAt);
     layout.RecordLength = Little16(header + RecordLengthAt);
+    layout.LanguageDriver = header[LanguageDriverAt];
     if (layout.RecordCount == 0)
         return NoRecordsText;
 

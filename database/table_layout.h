@@ -22,6 +22,8 @@ struct TTableLayout {
     uint32_t ThirdLangWidth = 0;
     uint32_t TranslationWidth = 0;
     uint32_t TranslationCount = 0;
+    // Names the code page of the texts; 0 names none.
+    uint8_t LanguageDriver = 0;
 
     bool HasPart = false;
     bool HasTranscript = false;

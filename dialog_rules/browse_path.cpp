@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/utf8.h"
+
 namespace {
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -39,12 +41,12 @@ std::string RelativeForm(const std::string& currentDir, const std::string& chose
 
 std::string ShortenBrowsedPath(const std::string& currentDirectory, const std::string& chosen) {
     const std::string currentDir =
-        currentDirectory.size() <= BrowsePathLimit ? currentDirectory : std::string();
+        Utf8Length(currentDirectory) <= BrowsePathLimit ? currentDirectory : std::string();
     if (!currentDir.empty() && StartsWith(chosen, currentDir + '\\'))
         return chosen.substr(currentDir.size() + 1);
 
     std::string relative = currentDir.empty() ? std::string() : RelativeForm(currentDir, chosen);
-    if (relative.size() > BrowsePathLimit)
+    if (Utf8Length(relative) > BrowsePathLimit)
         relative.clear();
 
     // Same drive: the drive letter and colon can go.
@@ -52,7 +54,8 @@ std::string ShortenBrowsedPath(const std::string& currentDirectory, const std::s
     const bool sameDrive = !currentDir.empty() && !folder.empty() && currentDir[0] == folder[0];
     const std::string absolute = sameDrive && chosen.size() >= 2 ? chosen.substr(2) : chosen;
 
-    if (!relative.empty() && relative.size() < absolute.size())
+    // Paths are UTF-8: lengths count characters.
+    if (!relative.empty() && Utf8Length(relative) < Utf8Length(absolute))
         return relative;
     return absolute;
 }

@@ -3,6 +3,8 @@
 #include <locale>
 #include <sstream>
 
+#include "platform/utf8.h"
+
 template <class T>
 TOption<T>::TOption(TOptionBindings& dialog, TEntry<T>& entry)
     : Value(*entry.Value), Entry(&entry) {
@@ -30,8 +32,7 @@ template <class T> std::string Written(const T& value) {
     out.imbue(std::locale::classic());
     WriteValue(out, value);
     std::string text = out.str();
-    if (text.size() > TEntry<T>::TextLimit)
-        text.resize(TEntry<T>::TextLimit);
+    text.resize(Utf8Prefix(text, TEntry<T>::TextLimit));
     return text;
 }
 } // namespace
@@ -51,13 +52,12 @@ std::string FirstLine(const std::string& text) {
 } // namespace
 
 bool FitsOptionText(const std::string& text) {
-    return FirstLine(text).size() <= TEntry<character>::TextLimit;
+    return Utf8Length(FirstLine(text)) <= TEntry<character>::TextLimit;
 }
 
 bool ReadOptionText(const std::string& text, character& value) {
     std::string line = FirstLine(text);
-    if (line.size() > TEntry<character>::TextLimit)
-        line.resize(TEntry<character>::TextLimit);
+    line.resize(Utf8Prefix(line, TEntry<character>::TextLimit));
     value = character(line.c_str());
     return true;
 }

@@ -28,8 +28,8 @@ extern template class TOption<character>;
 extern template class TOption<unsigned int>;
 extern template class TOption<int>;
 
-// The text an edit control shows for a working copy: what the entry would write, so at most
-// 128 characters.
+// The texts of the controls are UTF-8, and their limits count characters. The text an edit
+// control shows for a working copy: what the entry would write, so at most 128 characters.
 std::string OptionText(const character& value);
 std::string OptionText(unsigned int value);
 

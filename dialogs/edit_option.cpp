@@ -7,7 +7,7 @@ TEditOption<T>::TEditOption(TWindow* parent, int32_t resourceId, TOption<T>& opt
 
 template <class T> void TEditOption<T>::SetupWindow() {
     TEdit::SetupWindow();
-    SetText(OptionText(Option->Value).c_str());
+    SetText(OptionText(Option->Value));
 }
 
 template <class T> void TEditOption<T>::CleanupWindow() {

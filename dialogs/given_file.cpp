@@ -2,35 +2,27 @@
 
 #include <vector>
 
+#include "platform/text_codec.h"
 #include "table_tool/tool_error.h"
 
 namespace {
 
-// The maker quotes the list's cells as UTF-8; a path from the system comes in the ANSI code
-// page. A text that is valid UTF-8 throughout is shown as such, any other as ANSI.
+// The maker quotes the list's cells and its path in UTF-8.
 void ShowListProblem(HWND owner, const std::string& text) {
-    constexpr UINT style = MB_OK | MB_ICONSTOP;
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                           static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0) {
-        MessageBoxA(owner, text.c_str(), "Word List Problem", style);
-        return;
-    }
-    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    MessageBoxW(owner, wide.data(), L"Word List Problem", style);
+    MessageBoxW(owner, Utf8ToUtf16(text).c_str(), L"Word List Problem", MB_OK | MB_ICONSTOP);
 }
 
 } // namespace
 
 std::string FullPathOf(const std::string& file) {
-    const DWORD size = GetFullPathNameA(file.c_str(), 0, nullptr, nullptr);
+    const std::wstring given = Utf8ToUtf16(file);
+    const DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
     if (size == 0)
         return file;
-    std::vector<char> path(size + 1, '\0');
-    const DWORD length = GetFullPathNameA(file.c_str(), size + 1, path.data(), nullptr);
-    return length > 0 && length <= size ? std::string(path.data(), length) : file;
+    std::vector<wchar_t> path(size + 1, L'\0');
+    const DWORD length = GetFullPathNameW(given.c_str(), size + 1, path.data(), nullptr);
+    return length > 0 && length <= size ? Utf16ToUtf8(std::wstring_view(path.data(), length))
+                                        : file;
 }
 
 std::optional<TTableImport> PrepareGivenFile(HWND owner, const std::string& file) {

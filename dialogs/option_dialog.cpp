@@ -17,7 +17,7 @@ void TOptionDialog::SetupWindow() {
     SetWindowFont(font_, false);
     for (HWND child = GetWindow(GetHandle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetHandle()), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetHandle()), FALSE);
 }
 
 void TOptionDialog::CmOk() {

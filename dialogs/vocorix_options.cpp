@@ -11,6 +11,7 @@
 #include "dialogs/given_file.h"
 #include "dialogs/keys_dialog.h"
 #include "framework/help.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 
 namespace {
@@ -18,14 +19,15 @@ namespace {
 constexpr uint32_t BrowseFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                                  OFN_FILEMUSTEXIST | OFN_NOREADONLYRETURN;
 
-// The whole current directory, however long; empty when it cannot be read.
+// The whole current directory, however long, in UTF-8; empty when it cannot be read.
 std::string CurrentDirectory() {
-    const DWORD size = GetCurrentDirectoryA(0, nullptr);
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
     if (size == 0)
         return {};
-    std::vector<char> buffer(size + 1, '\0');
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    return length < buffer.size() ? std::string(buffer.data(), length) : std::string();
+    std::vector<wchar_t> buffer(size + 1, L'\0');
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    return length < buffer.size() ? Utf16ToUtf8(std::wstring_view(buffer.data(), length))
+                                  : std::string();
 }
 
 } // namespace
@@ -94,7 +96,7 @@ void TVocorixOptions::CmBrowse() {
         ChosenList_.reset();
     }
     const std::string text = ShortenBrowsedPath(CurrentDirectory(), chosen);
-    FileNameBox.SetText(text.c_str());
+    FileNameBox.SetText(text);
 }
 
 void TVocorixOptions::AdjustKeys() {
@@ -121,10 +123,10 @@ void TVocorixOptions::CmOk() {
     // that is not there, and the table could never be opened again.
     if (!FitsOptionText(FileNameBox.GetText())) {
         static_assert(TEntry<character>::TextLimit == 128, "the message names the limit");
-        MessageBoxA(GetHandle(),
-                    "The file name is longer than 128 characters. Move the table to a shorter "
-                    "path.",
-                    "Vocorix Options", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(GetHandle(),
+                    L"The file name is longer than 128 characters. Move the table to a shorter "
+                    L"path.",
+                    L"Vocorix Options", MB_OK | MB_ICONEXCLAMATION);
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
         return;
     }

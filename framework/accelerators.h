@@ -11,9 +11,9 @@ inline void DestroyAcceleratorHandle(HACCEL table) {
 }
 
 // An owned accelerator table loaded from a resource. Character keys in the resource are bytes
-// of the ANSI code page (Cyrillic letters are Windows-1251 bytes), so they are converted the
-// way CreateAcceleratorTableA converts them; typed characters reach TranslateAcceleratorA
-// through the same code page and match.
+// of Windows-1251 (its Cyrillic letters lie on the keys of the Latin ones), whatever the
+// system's code page; a Unicode window is typed UTF-16, so each key becomes its character
+// there, and Alt with "к" matches on every system.
 class TAccelerators : public THandle<HACCEL, &DestroyAcceleratorHandle> {
 public:
     TAccelerators() = default;

@@ -4,6 +4,8 @@
 
 #include "framework/frame_window.h"
 #include "framework/pending_exception.h"
+#include "framework/program_file.h"
+#include "platform/text_codec.h"
 
 TApplication* TApplication::current_ = nullptr;
 
@@ -66,21 +68,21 @@ bool TApplication::ProcessAppMsg(MSG& message) {
         while (window != nullptr) {
             TWindow* object = TWindow::FromHandle(window);
             if (object != nullptr && object->GetAccelerators() != nullptr &&
-                TranslateAcceleratorA(window, object->GetAccelerators(), &message))
+                TranslateAcceleratorW(window, object->GetAccelerators(), &message))
                 return true;
-            if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+            if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
                 break;
             window = GetParent(window);
         }
     }
 
-    return top != nullptr && top->WantsDialogKeys() && IsDialogMessageA(root, &message);
+    return top != nullptr && top->WantsDialogKeys() && IsDialogMessageW(root, &message);
 }
 
 void TApplication::Dispatch(MSG& message) {
     if (!ProcessAppMsg(message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     ResumeException();
 }
@@ -90,11 +92,11 @@ int TApplication::MessageLoop() {
     bool idle = true;
     MSG message;
     for (;;) {
-        while (idle && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        while (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
             idle = IdleAction(idleCount++);
             ResumeException();
         }
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0)
             return static_cast<int>(message.wParam);
         if (got == -1)
@@ -109,7 +111,7 @@ int TApplication::MessageLoop() {
 
 bool TApplication::PumpWaitingMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // Leave it for whoever runs the real loop.
             PostQuitMessage(static_cast<int>(message.wParam));
@@ -128,10 +130,9 @@ void ReportException(const char* text) {
     if (text == nullptr || *text == '\0')
         return;
     // Captioned with the program file's name: the report may come before any window exists.
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string caption = path;
-    caption.erase(0, caption.find_last_of("\\/") + 1);
-    caption = caption.substr(0, caption.find_last_of('.'));
-    MessageBoxA(nullptr, text, caption.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    std::wstring caption = ProgramFile();
+    caption.erase(0, caption.find_last_of(L"\\/") + 1);
+    caption = caption.substr(0, caption.find_last_of(L'.'));
+    MessageBoxW(nullptr, Utf8ToUtf16(text).c_str(), caption.c_str(),
+                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }

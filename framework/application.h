@@ -52,6 +52,6 @@ private:
     static TApplication* current_;
 };
 
-// The top-level report: a message box with the text. An empty text shows nothing, because
-// whoever threw it has already told the user why.
+// The top-level report: a message box with the text (UTF-8). An empty text shows nothing,
+// because whoever threw it has already told the user why.
 void ReportException(const char* text);

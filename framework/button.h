@@ -9,7 +9,7 @@
 // A push button; a click reaches the parent as its command id.
 class TButton : public TControl {
 public:
-    TButton(TWindow* parent, int32_t id, const char* text, int32_t x, int32_t y, int32_t w,
+    TButton(TWindow* parent, int32_t id, std::string_view text, int32_t x, int32_t y, int32_t w,
             int32_t h, bool isDefault = false);
     TButton(TWindow* parent, int32_t resourceId);
 
@@ -17,7 +17,7 @@ public:
     void SetStyle(DWORD style, bool redraw);
 
 protected:
-    const char* ClassName() const override { return "BUTTON"; }
+    const wchar_t* ClassName() const override { return L"BUTTON"; }
 };
 
 // A check box; states 0 (BST_UNCHECKED) and 1 (BST_CHECKED).

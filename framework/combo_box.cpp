@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/text_codec.h"
+
 namespace {
 
 // How many items AppendItems adds between two reservations of room for the rest.
@@ -34,7 +36,7 @@ void TComboBox::SetupWindow() {
 
 LRESULT TComboBox::EvWindowPosChanging(WPARAM, LPARAM lParam) {
     auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
-    const LONG_PTR style = GetWindowLongPtrA(GetHandle(), GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(GetHandle(), GWL_STYLE);
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if ((position.flags & SWP_NOSIZE) == 0 && (style & CBS_NOINTEGRALHEIGHT) == 0 &&
@@ -54,13 +56,19 @@ LRESULT TComboBox::EvWindowPosChanging(WPARAM, LPARAM lParam) {
     return DefaultProcessing();
 }
 
-int32_t TComboBox::AddString(const char* text) {
-    return static_cast<int32_t>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+int32_t TComboBox::AddString(std::string_view text) {
+    return AddString(Utf8ToUtf16(text));
 }
 
-int32_t TComboBox::InsertString(const char* text, int32_t index) {
+int32_t TComboBox::AddString(std::wstring_view text) {
+    const std::wstring item(text);
+    return static_cast<int32_t>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+int32_t TComboBox::InsertString(std::wstring_view text, int32_t index) {
+    const std::wstring item(text);
     return static_cast<int32_t>(
-        Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+        Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 int32_t TComboBox::GetCount() const {
@@ -68,10 +76,14 @@ int32_t TComboBox::GetCount() const {
 }
 
 std::string TComboBox::GetString(int32_t index) const {
+    return Utf16ToUtf8(GetWideString(index));
+}
+
+std::wstring TComboBox::GetWideString(int32_t index) const {
     const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length < 0)
         return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
     return text;
@@ -81,9 +93,10 @@ void TComboBox::ClearList() {
     Send(CB_RESETCONTENT);
 }
 
-int32_t TComboBox::FindExactString(const char* text, int32_t startIndex) const {
-    return static_cast<int32_t>(
-        Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(startIndex), reinterpret_cast<LPARAM>(text)));
+int32_t TComboBox::FindExactString(std::string_view text, int32_t startIndex) const {
+    const std::wstring item = Utf8ToUtf16(text);
+    return static_cast<int32_t>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(startIndex),
+                                     reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 int32_t TComboBox::GetSelIndex() const {
@@ -108,17 +121,17 @@ RECT TComboBox::GetDroppedControlRect() const {
     return rect;
 }
 
-void TComboBox::AppendItems(const std::vector<const char*>& texts) {
+void TComboBox::AppendItems(const std::vector<const char*>& texts,
+                            const TCodePageText& codePage) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    const LONG_PTR style = GetWindowLongPtrA(GetHandle(), GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(GetHandle(), GWL_STYLE);
     // The combo box hands each item on to its list unchanged unless it changes their case;
-    // given to the list directly, in the wide characters it keeps, an item costs one message
-    // and no conversion.
+    // given to the list directly, an item costs one message.
     if (!GetComboBoxInfo(GetHandle(), &info) || info.hwndList == nullptr ||
         (style & (CBS_LOWERCASE | CBS_UPPERCASE)) != 0) {
         for (const char* text : texts)
-            InsertString(text, -1);
+            InsertString(codePage.ToUtf16(text), -1);
         return;
     }
     const HWND list = info.hwndList;
@@ -129,7 +142,7 @@ void TComboBox::AppendItems(const std::vector<const char*>& texts) {
         return CallWindowProcW(procedure, list, message, wParam, lParam);
     };
     send(WM_SETREDRAW, FALSE, 0);
-    std::vector<wchar_t> wide;
+    std::wstring wide;
     for (size_t i = 0; i < texts.size(); ++i) {
         // Wine drops a reservation at the next insertion while the list's item array is small,
         // and then grows it a few items at a time, copying it each time; once the array is
@@ -139,13 +152,9 @@ void TComboBox::AppendItems(const std::vector<const char*>& texts) {
         // Sorted texts lie scattered in memory: ask for the coming ones early.
         if (i + PrefetchAhead < texts.size())
             __builtin_prefetch(texts[i + PrefetchAhead]);
-        // The conversion a message in ANSI characters would get on its way to the list.
-        const int length = static_cast<int>(std::strlen(texts[i])) + 1;
-        if (wide.size() < static_cast<size_t>(length))
-            wide.resize(static_cast<size_t>(length));
-        if (MultiByteToWideChar(CP_ACP, 0, texts[i], length, wide.data(), length) == 0)
-            wide[0] = L'\0';
-        send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.data()));
+        wide.clear();
+        codePage.AppendUtf16(texts[i], wide);
+        send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str()));
     }
     send(WM_SETREDRAW, TRUE, 0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "framework/window.h"
 
@@ -8,7 +9,7 @@
 // resource id, attached to that control of its parent dialog when the dialog is set up.
 class TControl : public TWindow {
 public:
-    TControl(TWindow* parent, int32_t id, const char* title, int32_t x, int32_t y, int32_t w,
+    TControl(TWindow* parent, int32_t id, std::string_view title, int32_t x, int32_t y, int32_t w,
              int32_t h);
     TControl(TWindow* parent, int32_t resourceId);
 

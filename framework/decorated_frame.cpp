@@ -8,7 +8,7 @@ const TResponse TDecoratedFrame::ResponseRows[] = {
 
 const TResponseTable TDecoratedFrame::ResponseTable{&TFrameWindow::ResponseTable, ResponseRows};
 
-TDecoratedFrame::TDecoratedFrame(TWindow* parent, const char* title)
+TDecoratedFrame::TDecoratedFrame(TWindow* parent, std::string_view title)
     : TFrameWindow(parent, title) {}
 
 void TDecoratedFrame::InsertBottom(TStatusBar& bar) {

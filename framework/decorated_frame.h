@@ -13,7 +13,7 @@ class TStatusBar;
 // its bottom edge. The children are the frame's own; there is no client window.
 class TDecoratedFrame : public TFrameWindow {
 public:
-    TDecoratedFrame(TWindow* parent, const char* title);
+    TDecoratedFrame(TWindow* parent, std::string_view title);
 
     // The bar is placed along the bottom edge across the whole client width at its own height.
     void InsertBottom(TStatusBar& bar);

@@ -14,8 +14,8 @@ TDialog::TDialog(TWindow* parent, uint32_t resourceId) : TWindow(parent), resour
 
 int TDialog::Execute() {
     TWindow* parent = GetParentObject();
-    const INT_PTR result = DialogBoxParamA(
-        Module(), MAKEINTRESOURCEA(resourceId_), parent != nullptr ? parent->GetHandle() : nullptr,
+    const INT_PTR result = DialogBoxParamW(
+        Module(), MAKEINTRESOURCEW(resourceId_), parent != nullptr ? parent->GetHandle() : nullptr,
         &TDialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
     ResumeException();
     return static_cast<int>(result);
@@ -69,7 +69,7 @@ INT_PTR CALLBACK TDialog::DialogProcedure(HWND handle, UINT message, WPARAM wPar
     case WM_CTLCOLORSTATIC:
         return static_cast<INT_PTR>(result);
     default:
-        SetWindowLongPtrA(handle, DWLP_MSGRESULT, result);
+        SetWindowLongPtrW(handle, DWLP_MSGRESULT, result);
         return TRUE;
     }
 }

@@ -8,7 +8,7 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 // Looked up, not linked: the program also runs where the function is missing.
 GetDpiForWindowFunction GetDpiForWindowIfAny() {
     static const GetDpiForWindowFunction function = [] {
-        const HMODULE user32 = GetModuleHandleA("user32.dll");
+        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
         return user32 == nullptr
                    ? nullptr
                    : reinterpret_cast<GetDpiForWindowFunction>(

@@ -17,7 +17,7 @@ public:
     void LimitText(uint32_t characters);
 
 protected:
-    const char* ClassName() const override { return "EDIT"; }
+    const wchar_t* ClassName() const override { return L"EDIT"; }
     void SetupWindow() override;
 
 private:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/window.h"
+#include "platform/text_codec.h"
 
 TOpenSaveDialog::TData::TData(uint32_t flags, const char* filter, const char*,
                               const char* initialDir, const char* defExt, uint32_t maxPath)
@@ -20,20 +21,23 @@ TFileOpenDialog::TFileOpenDialog(TWindow* parent, TOpenSaveDialog::TData& data)
     : parent_(parent), data_(data) {}
 
 int TFileOpenDialog::Execute() {
-    std::vector<char> file(data_.MaxPath, '\0');
-    data_.FileName.copy(file.data(), file.size() - 1);
-    OPENFILENAMEA dialog{};
+    std::vector<wchar_t> file(data_.MaxPath, L'\0');
+    Utf8ToUtf16(data_.FileName).copy(file.data(), file.size() - 1);
+    const std::wstring filter = Utf8ToUtf16(data_.Filter);
+    const std::wstring initialDir = Utf8ToUtf16(data_.InitialDir);
+    const std::wstring defExt = Utf8ToUtf16(data_.DefExt);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = parent_ != nullptr ? parent_->GetHandle() : nullptr;
-    dialog.lpstrFilter = data_.Filter.c_str();
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = data_.MaxPath;
-    dialog.lpstrInitialDir = data_.InitialDir.empty() ? nullptr : data_.InitialDir.c_str();
-    dialog.lpstrDefExt = data_.DefExt.empty() ? nullptr : data_.DefExt.c_str();
+    dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    dialog.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
     dialog.Flags = data_.Flags;
-    if (GetOpenFileNameA(&dialog)) {
+    if (GetOpenFileNameW(&dialog)) {
         data_.Error = 0;
-        data_.FileName = file.data();
+        data_.FileName = Utf16ToUtf8(file.data());
         return IDOK;
     }
     data_.Error = CommDlgExtendedError();

@@ -8,8 +8,8 @@
 class TWindow;
 
 namespace TOpenSaveDialog {
-// What a file dialog starts from and what it gives back; it may live across several runs and
-// keeps the last chosen file name.
+// What a file dialog starts from and what it gives back, every text in UTF-8; it may live
+// across several runs and keeps the last chosen file name.
 struct TData {
     // `filter` pairs of description and pattern, each ended by "|".
     TData(uint32_t flags, const char* filter, const char* customFilter = nullptr,

@@ -10,7 +10,7 @@ const TResponse TFrameWindow::ResponseRows[] = {
 
 const TResponseTable TFrameWindow::ResponseTable{&TWindow::ResponseTable, ResponseRows};
 
-TFrameWindow::TFrameWindow(TWindow* parent, const char* title) : TWindow(parent, title) {
+TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title) : TWindow(parent, title) {
     Attr.Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     Attr.X = Attr.Y = Attr.W = Attr.H = CW_USEDEFAULT;
 }
@@ -26,7 +26,7 @@ void TFrameWindow::ApplyIcon() {
     if (iconId_ == 0)
         return;
     auto load = [&](int size) {
-        return TIcon(static_cast<HICON>(LoadImageA(iconModule_, MAKEINTRESOURCEA(iconId_),
+        return TIcon(static_cast<HICON>(LoadImageW(iconModule_, MAKEINTRESOURCEW(iconId_),
                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     };
     bigIcon_ = load(GetSystemMetrics(SM_CXICON));

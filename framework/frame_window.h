@@ -12,7 +12,7 @@
 // window, destroying it ends the program.
 class TFrameWindow : public TWindow {
 public:
-    TFrameWindow(TWindow* parent, const char* title);
+    TFrameWindow(TWindow* parent, std::string_view title);
 
     void SetIcon(HINSTANCE module, uint32_t resourceId);
     // Tab, arrow keys and mnemonics move among the children, as in a dialog.

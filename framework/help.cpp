@@ -6,15 +6,16 @@
 
 #include <utility>
 
+#include "framework/program_file.h"
+#include "platform/text_codec.h"
+
 namespace {
 std::string ProgramFileFolder() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return ProgramFolder(std::string(path, length < MAX_PATH ? length : 0));
+    return ProgramFolder(Utf16ToUtf8(ProgramFile()));
 }
 
 bool ShowWithHelpEngine(HWND owner, const std::string& file) {
-    return WinHelpA(owner, file.c_str(), HELP_CONTENTS, 0) != FALSE;
+    return WinHelpW(owner, Utf8ToUtf16(file).c_str(), HELP_CONTENTS, 0) != FALSE;
 }
 
 // The shell may hand the URL to a handler made with COM: COM is initialized around the call (once
@@ -39,17 +40,19 @@ private:
 // such program is known.
 bool OpenInBrowser(HWND owner, const std::string& url) {
     const TComScope com;
-    char browser[MAX_PATH] = "";
+    wchar_t browser[MAX_PATH] = L"";
     DWORD size = MAX_PATH;
     const auto opened = [](HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; };
-    if (AssocQueryStringA(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, ".html", "open", browser,
+    const std::wstring page = Utf8ToUtf16(url);
+    if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".html", L"open", browser,
                           &size) == S_OK &&
-        GetFileAttributesA(browser) != INVALID_FILE_ATTRIBUTES) {
-        const std::string argument = "\"" + url + "\"";
-        if (opened(ShellExecuteA(owner, "open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
+        GetFileAttributesW(browser) != INVALID_FILE_ATTRIBUTES) {
+        const std::wstring argument = L"\"" + page + L"\"";
+        if (opened(
+                ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
             return true;
     }
-    return opened(ShellExecuteA(owner, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return opened(ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 THelpShell& CurrentShell() {
@@ -58,7 +61,7 @@ THelpShell& CurrentShell() {
 }
 
 bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Utf8ToUtf16(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 } // namespace
@@ -80,7 +83,7 @@ void ShowHelp(HWND owner, THelpTopic topic) {
                 : "The help cannot be shown: the help page is missing.\r\nIt belongs beside the "
                   "program, as " +
                       page + ".";
-    MessageBoxA(owner, text.c_str(), "Vocorix Help", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(owner, Utf8ToUtf16(text).c_str(), L"Vocorix Help", MB_OK | MB_ICONINFORMATION);
 }
 
 TScopedHelpShell::TScopedHelpShell(THelpShell shell)

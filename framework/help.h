@@ -12,8 +12,8 @@
 // message box that says where the help is.
 void ShowHelp(HWND owner, THelpTopic topic);
 
-// What showing the help asks of the system. Real by default; tests replace it, so that no help
-// engine or browser starts.
+// What showing the help asks of the system, every path in UTF-8. Real by default; tests replace
+// it, so that no help engine or browser starts.
 struct THelpShell {
     // The folder the help files are looked for in.
     std::function<std::string()> folder;

@@ -1,5 +1,5 @@
 #include "framework/instance.h"
 
 HINSTANCE ModuleInstance() {
-    return GetModuleHandleA(nullptr);
+    return GetModuleHandleW(nullptr);
 }

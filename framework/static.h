@@ -7,10 +7,10 @@
 // A static text control.
 class TStatic : public TControl {
 public:
-    TStatic(TWindow* parent, int32_t id, const char* title, int32_t x, int32_t y, int32_t w,
+    TStatic(TWindow* parent, int32_t id, std::string_view title, int32_t x, int32_t y, int32_t w,
             int32_t h, uint32_t textLimit = 0);
     TStatic(TWindow* parent, int32_t resourceId) : TControl(parent, resourceId) {}
 
 protected:
-    const char* ClassName() const override { return "STATIC"; }
+    const wchar_t* ClassName() const override { return L"STATIC"; }
 };

@@ -5,9 +5,10 @@
 #include <algorithm>
 
 #include "framework/dc.h"
+#include "platform/text_codec.h"
 
 namespace {
-const char CapsText[] = "CAPS";
+const wchar_t CapsText[] = L"CAPS";
 
 void InitBarClass() {
     static const bool done = [] {
@@ -18,10 +19,14 @@ void InitBarClass() {
 }
 } // namespace
 
-TTextGadget::TTextGadget(int32_t id, uint32_t numChars, const char* text)
-    : id_(id), numChars_(numChars), text_(text) {}
+TTextGadget::TTextGadget(int32_t id, uint32_t numChars, std::string_view text)
+    : id_(id), numChars_(numChars), text_(Utf8ToUtf16(text)) {}
 
-void TTextGadget::SetText(const char* text) {
+void TTextGadget::SetText(std::string_view text) {
+    SetText(Utf8ToUtf16(text));
+}
+
+void TTextGadget::SetText(std::wstring_view text) {
     text_ = text;
     if (bar_ != nullptr && bar_->GetHandle() != nullptr)
         bar_->ShowText(index_, text_.c_str());
@@ -33,9 +38,9 @@ TStatusBar::TStatusBar(TWindow* parent, uint32_t modeIndicators, HFONT font)
     Attr.Style = WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
 }
 
-const char* TStatusBar::ClassName() const {
+const wchar_t* TStatusBar::ClassName() const {
     InitBarClass();
-    return STATUSCLASSNAMEA;
+    return STATUSCLASSNAMEW;
 }
 
 void TStatusBar::Insert(TTextGadget& gadget) {
@@ -55,7 +60,7 @@ int32_t TStatusBar::GadgetWidth(uint32_t numChars) const {
     TScreenDC dc;
     TSelection font(dc, font_);
     INT widths['~' - ' ' + 1];
-    GetCharWidth32A(dc, ' ', '~', widths);
+    GetCharWidth32W(dc, L' ', L'~', widths);
     const int32_t widest = *std::max_element(std::begin(widths), std::end(widths));
     return static_cast<int32_t>(numChars) * widest + margin_;
 }
@@ -63,8 +68,8 @@ int32_t TStatusBar::GadgetWidth(uint32_t numChars) const {
 int32_t TStatusBar::DesiredHeight() const {
     TScreenDC dc;
     TSelection font(dc, font_);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     return metrics.tmHeight + margin_;
 }
 
@@ -102,14 +107,14 @@ void TStatusBar::SetParts() {
     }
     if (modeIndicators_ & CapsLock) {
         capsIndex_ = static_cast<int32_t>(rights.size());
-        right += GadgetWidth(sizeof CapsText - 1);
+        right += GadgetWidth(std::size(CapsText) - 1);
         rights.push_back(right);
     }
     Send(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
 }
 
-void TStatusBar::ShowText(int32_t index, const char* text) {
-    Send(SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+void TStatusBar::ShowText(int32_t index, const wchar_t* text) {
+    Send(SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
 }
 
 void TStatusBar::UpdateModeIndicators() {
@@ -118,6 +123,6 @@ void TStatusBar::UpdateModeIndicators() {
     const int caps = GetKeyState(VK_CAPITAL) & 1;
     if (caps != capsShown_) {
         capsShown_ = caps;
-        ShowText(capsIndex_, caps ? CapsText : "");
+        ShowText(capsIndex_, caps ? CapsText : L"");
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/window.h"
@@ -13,20 +14,22 @@ class TStatusBar;
 // A recessed, left-aligned text field of a status bar, as wide as a number of characters.
 class TTextGadget {
 public:
-    TTextGadget(int32_t id, uint32_t numChars, const char* text = "");
+    // Texts given as `char` are UTF-8.
+    TTextGadget(int32_t id, uint32_t numChars, std::string_view text = "");
     TTextGadget(const TTextGadget&) = delete;
     TTextGadget& operator=(const TTextGadget&) = delete;
 
     int32_t GetId() const { return id_; }
     uint32_t NumChars() const { return numChars_; }
-    const std::string& GetText() const { return text_; }
-    void SetText(const char* text);
+    const std::wstring& GetText() const { return text_; }
+    void SetText(std::string_view text);
+    void SetText(std::wstring_view text);
 
 private:
     friend class TStatusBar;
     int32_t id_;
     uint32_t numChars_;
-    std::string text_;
+    std::wstring text_;
     TStatusBar* bar_ = nullptr;
     int32_t index_ = -1;
 };
@@ -59,13 +62,13 @@ public:
     void UpdateModeIndicators();
 
 protected:
-    const char* ClassName() const override;
+    const wchar_t* ClassName() const override;
     bool IsPredefinedClass() const override { return true; }
     void SetupWindow() override;
 
 private:
     friend class TTextGadget;
-    void ShowText(int32_t index, const char* text);
+    void ShowText(int32_t index, const wchar_t* text);
     void SetParts();
 
     std::vector<TTextGadget*> gadgets_;

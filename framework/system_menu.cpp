@@ -1,7 +1,10 @@
 #include "framework/system_menu.h"
 
+#include "platform/text_codec.h"
+
 bool TSystemMenu::SetItemText(uint32_t command, const char* text) {
-    return ModifyMenuA(menu_, command, MF_BYCOMMAND | MF_STRING, command, text) != FALSE;
+    return ModifyMenuW(menu_, command, MF_BYCOMMAND | MF_STRING, command,
+                       Utf8ToUtf16(text).c_str()) != FALSE;
 }
 
 bool TSystemMenu::DeleteItem(uint32_t command) {
@@ -9,17 +12,17 @@ bool TSystemMenu::DeleteItem(uint32_t command) {
 }
 
 bool TSystemMenu::AppendItem(uint32_t command, const char* text) {
-    return AppendMenuA(menu_, MF_STRING, command, text) != FALSE;
+    return AppendMenuW(menu_, MF_STRING, command, Utf8ToUtf16(text).c_str()) != FALSE;
 }
 
 bool TSystemMenu::AppendSeparator() {
-    return AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr) != FALSE;
+    return AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr) != FALSE;
 }
 
 std::string TSystemMenu::GetItemText(uint32_t command) const {
-    char text[256] = "";
-    GetMenuStringA(menu_, command, text, sizeof text, MF_BYCOMMAND);
-    return text;
+    wchar_t text[256] = L"";
+    GetMenuStringW(menu_, command, text, static_cast<int>(std::size(text)), MF_BYCOMMAND);
+    return Utf16ToUtf8(text);
 }
 
 bool TSystemMenu::HasItem(uint32_t command) const {

@@ -11,7 +11,8 @@ public:
     explicit TSystemMenu(HWND window) : menu_(GetSystemMenu(window, FALSE)) {}
 
     HMENU GetHandle() const { return menu_; }
-    // Gives the item with this command a new text, keeping its command.
+    // Gives the item with this command a new text (UTF-8, as every text here), keeping its
+    // command.
     bool SetItemText(uint32_t command, const char* text);
     bool DeleteItem(uint32_t command);
     bool AppendItem(uint32_t command, const char* text);

@@ -7,9 +7,10 @@
 #include "framework/dc.h"
 #include "framework/instance.h"
 #include "framework/pending_exception.h"
+#include "platform/text_codec.h"
 
 namespace {
-const char WindowClass[] = "VocorixWindow";
+const wchar_t WindowClass[] = L"VocorixWindow";
 
 // The object of every window we handle. Kept here rather than in a window property: every
 // message looks its object up, and a property costs a call into the window server.
@@ -25,8 +26,8 @@ const TResponse TWindow::ResponseRows[] = {
 
 const TResponseTable TWindow::ResponseTable{nullptr, ResponseRows};
 
-TWindow::TWindow(TWindow* parent, const char* title)
-    : parent_(parent), title_(title != nullptr ? title : "") {
+TWindow::TWindow(TWindow* parent, std::string_view title)
+    : parent_(parent), title_(Utf8ToUtf16(title)) {
     if (parent_ != nullptr)
         parent_->children_.push_back(this);
 }
@@ -72,22 +73,22 @@ void TWindow::Create() {
                              : nullptr;
         if (!IsPredefinedClass()) {
             static const bool registered = [] {
-                WNDCLASSEXA windowClass{};
+                WNDCLASSEXW windowClass{};
                 windowClass.cbSize = sizeof windowClass;
                 windowClass.style = CS_DBLCLKS;
                 windowClass.lpfnWndProc = &TWindow::WindowProcedure;
                 windowClass.hInstance = ModuleInstance();
-                windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+                windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
                 windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
                 windowClass.lpszClassName = WindowClass;
-                return RegisterClassExA(&windowClass) != 0 ||
+                return RegisterClassExW(&windowClass) != 0 ||
                        GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
             }();
             if (!registered)
                 throw std::runtime_error("Cannot register the window class.");
         }
         HWND created =
-            CreateWindowExA(Attr.ExStyle, ClassName(), title_.c_str(), Attr.Style, Attr.X, Attr.Y,
+            CreateWindowExW(Attr.ExStyle, ClassName(), title_.c_str(), Attr.Style, Attr.X, Attr.Y,
                             Attr.W, Attr.H, parentHandle, idOrMenu, Module(), this);
         if (created == nullptr)
             throw std::runtime_error("Cannot create a window.");
@@ -149,7 +150,7 @@ const TResponseTable& TWindow::Responses() const {
     return ResponseTable;
 }
 
-const char* TWindow::ClassName() const {
+const wchar_t* TWindow::ClassName() const {
     return WindowClass;
 }
 
@@ -171,8 +172,8 @@ LRESULT TWindow::DefaultProcessing() {
 
 LRESULT TWindow::DefWindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     if (previousProc_ != nullptr)
-        return CallWindowProcA(previousProc_, handle_, message, wParam, lParam);
-    return DefWindowProcA(handle_, message, wParam, lParam);
+        return CallWindowProcW(previousProc_, handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
 LRESULT TWindow::EvPaint(WPARAM, LPARAM) {
@@ -206,7 +207,7 @@ void TWindow::Bind(HWND handle) {
 
 void TWindow::Subclass(HWND handle) {
     Bind(handle);
-    previousProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    previousProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::SubclassProcedure)));
 }
 
@@ -214,7 +215,7 @@ void TWindow::Unbind() {
     if (handle_ == nullptr)
         return;
     if (previousProc_ != nullptr) {
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
         previousProc_ = nullptr;
     }
     Objects().erase(handle_);
@@ -224,11 +225,11 @@ void TWindow::Unbind() {
 LRESULT CALLBACK TWindow::WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     TWindow* window = FromHandle(handle);
     if (window == nullptr && message == WM_NCCREATE) {
-        window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->Bind(handle);
     }
     if (window == nullptr)
-        return DefWindowProcA(handle, message, wParam, lParam);
+        return DefWindowProcW(handle, message, wParam, lParam);
     return window->Receive(message, wParam, lParam);
 }
 
@@ -265,22 +266,30 @@ LRESULT TWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWindow::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageA(handle_, message, wParam, lParam);
+    return SendMessageW(handle_, message, wParam, lParam);
 }
 
 std::string TWindow::GetText() const {
+    return Utf16ToUtf8(GetWideText());
+}
+
+std::wstring TWindow::GetWideText() const {
     if (handle_ == nullptr)
         return title_;
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(handle_)) + 1, '\0');
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
     text.resize(
-        static_cast<size_t>(GetWindowTextA(handle_, text.data(), static_cast<int>(text.size()))));
+        static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void TWindow::SetText(const char* text) {
+void TWindow::SetText(std::string_view text) {
+    SetText(Utf8ToUtf16(text));
+}
+
+void TWindow::SetText(std::wstring_view text) {
     title_ = text;
     if (handle_ != nullptr)
-        SetWindowTextA(handle_, text);
+        SetWindowTextW(handle_, title_.c_str());
 }
 
 void TWindow::Show(int command) {
@@ -339,7 +348,7 @@ RECT TWindow::GetWindowRect() const {
 RECT TWindow::GetRectInParent() const {
     RECT rect = GetWindowRect();
     HWND parent = ::GetParent(handle_);
-    if (parent != nullptr && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+    if (parent != nullptr && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }

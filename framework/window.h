@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/accelerators.h"
@@ -31,8 +32,9 @@ struct TWindowAttr {
 // its bases, then default processing.
 class TWindow {
 public:
-    // Registers with the parent, which creates this window in its own SetupWindow.
-    TWindow(TWindow* parent, const char* title = "");
+    // Registers with the parent, which creates this window in its own SetupWindow. Texts given
+    // and taken as `char` are UTF-8; the window holds them in UTF-16.
+    TWindow(TWindow* parent, std::string_view title = "");
     virtual ~TWindow();
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
@@ -55,7 +57,9 @@ public:
     // Platform window conveniences.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     std::string GetText() const;
-    void SetText(const char* text);
+    std::wstring GetWideText() const;
+    void SetText(std::string_view text);
+    void SetText(std::wstring_view text);
     void Show(int command);
     bool IsVisible() const;
     void Enable(bool enable);
@@ -94,7 +98,7 @@ protected:
     virtual LRESULT EvCommand(uint32_t id, HWND control, uint32_t notifyCode);
     virtual const TResponseTable& Responses() const;
     // The class Create uses; a predefined class (a control) is subclassed after creation.
-    virtual const char* ClassName() const;
+    virtual const wchar_t* ClassName() const;
     virtual bool IsPredefinedClass() const { return false; }
     // Dialogs answer "not handled" instead of calling a default window procedure.
     virtual LRESULT DefWindowProcedure(UINT message, WPARAM wParam, LPARAM lParam);
@@ -136,7 +140,7 @@ private:
 
     TWindow* parent_;
     std::vector<TWindow*> children_;
-    std::string title_;
+    std::wstring title_;
     HWND handle_ = nullptr;
     WNDPROC previousProc_ = nullptr;
     bool owned_ = false;

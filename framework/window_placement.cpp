@@ -10,12 +10,12 @@ POINT RestoredTopLeft(HWND window) {
     GetWindowPlacement(window, &placement);
     const RECT& normal = placement.rcNormalPosition;
     // Tool windows keep screen coordinates in their placement.
-    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
+    if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
         return {normal.left, normal.top};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     // For a minimized window, its monitor is the one it was restored on.
-    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     return WorkspaceToScreen({normal.left, normal.top}, monitor.rcMonitor, monitor.rcWork);
 }
 

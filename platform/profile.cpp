@@ -7,7 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/file.h"
 #include "platform/replace_file.h"
+#include "platform/text_codec.h"
 
 namespace {
 
@@ -184,7 +186,7 @@ enum class FileState { Read, Missing, Unreadable };
 
 FileState ReadWholeFile(const std::string& path, std::string& bytes) {
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file)
         return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
     char chunk[4096];
@@ -222,17 +224,39 @@ std::string_view Fallback(const char* defaultText) {
 
 } // namespace
 
-uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std::string_view key,
-                          const char* defaultText, char* buffer, uint32_t size) {
+namespace {
+
+// The value of a key that stands in the file with a value, as it reads.
+std::optional<std::string_view> ValueOf(std::string_view bytes, std::string_view section,
+                                        std::string_view key) {
     const Location where = Find(bytes, Trim(section), Trim(key));
     if (!where.key)
-        return CopyOut(Fallback(defaultText), buffer, size);
+        return std::nullopt;
     const ParsedLine parsed = Parse(where.key->text);
     if (!parsed.hasValue)
-        return CopyOut(Fallback(defaultText), buffer, size);
+        return std::nullopt;
     // A value is a C string: it ends at a NUL byte, and what stands before it is trimmed anew.
     const std::string_view value = parsed.value;
-    return CopyOut(Unquote(Trim(value.substr(0, value.find('\0')))), buffer, size);
+    return Unquote(Trim(value.substr(0, value.find('\0'))));
+}
+
+// What marks a settings file whose texts are in UTF-8.
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+bool IsUtf8(std::string_view bytes) {
+    return bytes.substr(0, Utf8Mark.size()) == Utf8Mark;
+}
+
+std::string AnsiToUtf8(std::string_view bytes) {
+    return Utf16ToUtf8(CodePageText(SystemCodePage()).ToUtf16(bytes));
+}
+
+} // namespace
+
+uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std::string_view key,
+                          const char* defaultText, char* buffer, uint32_t size) {
+    const std::optional<std::string_view> value = ValueOf(bytes, section, key);
+    return CopyOut(value ? *value : Fallback(defaultText), buffer, size);
 }
 
 std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string_view section,
@@ -299,5 +323,47 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
         return false;
     const std::optional<std::string> result =
         ProfileWriteBytes(bytes, section, key, value ? value : "");
+    return !result || ReplaceFileContents(file, *result);
+}
+
+std::string ProfileReadText(const std::string& file, std::string_view section,
+                            std::string_view key, const char* defaultText) {
+    std::string bytes;
+    std::optional<std::string_view> value;
+    if (ReadWholeFile(file, bytes) == FileState::Read) {
+        const bool utf8 = IsUtf8(bytes);
+        const std::string_view text = std::string_view(bytes).substr(utf8 ? Utf8Mark.size() : 0);
+        if ((value = ValueOf(text, section, key)))
+            return utf8 ? std::string(*value) : AnsiToUtf8(*value);
+    }
+    return std::string(Fallback(defaultText));
+}
+
+bool ProfileWriteText(const std::string& file, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    std::string bytes;
+    if (ReadWholeFile(file, bytes) == FileState::Unreadable)
+        return false;
+    std::optional<std::string> result;
+    std::string ansi;
+    if (IsUtf8(bytes)) {
+        result = ProfileWriteBytes(std::string_view(bytes).substr(Utf8Mark.size()), section, key,
+                                   value);
+        if (result)
+            result->insert(0, Utf8Mark);
+    } else if (CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(value), ansi)) {
+        // Every text fits the system's code page: the file stays as Windows itself keeps it.
+        result = ProfileWriteBytes(bytes, section, key, ansi);
+    } else {
+        // One that does not fit turns the whole file into UTF-8, marked as such, so that every
+        // other text reads back as it was too; bytes the code page leaves undefined could not,
+        // and the file then stays as it is.
+        const std::string utf8 = AnsiToUtf8(bytes);
+        if (CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(utf8)) != bytes)
+            return false;
+        result = ProfileWriteBytes(utf8, section, key, value);
+        if (result)
+            result->insert(0, Utf8Mark);
+    }
     return !result || ReplaceFileContents(file, *result);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/file.h"
 #include "platform/replace_file_system.h"
 
 using file_replacement::CreateExclusively;
@@ -52,7 +53,7 @@ void TFileReplacement::Discard() {
     if (stream_ != nullptr)
         std::fclose(std::exchange(stream_, nullptr));
     if (!temporary_.empty())
-        std::remove(std::exchange(temporary_, std::string()).c_str());
+        RemoveFile(std::exchange(temporary_, std::string()));
 }
 
 bool TFileReplacement::Commit() {

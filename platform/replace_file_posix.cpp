@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file.h"
+
 namespace file_replacement {
 
 bool MoveOver(const std::string& from, const std::string& to) {
@@ -20,7 +22,7 @@ std::FILE* CreateExclusively(const std::string& path, bool& taken) {
     if (std::FILE* stream = fdopen(descriptor, "wb"))
         return stream;
     close(descriptor);
-    std::remove(path.c_str());
+    RemoveFile(path);
     return nullptr;
 }
 

@@ -43,3 +43,25 @@ size_t FirstInvalidUtf8(std::string_view text) {
     }
     return at;
 }
+
+namespace {
+bool ContinuesACharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+} // namespace
+
+size_t Utf8Prefix(std::string_view text, size_t characters) {
+    size_t at = 0;
+    for (size_t counted = 0; at < text.size(); ++at) {
+        if (!ContinuesACharacter(text[at]) && counted++ == characters)
+            break;
+    }
+    return at;
+}
+
+size_t Utf8Length(std::string_view text) {
+    size_t characters = 0;
+    for (char byte : text)
+        characters += ContinuesACharacter(byte) ? 0 : 1;
+    return characters;
+}

@@ -16,3 +16,8 @@ struct TUtf8Char {
 TUtf8Char NextUtf8Char(std::string_view text);
 // Where the first invalid byte stands, or the text's size when it is all valid.
 size_t FirstInvalidUtf8(std::string_view text);
+// How many bytes the first `characters` characters of a UTF-8 text take; a character is a byte
+// that does not continue another one.
+size_t Utf8Prefix(std::string_view text, size_t characters);
+// How many characters the text holds, counted so.
+size_t Utf8Length(std::string_view text);

@@ -51,8 +51,13 @@ std::istream& operator>>(std::istream& in, character& value) {
         using traits = std::istream::traits_type;
         std::streambuf* buffer = in.rdbuf();
         traits::int_type c = buffer->sgetc();
-        while (text.size() < MaxReadLength && !traits::eq_int_type(c, traits::eof()) &&
-               traits::to_char_type(c) != '\n') {
+        // Characters, not bytes: a setting's text is UTF-8, where bytes of 10xxxxxx only
+        // continue the character before them.
+        uint32_t characters = 0;
+        while (!traits::eq_int_type(c, traits::eof()) && traits::to_char_type(c) != '\n') {
+            const bool continues = (traits::to_int_type(traits::to_char_type(c)) & 0xC0) == 0x80;
+            if (!continues && characters++ == MaxReadLength)
+                break;
             text.push_back(traits::to_char_type(c));
             c = buffer->snextc();
         }

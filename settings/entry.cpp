@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/profile.h"
+#include "platform/utf8.h"
 
 template <class T>
 TEntry<T>::TEntry(T& value, TIniFile& ini, const char* section, const char* key, bool readNow,
@@ -13,11 +14,10 @@ TEntry<T>::TEntry(T& value, TIniFile& ini, const char* section, const char* key,
     : Section(section), Key(key), Ini(ini), Value(&value) {
     if (!readNow)
         return;
-    char buffer[TextLimit + 1] = {};
-    uint32_t length = ProfileRead(Ini.Path, Section, Key.Text,
-                                  defaultText == nullptr ? "" : defaultText, buffer, sizeof buffer);
-    length = std::min<uint32_t>(length, TextLimit);
-    std::istringstream in(std::string(buffer, std::find(buffer, buffer + length, '\0')));
+    std::string text = ProfileReadText(Ini.Path, Section, Key.Text,
+                                       defaultText == nullptr ? "" : defaultText);
+    text.resize(Utf8Prefix(text, TextLimit));
+    std::istringstream in(text);
     in.imbue(std::locale::classic());
     ReadValue(in, *Value);
 }
@@ -30,9 +30,8 @@ template <class T> void TEntry<T>::Write() {
     // Only as much as reads back: no line break (the profile line would end there) and at most
     // TextLimit characters (the read buffer).
     text.resize(std::min(text.find_first_of("\r\n"), text.size()));
-    if (text.size() > TextLimit)
-        text.resize(TextLimit);
-    ProfileWrite(Ini.Path, Section, Key.Text, text.c_str());
+    text.resize(Utf8Prefix(text, TextLimit));
+    ProfileWriteText(Ini.Path, Section, Key.Text, text);
 }
 
 template class TEntry<int>;

@@ -10,8 +10,8 @@ template <class T> class TEntry {
 public:
     // Binds `value` to `key` of `section` (a constant string, not copied; the key is copied).
     // With readNow set the key is read at once: the profile text (at most 128 characters; the
-    // default text when the key is absent) is parsed with T's reader into the value, so an
-    // unreadable text leaves the value as it was.
+    // default text when the key is absent), in UTF-8, is parsed with T's reader into the value,
+    // so an unreadable text leaves the value as it was.
     TEntry(T& value, TIniFile& ini, const char* section, const char* key, bool readNow,
            const char* defaultText);
     TEntry(const TEntry&) = delete;
@@ -26,7 +26,8 @@ public:
     TIniFile& Ini;
     T* Value; // the bound value, not owned
 
-    // Largest number of value characters read or written (a 129-byte buffer).
+    // Largest number of value characters read or written; a character of a UTF-8 text may take
+    // several bytes.
     static constexpr uint32_t TextLimit = 128;
 };
 

@@ -3,18 +3,23 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/file.h"
+#include "platform/utf8.h"
+
 TIniFile::TIniFile(std::string iniPath)
     : Path(std::move(iniPath)), Size(static_cast<uint32_t>(Path.size() + 1)) {}
 
 TIniFile TIniFile::ForProgram(const std::string& programFile) {
     // Positional: whatever the last three characters are, they become "INI".
-    std::string path =
-        programFile.size() >= 3 ? programFile.substr(0, programFile.size() - 3) : std::string();
+    const size_t characters = Utf8Length(programFile);
+    const std::string path =
+        characters >= 3 ? programFile.substr(0, Utf8Prefix(programFile, characters - 3))
+                        : std::string();
     return TIniFile(path + "INI");
 }
 
 bool TIniFile::Exists() const {
-    std::FILE* file = std::fopen(Path.c_str(), "rb");
+    std::FILE* file = OpenFile(Path, "rb");
     if (file == nullptr)
         return false;
     std::fclose(file);

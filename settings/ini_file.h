@@ -20,6 +20,6 @@ public:
     // Whether the file exists now (the database loader asks this).
     bool Exists() const;
 
-    std::string Path;  // full path of the initialization file
+    std::string Path;  // full path of the initialization file, in UTF-8
     uint32_t Size = 0; // bytes of Path including its terminating zero
 };

@@ -6,7 +6,7 @@
 #include "database/db_messages.h"
 #include "platform/date.h"
 #include "settings/options.h"
-#include "table_tool/code_pages.h"
+#include "database/code_pages.h"
 #include "table_tool/console_screen.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/list_table.h"

@@ -1,12 +1,11 @@
 #include "table_tool/table_bytes.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <memory>
 
 #include "database/db_messages.h"
 #include "database/table_file.h"
+#include "platform/file.h"
 #include "platform/replace_file.h"
 #include "table_tool/tool_error.h"
 
@@ -20,7 +19,7 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 } // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
+    FileHandle file(OpenFile(path, "rb"));
     if (!file)
         throw TToolError("cannot open " + path);
     std::string bytes;
@@ -39,9 +38,7 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) {
-    // The C library takes the path in the system's own encoding, as it came.
-    struct stat status;
-    return stat(path.c_str(), &status) == 0;
+    return PathExists(path);
 }
 
 std::string TerminalText(const char* problem) {

@@ -17,6 +17,7 @@ TTableBytes ReadCheckedTable(const std::string& path);
 // The reader's checks on a table's bytes: null when it would load, else the reader's message.
 const char* CheckTableBytes(const std::string& bytes, TTableLayout& layout);
 
+// Paths are UTF-8, as everywhere in the portable core.
 // The whole file; throws TToolError when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 // Writes through a temporary file and a rename; throws TToolError when that fails.

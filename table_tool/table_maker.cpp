@@ -7,7 +7,7 @@
 #include "database/table_format.h"
 #include "database/table_writer.h"
 #include "platform/date.h"
-#include "table_tool/code_pages.h"
+#include "database/code_pages.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "table_tool/code_pages.h"
+#include "database/code_pages.h"
 #include "table_tool/commands.h"
 #include "table_tool/tool_error.h"
 

@@ -61,8 +61,8 @@ TEST(HelpPage, UrlKeepsTheSectionAndEncodesThePath) {
               "file:///C:/Vocorix/vocorix-help.html#keys");
     EXPECT_EQ(HelpPageUrl("C:\\My Words\\100%\\#1\\h.html", "options"),
               "file:///C:/My%20Words/100%25/%231/h.html#options");
-    // ANSI bytes (Windows-1251 "\xE4") are encoded byte by byte.
-    EXPECT_EQ(HelpPageUrl("D:\\\xE4\\h.html", "tables"), "file:///D:/%E4/h.html#tables");
+    // A path's letters beyond ASCII ("д" in UTF-8) are encoded byte by byte.
+    EXPECT_EQ(HelpPageUrl("D:\\\xD0\xB4\\h.html", "tables"), "file:///D:/%D0%B4/h.html#tables");
     EXPECT_EQ(HelpPageUrl("\\\\server\\share\\h.html", "drilling"),
               "file://server/share/h.html#drilling");
     EXPECT_EQ(HelpPageUrl("C:\\h.html", ""), "file:///C:/h.html");

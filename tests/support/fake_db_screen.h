@@ -15,7 +15,7 @@
 // A screen for the table reader that records what it was asked and answers as the test says.
 class FakeDBScreen : public TDBScreen {
 public:
-    int32_t TextWidth(const char* text, size_t length) override;
+    int32_t TextWidth(const char* text, size_t length, uint32_t codePage) override;
     void ShowProblem(const char* text) override { problems.emplace_back(text); }
     void BeginWait() override;
     void EndWait() override;

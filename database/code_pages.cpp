@@ -1,4 +1,4 @@
-#include "table_tool/code_pages.h"
+#include "database/code_pages.h"
 
 namespace {
 
