@@ -32,6 +32,10 @@ public:
         size_t outLeft = buffer.size();
         if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1))
             return errno == EILSEQ ? badSequence : TConversion::Invalid;
+        // A converter may hold the last character back to join it with a following accent
+        // (code page 1258 does): the end of the text lets it go.
+        if (iconv(handle_, nullptr, nullptr, &out, &outLeft) == static_cast<size_t>(-1))
+            return TConversion::Invalid;
         output.assign(buffer.data(), buffer.size() - outLeft);
         return TConversion::Ok;
     }

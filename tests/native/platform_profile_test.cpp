@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/profile.h"
+#include "platform/text_codec.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -147,6 +148,25 @@ TEST_F(ProfileTest, AValueEndsAtANulByte) {
     // The bytes the fuzz target found: the length given must be the text's (Read checks).
     Given(std::string("[]|\n\n\n\n\n\n=\x01\x01\0\xe2!", 15));
     EXPECT_EQ(Read(file, "", ""), "\x01\x01");
+}
+
+// The settings file of an English Windows (code page 1252): byte for byte as Windows keeps it
+// while every value fits that page; a value that does not turns it into UTF-8, marked so, and
+// every other text reads back as it was.
+TEST_F(ProfileTest, TextsThatTheAnsiCodePageLacksTurnTheFileIntoUtf8) {
+    const TScopedSystemCodePage english(1252);
+    Given("; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\W\xF6rter\\a.dbf\r\n");
+    EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Wörter\\a.dbf");
+    ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Jürgen\\b.dbf"));
+    EXPECT_EQ(Bytes(), "; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\J\xFCrgen\\b.dbf\r\n");
+
+    ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Слова – Wörter\\c.dbf"));
+    EXPECT_EQ(Bytes(), "\xEF\xBB\xBF; Jürgen's words\r\n[Database]\r\n"
+                       "File Name=C:\\Слова – Wörter\\c.dbf\r\n");
+    EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Слова – Wörter\\c.dbf");
+    ASSERT_TRUE(ProfileWriteText(file, "Ages", "Age0", "3:7"));
+    EXPECT_EQ(ProfileReadText(file, "ages", "age0", ""), "3:7") << "UTF-8 it stays";
+    EXPECT_EQ(ProfileReadText(file, "Ages", "Ages", "0 "), "0");
 }
 
 #ifndef _WIN32

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/profile.h"
+#include "platform/text_codec.h"
 #include "settings/entry.h"
 #include "settings/entry_list.h"
 #include "tests/support/temp_dir.h"
@@ -25,6 +26,8 @@ TEST(SettingsIniFile, ProgramFileGivesIniBesideIt) {
     EXPECT_EQ(TIniFile::ForProgram("/opt/vocorix.exe").Path, "/opt/vocorix.INI");
     EXPECT_EQ(TIniFile::ForProgram("C:\\TUTOR\\PROG.COMX").Path, "C:\\TUTOR\\PROG.CINI")
         << "the replacement is positional";
+    EXPECT_EQ(TIniFile::ForProgram("C:\\Иван\\программа.ехе").Path, "C:\\Иван\\программа.INI")
+        << "characters, not bytes";
 }
 
 TEST(SettingsIniFile, AnswersWhetherTheFileExists) {
@@ -111,6 +114,26 @@ TEST(SettingsEntry, LongerTextIsWrittenOnlyAsFarAsItReadsBack) {
     TEntry<character>(broken, ini, "Database", "File Name", false, "").Write();
     EXPECT_EQ(ReadFileBytes(ini.Path), "[Database]\r\nFile Name=first\r\n")
         << "a line break must not smuggle lines into the file";
+}
+
+// A settings file of an English Windows: a table in a Cyrillic folder makes it UTF-8, and the
+// limit of 128 counts characters, whatever bytes each takes.
+TEST(SettingsEntry, AFileNameOfAnyScriptReadsBackExactly) {
+    const TScopedSystemCodePage english(1252);
+    TempDir dir;
+    TIniFile ini(dir.File("vocorix.ini"));
+    WriteFileBytes(ini.Path, "[Database]\r\nZoom=125\r\n");
+    std::string path = "C:\\Иван\\" + std::string(116, 'w') + ".dbf";
+    for (const size_t characters : {128u, 129u}) {
+        character name(path.c_str());
+        TEntry<character>(name, ini, "Database", "File Name", false, "").Write();
+        character back(129);
+        TEntry<character> reader(back, ini, "Database", "File Name", true, "");
+        EXPECT_EQ(std::string(back.Text), characters == 128 ? path : path.substr(0, path.size() - 1))
+            << characters;
+        path.insert(3, "ы");
+    }
+    EXPECT_EQ(ReadFileBytes(ini.Path).substr(0, 25), "\xEF\xBB\xBF[Database]\r\nZoom=125\r\n");
 }
 
 class SettingsEntryList : public ::testing::Test {
