@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "answer/drill.h"
+#include "answer/hint_search.h"
 
 namespace {
 
@@ -126,6 +127,21 @@ TEST(DrillReady, ABoxWithoutTranslationTakesNoPart) {
     // Nor can it be checked on its own.
     drill.Ask({"das Haus", ""}, 0);
     EXPECT_TRUE(drill.CheckField(1, "").shown.empty());
+}
+
+// A typed character that the table's code page lacks arrives as a NUL: it matches nothing, not
+// even where the system would end the text at it, and no hint key finds a word with it.
+TEST(DrillReady, ACharacterTheCodePageLacksMatchesNothing) {
+    TDrill drill = HouseDrill(WithoutInterlace());
+    const std::string lacking("das Haus\0", 9);
+    EXPECT_EQ(Shown(drill.Ready({lacking, "das Heim"})),
+              (std::vector{TShown::Wrong, TShown::Right}));
+    for (const THintKey& key : HintKeys) {
+        THintSearch search(key.mode, std::string("das H\0", 7));
+        EXPECT_FALSE(search.Accepts("das Haus")) << key.command;
+    }
+    EXPECT_FALSE(THintSearch(THintMode::WildcardMatches, std::string("\0", 1)).Accepts("a"))
+        << "not a pattern character";
 }
 
 TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {

@@ -2,6 +2,7 @@
 
 #include "database/db_messages.h"
 #include "database/table_layout.h"
+#include "platform/text_codec.h"
 #include "tests/support/fake_db_screen.h"
 
 namespace {
@@ -35,6 +36,22 @@ TEST(TableOpening, PlainTableLoadsAndClearsTheOptionalFlags) {
     EXPECT_EQ(scene.options->ThirdLanguage, 0);
     EXPECT_EQ(reader->TranslationSize(), 21u);
     EXPECT_EQ(reader->QuestionSize(), 20u + 19u);
+}
+
+// The language-driver byte names the code page; none (0), the reader's own (0x57) and bytes of
+// pages no table may have leave the texts in the system's, as tables always were.
+TEST(TableOpening, TheTextsAreInTheCodePageTheHeaderNamesElseInTheSystems) {
+    const TScopedSystemCodePage greek(1253);
+    const std::pair<uint8_t, uint32_t> drivers[] = {{0xC9, 1251}, {0xCA, 1254}, {0x00, 1253},
+                                                    {0x57, 1253}, {0x01, 1253}};
+    for (const auto& [driver, page] : drivers) {
+        TableScene scene;
+        scene.Put(OneWordTable().LanguageDriver(driver));
+        auto reader = scene.Open();
+        ASSERT_TRUE(reader->IsLoaded());
+        EXPECT_EQ(reader->CodePage(), page) << int{driver};
+        EXPECT_EQ(scene.screen.measuredPage, page) << "the widths are measured in it";
+    }
 }
 
 TEST(TableOpening, MissingTableIsReportedWhenSettingsExist) {

@@ -35,7 +35,8 @@ TTableOpener RecordingOpener(std::shared_ptr<TableAccessLog> log) {
     };
 }
 
-int32_t FakeDBScreen::TextWidth(const char* text, size_t length, uint32_t) {
+int32_t FakeDBScreen::TextWidth(const char* text, size_t length, uint32_t codePage) {
+    measuredPage = codePage;
     if (waitDepth == 0)
         measuredOutsideWait = true;
     measured.emplace_back(text, length);

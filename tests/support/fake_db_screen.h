@@ -33,6 +33,7 @@ public:
 
     std::vector<std::string> problems;
     std::vector<std::string> measured;
+    uint32_t measuredPage = 0; // the code page of the texts measured last
     int dialogRuns = 0;
     int shiftQueries = 0;
     int waitDepth = 0;

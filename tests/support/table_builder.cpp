@@ -43,6 +43,10 @@ TableBuilder& TableBuilder::EndOfFileMarker(bool present) {
     endOfFile_ = present;
     return *this;
 }
+TableBuilder& TableBuilder::LanguageDriver(uint8_t driver) {
+    languageDriver_ = driver;
+    return *this;
+}
 TableBuilder& TableBuilder::Truncate(size_t bytes) {
     truncate_ = bytes;
     return *this;
@@ -63,6 +67,7 @@ std::string TableBuilder::Bytes() const {
     const size_t descriptorsEnd = 32 + 32 * fields_.size();
     std::string bytes(std::max<size_t>(HeaderBytes(), descriptorsEnd + 1), '\0');
     bytes[0] = 0x03; // dBASE III without memo
+    bytes[29] = static_cast<char>(languageDriver_);
     bytes[1] = 124;  // last update: 2024-01-01
     bytes[2] = 1;
     bytes[3] = 1;

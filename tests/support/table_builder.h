@@ -22,6 +22,8 @@ public:
     TableBuilder& EndOfFileMarker(bool present);
     // Drops this many bytes from the end of the file.
     TableBuilder& Truncate(size_t bytes);
+    // The header's language-driver byte, which names the texts' code page (0: none).
+    TableBuilder& LanguageDriver(uint8_t driver);
 
     std::string Bytes() const;
     // The true header length: descriptors and terminator, unless overridden.
@@ -44,6 +46,7 @@ private:
     std::optional<uint32_t> recordCount_;
     bool endOfFile_ = true;
     size_t truncate_ = 0;
+    uint8_t languageDriver_ = 0;
 };
 
 // A vocabulary table's fields: the word (20 wide), the named optional fields (10 wide each,

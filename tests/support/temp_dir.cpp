@@ -2,8 +2,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -12,13 +11,18 @@
 #include <sys/fsuid.h>
 #include <unistd.h>
 #endif
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <sys/stat.h>
-#endif
+#include "platform/file.h"
 
 namespace fs = std::filesystem;
+
+std::string Utf8Path(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 TempDir::TempDir() {
     static std::atomic<unsigned> serial{0};
@@ -42,21 +46,16 @@ TempDir::~TempDir() {
 
 std::string TempDir::Folder(const std::string& name) const {
     const std::string folder = File(name);
-#ifdef _WIN32
-    const int made = _mkdir(folder.c_str());
-#else
-    const int made = mkdir(folder.c_str(), 0700);
-#endif
-    if (made != 0)
+    if (!fs::create_directory(PathOf(folder)))
         throw std::runtime_error("cannot create the folder " + folder);
     return folder;
 }
 
 ReadOnlyFile::ReadOnlyFile(std::string path)
-    : path_(std::move(path)), original_(fs::status(path_).permissions()) {
+    : path_(std::move(path)), original_(fs::status(PathOf(path_)).permissions()) {
     const fs::perms readable =
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    fs::permissions(path_, readable);
+    fs::permissions(PathOf(path_), readable);
 #ifdef __linux__
     if (geteuid() == 0) {
         // Only this thread's file accesses change, and a fsuid other than 0 drops the
@@ -77,15 +76,24 @@ ReadOnlyFile::~ReadOnlyFile() {
 #endif
     // Writable again, so that the folder can be removed on Windows too.
     std::error_code ignored;
-    fs::permissions(path_, original_, ignored);
+    fs::permissions(PathOf(path_), original_, ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (std::FILE* file = OpenFile(path, "rb")) {
+        char chunk[4096];
+        size_t read;
+        while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+            bytes.append(chunk, read);
+        std::fclose(file);
+    }
+    return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (std::FILE* file = OpenFile(path, "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
 }

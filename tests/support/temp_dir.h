@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <string>
 
+// Paths in UTF-8, as the program keeps them, and as the library's path type.
+std::string Utf8Path(const std::filesystem::path& path);
+std::filesystem::path PathOf(const std::string& utf8);
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
 public:
@@ -12,9 +16,9 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    // A folder made in this one under `name`, its bytes as the system's C library takes them
-    // (the ANSI code page on Windows); its path in the same bytes.
+    // The path of `name` (UTF-8) in this folder, in UTF-8.
+    std::string File(const std::string& name) const { return Utf8Path(path_ / PathOf(name)); }
+    // A folder made in this one under `name` (UTF-8); its path in UTF-8.
     std::string Folder(const std::string& name) const;
 
 private:
@@ -37,6 +41,6 @@ private:
     bool ordinaryUser_ = false;
 };
 
-// Whole-file helpers for checking written bytes exactly.
+// Whole-file helpers for checking written bytes exactly; paths in UTF-8.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -50,7 +50,7 @@ protected:
         EXPECT_EQ(box.text, "You won!\r\nCongratulations!");
         EXPECT_EQ(box.caption, "Finish");
         EXPECT_EQ(box.owner, window);
-        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_EXCLAMATION));
+        EXPECT_EQ(box.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     }
 

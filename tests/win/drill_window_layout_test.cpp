@@ -198,8 +198,8 @@ TEST(DrillWindowLook, AttributesAndFonts) {
 
 TEST(DrillWindowLook, FontsAreTheProgramsOwn) {
     for (const TFont* font : {&TestFonts().Normal, &TestFonts().Bold}) {
-        const LOGFONTA log = font->GetLogFont();
-        EXPECT_STREQ(log.lfFaceName, "Vocorix Font");
+        const LOGFONTW log = font->GetLogFont();
+        EXPECT_STREQ(log.lfFaceName, L"Vocorix Font");
         EXPECT_EQ(log.lfHeight, 8);
         EXPECT_EQ(log.lfWidth, 0);
         EXPECT_EQ(log.lfItalic, 0);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/dc.h"
+#include "platform/text_codec.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/test_fonts.h"
 
@@ -127,13 +128,14 @@ TEST(WordDisplay, ALongQuestionIsCutAtTheEdgeAndANewOneLeavesNothingOfTheOld) {
     scene.Put(WordTable({"Haus"}));
     TVocorixDlg& window = scene.Open();
     const std::string wide(200, 'W');
-    WordDisplayOf(window).SetText(("Translate " + wide).c_str(), 10, 200, 0);
+    const TCodePageText& codePage = CodePageText(window.GetDatabase().CodePage());
+    WordDisplayOf(window).SetText(("Translate " + wide).c_str(), 10, 200, 0, codePage);
     const RECT display = WordDisplayOf(window).GetRectInParent();
     const Capture margin(window.GetHandle(),
                          RECT{display.right, display.top, display.right + 20, display.bottom});
     EXPECT_FALSE(margin.InkInRows(0, display.bottom - display.top));
 
-    WordDisplayOf(window).SetText("Translate a", 10, 1, 0);
+    WordDisplayOf(window).SetText("Translate a", 10, 1, 0, codePage);
     const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
     const int32_t end = Width(TestFonts().Normal, "Translate ") + Width(TestFonts().Bold, "a") + 2;
     EXPECT_TRUE(shot.InkInRows(0, 16, 0, end));
@@ -146,7 +148,8 @@ TEST(WordDisplay, SegmentLengthsBeyondTheTextAreCut) {
     table.Record({"house", "haus", "Haus", "das Haus"});
     scene.Put(table);
     TVocorixDlg& window = scene.Open();
-    WordDisplayOf(window).SetText("Translate", 50, 60, 70);
+    WordDisplayOf(window).SetText("Translate", 50, 60, 70,
+                                  CodePageText(window.GetDatabase().CodePage()));
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate");
     const Capture shot(WordDisplayOf(window).GetHandle(), ClientOf(WordDisplayOf(window)));
     EXPECT_TRUE(shot.InkInRows(0, 16));
