@@ -134,14 +134,15 @@ TEST_F(TableToolUpdate, AGivenListMakesItsTableAndRewritesItOnlyWhenTheListChang
     }
 }
 
-// Names as the system gives them, in its ANSI code page (here 1252: "ü", "ö" and an en dash):
-// the table beside the list is the one of the same name, found again the next time.
+// Names in UTF-8, as the program keeps every path, of any script ("ü", "ö", an en dash and
+// Cyrillic letters): the table beside the list is the one of the same name, found again the
+// next time.
 TEST_F(TableToolUpdate, AListInAFolderNamedWithLettersOfTheCodePageFindsItsOwnTable) {
-    const std::string folder = dir.Folder("J\xFCrgen's W\xF6rter \x96 Liste");
-    const std::string list = folder + "/W\xF6rter.csv";
+    const std::string folder = dir.Folder("Jürgen's Wörter – Слова");
+    const std::string list = folder + "/Wörter.csv";
     WriteFileBytes(list, "word,German,count\nhouse,Haus,4\n");
     const TTableImport made = PrepareTableFor(list, 1252);
-    EXPECT_EQ(made.table, folder + "/W\xF6rter.dbf");
+    EXPECT_EQ(made.table, folder + "/Wörter.dbf");
     CommitTableImport(made);
     EXPECT_EQ(ReadFileBytes(made.table), *made.bytes) << "written under its own name";
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/vocorix_combo_box.h"
+#include "platform/text_codec.h"
 #include "tests/win/drill_scene.h"
 
 namespace {
@@ -248,10 +249,12 @@ protected:
         reference.Attr.Style &= ~WS_VISIBLE;
         reference.Create();
         const TWordList& words = scene.window->GetDatabase().Words();
+        const TCodePageText& codePage = CodePageText(scene.window->GetDatabase().CodePage());
         THintSearch search(mode, typed);
+        // Each word in the table's code page, as the hint lists are given them.
         for (uint32_t i = 0; i < words.Count(); ++i)
             if (search.Accepts(words.Item(i)))
-                reference.AddString(words.Item(i).data());
+                reference.AddString(codePage.ToUtf16(words.Item(i)));
         return Items(reference);
     }
 };

@@ -18,9 +18,9 @@ namespace {
 // The accelerator table of a resource as the program's loader builds it.
 std::vector<ACCEL> TableEntries(uint32_t id) {
     TAccelerators table(ModuleInstance(), id);
-    const int count = CopyAcceleratorTableA(table.GetHandle(), nullptr, 0);
+    const int count = CopyAcceleratorTableW(table.GetHandle(), nullptr, 0);
     std::vector<ACCEL> entries(static_cast<size_t>(count));
-    CopyAcceleratorTableA(table.GetHandle(), entries.data(), count);
+    CopyAcceleratorTableW(table.GetHandle(), entries.data(), count);
     return entries;
 }
 
@@ -43,19 +43,19 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
         {V | FALT, VK_RETURN, CM_READY},
         {V, VK_RETURN, CM_CONTINUE},
         {0, 0x12, CM_READY},
-        {FALT, 0xEA, CM_READY},
+        {FALT, 0x043A, CM_READY}, // к
         {0, 0x05, CM_REFUSE},
-        {FALT, 0xF3, CM_REFUSE},
-        {FALT, 0xF1, CM_CONTINUE},
+        {FALT, 0x0443, CM_REFUSE},  // у
+        {FALT, 0x0441, CM_CONTINUE}, // с
         {0, 0x0F, CM_OPTIONS},
         {FALT, 'o', CM_OPTIONS},
-        {FALT, 0xF9, CM_OPTIONS},
+        {FALT, 0x0449, CM_OPTIONS}, // щ
         {0, 0x01, CM_ABOUT},
         {FALT, 'a', CM_ABOUT},
-        {FALT, 0xF4, CM_ABOUT},
+        {FALT, 0x0444, CM_ABOUT}, // ф
         {0, 0x0C, CM_LOCK},
         {FALT, 'l', CM_LOCK},
-        {FALT, 0xE4, CM_LOCK},
+        {FALT, 0x0434, CM_LOCK}, // д
         {V | FCONTROL, VK_OEM_PLUS, CM_ZOOM_IN},
         {V | FCONTROL | FSHIFT, VK_OEM_PLUS, CM_ZOOM_IN},
         {V | FCONTROL, VK_ADD, CM_ZOOM_IN},
@@ -64,11 +64,9 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
         {V | FCONTROL, '0', CM_ZOOM_RESET},
         {V | FCONTROL, VK_NUMPAD0, CM_ZOOM_RESET},
     };
-    // Character keys come back through the ANSI code page as a char, sign and all.
-    std::set<Row> rows;
-    for (auto [flags, key, command] : Rows(IDA_DRILL))
-        rows.insert({flags, (flags & FVIRTKEY) ? key : key & 0xFF, command});
-    EXPECT_EQ(rows, expected);
+    // Character keys are the UTF-16 of the characters: the Cyrillic letters of Windows-1251 on
+    // every system.
+    EXPECT_EQ(Rows(IDA_DRILL), expected);
     EXPECT_EQ(TableEntries(IDA_DRILL).size(), expected.size());
 }
 
@@ -107,7 +105,7 @@ TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
         {"Ctrl+Enter", [&] { scene.Key(VK_RETURN, Ctrl); }},
         {"Alt+Enter", [&] { scene.Key(VK_RETURN, Alt); }},
         {"Ctrl+R", [&] { scene.Char(0x12, Ctrl); }},
-        {"Alt+Cyrillic ka", [&] { scene.Char(0xEA, Alt); }},
+        {"Alt+Cyrillic ka", [&] { scene.WideChar(L'\u043A', Alt); }},
     };
     for (const auto& [name, press] : presses) {
         SCOPED_TRACE(name);
@@ -125,13 +123,13 @@ TEST_F(DrillKeys, ReadyKeysCloseTheQuestion) {
 
 TEST_F(DrillKeys, RefuseKeysRevealTheAnswers) {
     for (auto press : {std::function<void()>([&] { scene.Char(0x05, Ctrl); }),
-                       std::function<void()>([&] { scene.Char(0xF3, Alt); })}) {
+                       std::function<void()>([&] { scene.WideChar(L'\u0443', Alt); })}) {
         ASSERT_TRUE(window().GetDrill().Answering());
         press();
         EXPECT_TRUE(Judged());
         EXPECT_FALSE(window().GetDrill().OrderOk());
         EXPECT_EQ(AnswerBox(window(), 1).GetText(), window().GetDatabase().Translation(1));
-        scene.Char(0xF1, Alt); // Continue by its Cyrillic key
+        scene.WideChar(L'\u0441', Alt); // Continue by its Cyrillic key
         EXPECT_TRUE(window().GetDrill().Answering());
         AnswerBox(window(), 0).SetFocus();
     }

@@ -134,9 +134,21 @@ void DrillScene::Char(unsigned char character, unsigned modifiers) {
     Pump();
 }
 
+void DrillScene::WideChar(wchar_t character, unsigned modifiers) {
+    HeldKeys held(modifiers);
+    const bool alt = modifiers & Alt;
+    PostMessageW(GetFocus(), alt ? WM_SYSCHAR : WM_CHAR, character, 1 | (alt ? (1 << 29) : 0));
+    Pump();
+}
+
 void DrillScene::Type(const std::string& text) {
     for (char c : text)
         Char(static_cast<unsigned char>(c));
+}
+
+void DrillScene::Type(const std::wstring& text) {
+    for (wchar_t c : text)
+        WideChar(c);
 }
 
 namespace {

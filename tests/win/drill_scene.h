@@ -78,9 +78,12 @@ public:
     // A key press sent to the focus window through the message loop: key down, the character
     // it types (if any), key up.
     void Key(UINT key, unsigned modifiers = NoKeys);
-    // A typed character (WM_CHAR; with Alt, WM_SYSCHAR) sent to the focus window.
+    // A typed character (WM_CHAR; with Alt, WM_SYSCHAR) sent to the focus window: a byte of
+    // the system's code page, which the system converts, or a character of any script.
     void Char(unsigned char character, unsigned modifiers = NoKeys);
+    void WideChar(wchar_t character, unsigned modifiers = NoKeys);
     void Type(const std::string& text);
+    void Type(const std::wstring& text);
 
     TempDir dir;
     std::string tablePath;

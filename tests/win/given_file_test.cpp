@@ -8,7 +8,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/command_line.h"
 #include "dialogs/given_file.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/win/dialog_driver.h"
@@ -24,14 +26,16 @@ bool Stores(const DrillScene& scene, const std::string& line) {
     return ReadFileBytes(scene.ini->Path).find(line) != std::string::npos;
 }
 
-// A drop of one file, as the shell posts it; the window frees it.
+// A drop of one file (its path in UTF-8), as the shell posts it, in UTF-16; the window frees it.
 void DropFile(HWND window, const std::string& file) {
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + file.size() + 2);
+    const std::wstring name = Utf8ToUtf16(file);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(drop + 1), file.c_str(), file.size());
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, name.c_str(), name.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
-    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 TEST(GivenFile, AWordListOnTheCommandLineIsMadeIntoItsTableDrilledAndStored) {
@@ -46,11 +50,10 @@ TEST(GivenFile, AWordListOnTheCommandLineIsMadeIntoItsTableDrilledAndStored) {
     EXPECT_TRUE(scene.messages.boxes.empty());
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
     EXPECT_TRUE(Stores(scene, "File Name=" + scene.startTable + "\r\n"));
-    AnswerBox(window, 0).SetText("Stra\xDF"
-                                 "e");
+    AnswerBox(window, 0).SetText("Straße");
     window.Send(WM_COMMAND, CM_READY);
     scene.Pump();
-    EXPECT_EQ(window.GetDrill().Right(), 1u) << "the text in the ANSI code page";
+    EXPECT_EQ(window.GetDrill().Right(), 1u) << "the table's text in its code page";
 }
 
 TEST(GivenFile, AListThatCannotBeATableIsReportedAndTheDrillStartsAsWithoutIt) {
@@ -90,8 +93,7 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     EXPECT_TRUE(Stores(scene, "TopLeft Point=(150,160)"));
 
     ToggleLock(window);
-    AnswerBox(window, 0).SetText("Stra\xDF"
-                                 "e");
+    AnswerBox(window, 0).SetText("Straße");
     AnswerBox(window, 1).SetText("rue");
     window.Send(WM_COMMAND, CM_READY);
     scene.Pump();
@@ -152,21 +154,26 @@ TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
     EXPECT_TRUE(Stores(scene, "File Name=words.dbf\r\n"));
 }
 
-// A folder and file named with letters of the ANSI code page ("ü", "ö", and 0x96, an en dash):
-// every way in drills the list's own table and finds it again at the next start.
+// A folder and file named with letters of any script ("ü", "ö", an en dash and Cyrillic letters,
+// most of them beyond the ANSI code page), the program's settings file in it too: every way in
+// drills the list's own table and finds it again at the next start.
 TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
     DrillScene scene;
     scene.Put(WordTable({"das Haus"}));
-    const std::string folder = scene.dir.Folder("J\xFCrgen's W\xF6rter \x96 Liste");
-    const std::string list = folder + "\\W\xF6rter.csv";
-    const std::string table = folder + "\\W\xF6rter.dbf";
+    const std::string folder = scene.dir.Folder("Jürgen's Wörter – Слова");
+    const std::string list = folder + "\\Wörter.csv";
+    const std::string table = folder + "\\Wörter.dbf";
+    WriteFileBytes(folder + "\\vocorix.INI", ReadFileBytes(scene.ini->Path));
+    scene.ini = std::make_unique<TIniFile>(TIniFile::ForProgram(folder + "\\vocorix.exe").Path);
     WriteFileBytes(list, "word,German\nstreet,Stra\xC3\x9F"
                          "e\n");
-    scene.startTable = TableToStartWith(list);
-    EXPECT_EQ(scene.startTable, table);
+    scene.startTable = TableToStartWith(
+        StartFileOf((L"C:\\Vocorix\\vocorix.exe \"" + Utf8ToUtf16(list) + L"\"").c_str()));
+    EXPECT_EQ(scene.startTable, table) << "from the command line";
     EXPECT_TRUE(scene.messages.boxes.empty());
     scene.Open();
     EXPECT_TRUE(Stores(scene, "File Name=" + table + "\r\n"));
+    EXPECT_EQ(ReadFileBytes(scene.ini->Path).substr(0, 3), "\xEF\xBB\xBF") << "kept in UTF-8";
     scene.Close();
 
     scene.startTable.clear();
@@ -190,7 +197,7 @@ TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
                                 [&](HWND) {
                                     HWND open = GetForegroundWindow();
                                     ASSERT_NE(open, nullptr);
-                                    SetDlgItemTextA(open, 0x47C, list.c_str());
+                                    SetDlgItemTextW(open, 0x47C, Utf8ToUtf16(list).c_str());
                                     PostMessageA(open, WM_COMMAND, IDOK, 0);
                                 },
                                 [](HWND dialog) { ClickButton(dialog, IDOK); },
@@ -198,11 +205,8 @@ TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
         scene.Char(0x0F, Ctrl);
     }
     EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate dog") << "browsed";
-    EXPECT_EQ(std::distance(fs::directory_iterator(scene.dir.Path() / "J\u00FCrgen's W\u00F6rter "
-                                                                      "\u2013 Liste"),
-                            {}),
-              2)
-        << "the list and its one table";
+    EXPECT_EQ(std::distance(fs::directory_iterator(PathOf(folder)), {}), 3)
+        << "the list, its one table and the settings file";
 }
 
 } // namespace

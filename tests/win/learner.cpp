@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/text_codec.h"
 #include "tests/win/test_fonts.h"
 
 namespace {
@@ -45,8 +46,8 @@ bool Learner::IdleAction(int32_t) {
 void Learner::Type(const std::string& text) {
     steps_.push_back([text] {
         HWND focus = GetFocus();
-        for (char c : text)
-            PostMessageA(focus, WM_CHAR, static_cast<unsigned char>(c), 1);
+        for (wchar_t c : Utf8ToUtf16(text))
+            PostMessageW(focus, WM_CHAR, c, 1);
     });
 }
 

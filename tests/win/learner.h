@@ -29,7 +29,7 @@ public:
     int Drill(std::function<void()> look);
 
     // Planned steps, each taken once the loop has handled what the one before it caused.
-    // Characters typed into the focus window.
+    // Characters typed into the focus window: the text in UTF-8, as the controls give it.
     void Type(const std::string& text);
     // A key pressed and let go in the focus window while the modifiers are held; they are let
     // go at the next step.

@@ -73,7 +73,7 @@ TEST_F(WindowCommands, SystemMenuKeysWorkWhileAHintListIsOpen) {
 
 TEST_F(WindowCommands, AboutKeysShowTheProgramsNameAndVersion) {
     scene.Char(0x01, Ctrl);
-    scene.Char(0xF4, Alt);
+    scene.WideChar(L'\u0444', Alt); // Alt + Cyrillic ef
     ASSERT_EQ(scene.messages.boxes.size(), 2u);
     for (const auto& box : scene.messages.boxes) {
         EXPECT_EQ(box.caption, "About Vocorix");

@@ -1,0 +1,108 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/vocorix_combo_box.h"
+#include "framework/dc.h"
+#include "platform/text_codec.h"
+#include "resources/ids.h"
+#include "tests/win/drill_scene.h"
+#include "tests/win/test_fonts.h"
+
+// Tables in the code pages of other scripts, drilled on Wine's default prefix: an English
+// Windows, whose ANSI code page 1252 has none of their letters.
+
+namespace {
+
+// A table of two records (word, part of speech, third language, translation) whose
+// translations start with different letters.
+struct ScriptTable {
+    const char* language;
+    uint8_t driver; // names the code page
+    uint32_t codePage;
+    std::vector<std::vector<std::wstring>> records;
+};
+
+const ScriptTable Tables[] = {
+    {"English-Russian",
+     0xC9,
+     1251,
+     {{L"house", L"сущ.", L"будинок", L"дом"}, {L"horse", L"сущ.", L"кінь", L"конь"}}},
+    {"English-Greek",
+     0xCB,
+     1253,
+     {{L"house", L"ουσ.", L"Haus", L"σπίτι"}, {L"horse", L"ουσ.", L"Pferd", L"άλογο"}}},
+    {"Turkish",
+     0xCA,
+     1254,
+     {{L"tree", L"isim", L"Baum", L"ağaç"}, {L"light", L"isim", L"Licht", L"ışık"}}},
+};
+
+std::wstring Question(const std::vector<std::wstring>& record) {
+    return L"Translate the " + record[1] + L" " + record[0] + L" " + record[2];
+}
+
+// Whether the font has a glyph of its own for every character.
+bool HasGlyphs(HFONT font, const std::wstring& text) {
+    TScreenDC dc;
+    TSelection selected(dc, font);
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    for (WORD glyph : glyphs)
+        if (glyph == 0xFFFF)
+            return false;
+    return true;
+}
+
+// Each table drills: its words show in the word display and the answer boxes, a typed answer in
+// its script is judged right, and a hint key finds its words.
+TEST(EveryScript, ATableInTheCodePageOfItsScriptDrillsOnAnEnglishWindows) {
+    ASSERT_EQ(GetACP(), 1252u) << "Wine's default prefix";
+    for (const ScriptTable& script : Tables) {
+        SCOPED_TRACE(script.language);
+        const TCodePageText& codePage = CodePageText(script.codePage);
+        TableBuilder table = VocabularyFields(1, 20, {"PART", "THIRDLANG"});
+        table.LanguageDriver(script.driver);
+        for (const auto& record : script.records) {
+            std::vector<std::string> bytes;
+            for (const std::wstring& text : record)
+                bytes.push_back(codePage.FromUtf16(text));
+            table.Record(bytes);
+        }
+        DrillScene scene;
+        scene.Put(table);
+        TVocorixDlg& window = scene.Open();
+        ASSERT_EQ(window.GetDatabase().CodePage(), script.codePage);
+
+        // Two records: either may come first, the other follows.
+        const std::wstring shown = WordDisplayOf(window).ShownText();
+        const size_t first = shown == Question(script.records[0]) ? 0 : 1;
+        ASSERT_EQ(shown, Question(script.records[first]));
+        const std::vector<std::wstring>& second = script.records[1 - first];
+        TVocorixComboBox& box = AnswerBox(window, 0);
+        box.SetFocus();
+        scene.Type(script.records[first][3]);
+        scene.Key(VK_RETURN, Ctrl);
+        EXPECT_EQ(window.GetDrill().Right(), 1u) << "typed in its script";
+        EXPECT_EQ(box.GetWideText(), script.records[first][3]);
+        EXPECT_TRUE(HasGlyphs(window.Fonts().Normal, script.records[first][3]));
+        EXPECT_TRUE(HasGlyphs(window.Fonts().Bold, Question(second)));
+
+        scene.Key(VK_RETURN);
+        ASSERT_EQ(WordDisplayOf(window).ShownText(), Question(second));
+        box.SetFocus();
+        scene.Type(second[3].substr(0, 1));
+        scene.Key(VK_F5);
+        ASSERT_EQ(box.GetCount(), 1);
+        EXPECT_EQ(box.GetWideString(0), second[3]);
+        EXPECT_EQ(box.GetWideText(), second[3]) << "completed";
+        scene.Key(VK_RETURN, Ctrl);
+        EXPECT_EQ(window.GetDrill().Right(), 2u);
+    }
+}
+
+} // namespace
