@@ -240,11 +240,31 @@ std::optional<std::string_view> ValueOf(std::string_view bytes, std::string_view
     return Unquote(Trim(value.substr(0, value.find('\0'))));
 }
 
-// What marks a settings file whose texts are in UTF-8.
-constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+// What marks a settings file whose texts are UTF-16, little-endian: Windows' own profile
+// functions read and write such a file in UTF-16 too.
+constexpr std::string_view Utf16Mark = "\xFF\xFE";
 
-bool IsUtf8(std::string_view bytes) {
-    return bytes.substr(0, Utf8Mark.size()) == Utf8Mark;
+bool IsUtf16(std::string_view bytes) {
+    return bytes.substr(0, Utf16Mark.size()) == Utf16Mark;
+}
+
+// The texts of a file in UTF-16 (after its mark), in UTF-8 for the line rules above.
+std::string Utf16FileToUtf8(std::string_view bytes) {
+    TUtf16 text(bytes.size() / 2, 0);
+    for (size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<TUtf16Char>(static_cast<unsigned char>(bytes[2 * i]) |
+                                          static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return Utf16ToUtf8(text);
+}
+
+// The whole file in UTF-16, mark first.
+std::string Utf16File(std::string_view utf8) {
+    std::string bytes(Utf16Mark);
+    for (const TUtf16Char unit : Utf8ToUtf16(utf8)) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
 }
 
 std::string AnsiToUtf8(std::string_view bytes) {
@@ -329,12 +349,12 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
 std::string ProfileReadText(const std::string& file, std::string_view section,
                             std::string_view key, const char* defaultText) {
     std::string bytes;
-    std::optional<std::string_view> value;
     if (ReadWholeFile(file, bytes) == FileState::Read) {
-        const bool utf8 = IsUtf8(bytes);
-        const std::string_view text = std::string_view(bytes).substr(utf8 ? Utf8Mark.size() : 0);
-        if ((value = ValueOf(text, section, key)))
-            return utf8 ? std::string(*value) : AnsiToUtf8(*value);
+        const bool utf16 = IsUtf16(bytes);
+        const std::string text =
+            utf16 ? Utf16FileToUtf8(std::string_view(bytes).substr(Utf16Mark.size())) : bytes;
+        if (const std::optional<std::string_view> value = ValueOf(text, section, key))
+            return utf16 ? std::string(*value) : AnsiToUtf8(*value);
     }
     return std::string(Fallback(defaultText));
 }
@@ -344,26 +364,21 @@ bool ProfileWriteText(const std::string& file, std::string_view section, std::st
     std::string bytes;
     if (ReadWholeFile(file, bytes) == FileState::Unreadable)
         return false;
-    std::optional<std::string> result;
     std::string ansi;
-    if (IsUtf8(bytes)) {
-        result = ProfileWriteBytes(std::string_view(bytes).substr(Utf8Mark.size()), section, key,
-                                   value);
-        if (result)
-            result->insert(0, Utf8Mark);
-    } else if (CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(value), ansi)) {
+    if (!IsUtf16(bytes) && CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(value), ansi)) {
         // Every text fits the system's code page: the file stays as Windows itself keeps it.
-        result = ProfileWriteBytes(bytes, section, key, ansi);
-    } else {
-        // One that does not fit turns the whole file into UTF-8, marked as such, so that every
-        // other text reads back as it was too; bytes the code page leaves undefined could not,
-        // and the file then stays as it is.
-        const std::string utf8 = AnsiToUtf8(bytes);
-        if (CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(utf8)) != bytes)
-            return false;
-        result = ProfileWriteBytes(utf8, section, key, value);
-        if (result)
-            result->insert(0, Utf8Mark);
+        const std::optional<std::string> result = ProfileWriteBytes(bytes, section, key, ansi);
+        return !result || ReplaceFileContents(file, *result);
     }
-    return !result || ReplaceFileContents(file, *result);
+    // A file in UTF-16 stays so; one that a value does not fit becomes so, every other text
+    // kept. Bytes that would not come back as they were (an odd byte, a code page's undefined
+    // byte) leave the file as it is.
+    const std::string text = IsUtf16(bytes)
+                                 ? Utf16FileToUtf8(std::string_view(bytes).substr(Utf16Mark.size()))
+                                 : AnsiToUtf8(bytes);
+    if ((IsUtf16(bytes) ? Utf16File(text)
+                        : CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(text))) != bytes)
+        return false;
+    const std::optional<std::string> result = ProfileWriteBytes(text, section, key, value);
+    return !result || ReplaceFileContents(file, Utf16File(*result));
 }

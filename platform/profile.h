@@ -27,16 +27,18 @@ uint32_t ProfileReadBytes(std::string_view bytes, std::string_view section, std:
 std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string_view section,
                                              std::string_view key, std::string_view value);
 
-// The settings file's texts, in UTF-8 whatever the file is in. A file that starts with the UTF-8
-// byte-order mark holds UTF-8; any other holds the system's ANSI code page, as Windows' own
-// profile functions read it (every file of an earlier version is one of these).
+// The settings file's texts, in UTF-8 whatever the file is in. A file that starts with the
+// UTF-16 byte-order mark (FF FE) holds UTF-16, as Windows' own profile functions read and write
+// it; any other holds the system's ANSI code page, as they read that (every file of an earlier
+// version is one of these).
 
 // One key's value, or the default text (without its trailing blanks), read as ProfileRead reads
 // it but of any length.
 std::string ProfileReadText(const std::string& file, std::string_view section,
                             std::string_view key, const char* defaultText);
 // Writes one key as ProfileWrite does. While the file is in the ANSI code page and the value fits
-// that page, the value goes in as its bytes there and the file stays as Windows would keep it; a
-// value that does not fit turns the whole file into UTF-8 with the mark, every other text kept.
+// that page, the value goes in as its bytes there and the file stays byte for byte as Windows
+// would keep it; a value that does not fit turns the whole file into UTF-16, every other text
+// kept, so that every text reads back exactly.
 bool ProfileWriteText(const std::string& file, std::string_view section, std::string_view key,
                       std::string_view value);

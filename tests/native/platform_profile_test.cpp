@@ -151,21 +151,30 @@ TEST_F(ProfileTest, AValueEndsAtANulByte) {
 }
 
 // The settings file of an English Windows (code page 1252): byte for byte as Windows keeps it
-// while every value fits that page; a value that does not turns it into UTF-8, marked so, and
-// every other text reads back as it was.
-TEST_F(ProfileTest, TextsThatTheAnsiCodePageLacksTurnTheFileIntoUtf8) {
+// while every value fits that page; a value that does not turns it into UTF-16, as Windows keeps
+// a Unicode one, and every other text reads back as it was.
+TEST_F(ProfileTest, TextsThatTheAnsiCodePageLacksTurnTheFileIntoUtf16) {
     const TScopedSystemCodePage english(1252);
+    const auto utf16 = [](const std::string& utf8) {
+        std::string bytes = "\xFF\xFE";
+        for (const TUtf16Char unit : Utf8ToUtf16(utf8))
+            bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        return bytes;
+    };
     Given("; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\W\xF6rter\\a.dbf\r\n");
     EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Wörter\\a.dbf");
     ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Jürgen\\b.dbf"));
     EXPECT_EQ(Bytes(), "; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\J\xFCrgen\\b.dbf\r\n");
 
     ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Слова – Wörter\\c.dbf"));
-    EXPECT_EQ(Bytes(), "\xEF\xBB\xBF; Jürgen's words\r\n[Database]\r\n"
-                       "File Name=C:\\Слова – Wörter\\c.dbf\r\n");
+    EXPECT_EQ(Bytes(),
+              utf16("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n"));
     EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Слова – Wörter\\c.dbf");
     ASSERT_TRUE(ProfileWriteText(file, "Ages", "Age0", "3:7"));
-    EXPECT_EQ(ProfileReadText(file, "ages", "age0", ""), "3:7") << "UTF-8 it stays";
+    EXPECT_EQ(Bytes(),
+              utf16("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n"
+                    "[Ages]\r\nAge0=3:7\r\n"))
+        << "UTF-16 it stays";
     EXPECT_EQ(ProfileReadText(file, "Ages", "Ages", "0 "), "0");
 }
 

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 std::string ReadKey(const std::string& file, const char* section, const char* key) {
     char buffer[300];
     ProfileRead(file, section, key, "<absent>", buffer, sizeof buffer);
@@ -116,7 +118,7 @@ TEST(SettingsEntry, LongerTextIsWrittenOnlyAsFarAsItReadsBack) {
         << "a line break must not smuggle lines into the file";
 }
 
-// A settings file of an English Windows: a table in a Cyrillic folder makes it UTF-8, and the
+// A settings file of an English Windows: a table in a Cyrillic folder makes it UTF-16, and the
 // limit of 128 counts characters, whatever bytes each takes.
 TEST(SettingsEntry, AFileNameOfAnyScriptReadsBackExactly) {
     const TScopedSystemCodePage english(1252);
@@ -129,11 +131,13 @@ TEST(SettingsEntry, AFileNameOfAnyScriptReadsBackExactly) {
         TEntry<character>(name, ini, "Database", "File Name", false, "").Write();
         character back(129);
         TEntry<character> reader(back, ini, "Database", "File Name", true, "");
-        EXPECT_EQ(std::string(back.Text), characters == 128 ? path : path.substr(0, path.size() - 1))
+        EXPECT_EQ(std::string(back.Text),
+                  characters == 128 ? path : path.substr(0, path.size() - 1))
             << characters;
         path.insert(3, "ы");
     }
-    EXPECT_EQ(ReadFileBytes(ini.Path).substr(0, 25), "\xEF\xBB\xBF[Database]\r\nZoom=125\r\n");
+    EXPECT_EQ(ReadFileBytes(ini.Path).substr(0, 4), "\xFF\xFE[\0"s);
+    EXPECT_EQ(ProfileReadText(ini.Path, "Database", "Zoom", ""), "125");
 }
 
 class SettingsEntryList : public ::testing::Test {

@@ -45,7 +45,7 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
         {0, 0x12, CM_READY},
         {FALT, 0x043A, CM_READY}, // к
         {0, 0x05, CM_REFUSE},
-        {FALT, 0x0443, CM_REFUSE},  // у
+        {FALT, 0x0443, CM_REFUSE},   // у
         {FALT, 0x0441, CM_CONTINUE}, // с
         {0, 0x0F, CM_OPTIONS},
         {FALT, 'o', CM_OPTIONS},

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/profile.h"
+#include "platform/text_codec.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -217,4 +218,29 @@ TEST_F(ProfileConformanceTest, WriteIntoAMissingFolderFailsLikeWindows) {
     EXPECT_FALSE(ProfileWrite(path, "s", "k", "v"));
     EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "v", path.c_str()));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "none"));
+}
+
+// The settings' texts of an English Windows: a value of the ANSI code page reads as Windows'
+// wide reader reads it; one beyond it makes the file UTF-16, which Windows' own functions read
+// and keep in UTF-16 as well, ours reading back what they write.
+TEST_F(ProfileConformanceTest, TextsOfAnyScriptReadAsWindowsReadsThem) {
+    ASSERT_EQ(GetACP(), 1252u);
+    const std::string file = dir.File("unicode.ini");
+    const std::wstring name = Utf8ToUtf16(file);
+    const auto theirs = [&](const wchar_t* section, const wchar_t* key) {
+        wchar_t buffer[260] = L"";
+        GetPrivateProfileStringW(section, key, L"", buffer, 260, name.c_str());
+        return Utf16ToUtf8(buffer);
+    };
+    WriteFileBytes(file, "[Database]\r\nFile Name=C:\\W\xF6rter\\a.dbf\r\nZoom=125\r\n");
+    EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""),
+              theirs(L"Database", L"File Name"));
+
+    ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Слова – Wörter\\c.dbf"));
+    EXPECT_EQ(theirs(L"Database", L"File Name"), "C:\\Слова – Wörter\\c.dbf");
+    EXPECT_EQ(theirs(L"Database", L"Zoom"), "125");
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Ages", L"Age0", L"3:7 дней", name.c_str()));
+    EXPECT_EQ(ReadFileBytes(file).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(ProfileReadText(file, "Ages", "Age0", ""), "3:7 дней");
+    EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Слова – Wörter\\c.dbf");
 }
