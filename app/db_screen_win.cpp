@@ -16,8 +16,7 @@ int32_t TWinDBScreen::TextWidth(const char* text, size_t length, uint32_t codePa
     SIZE size{};
     if (!measuring_) {
         TMeasuring once(fonts_->Bold);
-        GetTextExtentPoint32W(once.dc, measured_.data(), static_cast<int>(measured_.size()),
-                              &size);
+        GetTextExtentPoint32W(once.dc, measured_.data(), static_cast<int>(measured_.size()), &size);
         return size.cx;
     }
     GetTextExtentPoint32W(measuring_->dc, measured_.data(), static_cast<int>(measured_.size()),

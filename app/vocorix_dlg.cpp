@@ -77,8 +77,9 @@ void TVocorixDlg::CreateFieldControls() {
     Place(WordDisplay, WordDisplay.Layout());
     const TCodePageText& codePage = CodePageText(Database->CodePage());
     HintOrder = std::make_unique<THintOrder>(Database->Words(), codePage);
-    const TAnswerBoxSource source{Drill,          Database->Words(), *HintOrder, codePage,
-                                  Database->TranslationSize(), Fonts().Normal,   Fonts().Bold};
+    const TAnswerBoxSource source{Drill,       Database->Words(),           *HintOrder,
+                                  codePage,    Database->TranslationSize(), Fonts().Normal,
+                                  Fonts().Bold};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
@@ -158,8 +159,8 @@ int32_t TVocorixDlg::WidestTranslation() {
         Screen.BeginWait();
         for (uint32_t i = 0; i < words.Count(); ++i) {
             const std::string_view word = words.Item(i);
-            widest = std::max(widest,
-                              Screen.TextWidth(word.data(), word.size(), Database->CodePage()));
+            widest =
+                std::max(widest, Screen.TextWidth(word.data(), word.size(), Database->CodePage()));
         }
         Screen.EndWait();
         widest_ = widest;

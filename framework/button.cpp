@@ -1,7 +1,7 @@
 #include "framework/button.h"
 
-TButton::TButton(TWindow* parent, int32_t id, std::string_view text, int32_t x, int32_t y, int32_t w,
-                 int32_t h, bool isDefault)
+TButton::TButton(TWindow* parent, int32_t id, std::string_view text, int32_t x, int32_t y,
+                 int32_t w, int32_t h, bool isDefault)
     : TControl(parent, id, text, x, y, w, h) {
     Attr.Style |= WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
 }

@@ -121,8 +121,7 @@ RECT TComboBox::GetDroppedControlRect() const {
     return rect;
 }
 
-void TComboBox::AppendItems(const std::vector<const char*>& texts,
-                            const TCodePageText& codePage) {
+void TComboBox::AppendItems(const std::vector<const char*>& texts, const TCodePageText& codePage) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     const LONG_PTR style = GetWindowLongPtrW(GetHandle(), GWL_STYLE);

@@ -346,8 +346,8 @@ bool ProfileWrite(const std::string& file, const char* section, const char* key,
     return !result || ReplaceFileContents(file, *result);
 }
 
-std::string ProfileReadText(const std::string& file, std::string_view section,
-                            std::string_view key, const char* defaultText) {
+std::string ProfileReadText(const std::string& file, std::string_view section, std::string_view key,
+                            const char* defaultText) {
     std::string bytes;
     if (ReadWholeFile(file, bytes) == FileState::Read) {
         const bool utf16 = IsUtf16(bytes);

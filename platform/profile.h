@@ -34,8 +34,8 @@ std::optional<std::string> ProfileWriteBytes(std::string_view bytes, std::string
 
 // One key's value, or the default text (without its trailing blanks), read as ProfileRead reads
 // it but of any length.
-std::string ProfileReadText(const std::string& file, std::string_view section,
-                            std::string_view key, const char* defaultText);
+std::string ProfileReadText(const std::string& file, std::string_view section, std::string_view key,
+                            const char* defaultText);
 // Writes one key as ProfileWrite does. While the file is in the ANSI code page and the value fits
 // that page, the value goes in as its bytes there and the file stays byte for byte as Windows
 // would keep it; a value that does not fit turns the whole file into UTF-16, every other text

@@ -18,13 +18,14 @@ namespace file_replacement {
 
 bool MoveOver(const std::string& from, const std::string& to) {
     const unsigned long replaceExisting = 0x1, writeThrough = 0x8;
-    return MoveFileExW(Utf8ToUtf16(from).c_str(), Utf8ToUtf16(to).c_str(), replaceExisting | writeThrough) != 0;
+    return MoveFileExW(Utf8ToUtf16(from).c_str(), Utf8ToUtf16(to).c_str(),
+                       replaceExisting | writeThrough) != 0;
 }
 
 std::FILE* CreateExclusively(const std::string& path, bool& taken) {
     const int descriptor =
         _wopen(Utf8ToUtf16(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-              _S_IREAD | _S_IWRITE);
+               _S_IREAD | _S_IWRITE);
     taken = descriptor < 0 && errno == EEXIST;
     if (descriptor < 0)
         return nullptr;

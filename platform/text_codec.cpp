@@ -86,8 +86,7 @@ uint32_t SystemCodePage() {
     return chosenSystemCodePage != 0 ? chosenSystemCodePage : PlatformCodePage();
 }
 
-TScopedSystemCodePage::TScopedSystemCodePage(uint32_t codePage)
-    : previous_(chosenSystemCodePage) {
+TScopedSystemCodePage::TScopedSystemCodePage(uint32_t codePage) : previous_(chosenSystemCodePage) {
     chosenSystemCodePage = codePage;
 }
 
@@ -199,8 +198,7 @@ const TCodePageText& CodePageText(uint32_t codePage) {
         const bool supported = !unsupported.contains(codePage) &&
                                CodePageToUtf8("A", codePage, ignored) != TConversion::Unsupported;
         if (supported || codePage == SystemCodePage())
-            return *made.emplace(codePage, std::make_unique<TCodePageText>(codePage))
-                        .first->second;
+            return *made.emplace(codePage, std::make_unique<TCodePageText>(codePage)).first->second;
         unsupported.insert(codePage);
         codePage = SystemCodePage();
     }

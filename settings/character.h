@@ -17,8 +17,8 @@ public:
     ~character();
 
     // The text up to, not including, the next line feed, at most 255 characters of UTF-8 (the
-    // rest of a longer line stays unread). Text is resized to exactly the length + 1 if its Size differs.
-    // Always succeeds: an empty line gives an empty text.
+    // rest of a longer line stays unread). Text is resized to exactly the length + 1 if its Size
+    // differs. Always succeeds: an empty line gives an empty text.
     friend std::istream& operator>>(std::istream& in, character& value);
     // Writes Text unchanged.
     friend std::ostream& operator<<(std::ostream& out, const character& value);

@@ -14,8 +14,8 @@ TEntry<T>::TEntry(T& value, TIniFile& ini, const char* section, const char* key,
     : Section(section), Key(key), Ini(ini), Value(&value) {
     if (!readNow)
         return;
-    std::string text = ProfileReadText(Ini.Path, Section, Key.Text,
-                                       defaultText == nullptr ? "" : defaultText);
+    std::string text =
+        ProfileReadText(Ini.Path, Section, Key.Text, defaultText == nullptr ? "" : defaultText);
     text.resize(Utf8Prefix(text, TextLimit));
     std::istringstream in(text);
     in.imbue(std::locale::classic());

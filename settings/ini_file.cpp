@@ -12,9 +12,9 @@ TIniFile::TIniFile(std::string iniPath)
 TIniFile TIniFile::ForProgram(const std::string& programFile) {
     // Positional: whatever the last three characters are, they become "INI".
     const size_t characters = Utf8Length(programFile);
-    const std::string path =
-        characters >= 3 ? programFile.substr(0, Utf8Prefix(programFile, characters - 3))
-                        : std::string();
+    const std::string path = characters >= 3
+                                 ? programFile.substr(0, Utf8Prefix(programFile, characters - 3))
+                                 : std::string();
     return TIniFile(path + "INI");
 }
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
+#include "database/code_pages.h"
 #include "database/db_file.h"
 #include "database/db_messages.h"
 #include "platform/date.h"
 #include "settings/options.h"
-#include "database/code_pages.h"
 #include "table_tool/console_screen.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/list_table.h"

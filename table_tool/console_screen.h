@@ -8,7 +8,9 @@
 // print, measures a text as its length, and has no cursor, Shift key or options dialog.
 class TConsoleScreen : public TDBScreen {
 public:
-    int32_t TextWidth(const char*, size_t length, uint32_t) override { return static_cast<int32_t>(length); }
+    int32_t TextWidth(const char*, size_t length, uint32_t) override {
+        return static_cast<int32_t>(length);
+    }
     void ShowProblem(const char* text) override { problem = text; }
     void BeginWait() override {}
     void EndWait() override {}

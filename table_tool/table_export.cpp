@@ -3,10 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include "database/code_pages.h"
 #include "database/field_text.h"
 #include "database/table_format.h"
 #include "platform/code_page.h"
-#include "database/code_pages.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"

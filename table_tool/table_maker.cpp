@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
+#include "database/code_pages.h"
 #include "database/field_text.h"
 #include "database/table_format.h"
 #include "database/table_writer.h"
 #include "platform/date.h"
-#include "database/code_pages.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 

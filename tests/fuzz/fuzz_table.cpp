@@ -31,7 +31,9 @@ public:
 
 class SilentScreen : public TDBScreen {
 public:
-    int32_t TextWidth(const char*, size_t length, uint32_t) override { return static_cast<int32_t>(length); }
+    int32_t TextWidth(const char*, size_t length, uint32_t) override {
+        return static_cast<int32_t>(length);
+    }
     void ShowProblem(const char* text) override {
         problem = text;
         ++problems;

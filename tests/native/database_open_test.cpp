@@ -42,8 +42,8 @@ TEST(TableOpening, PlainTableLoadsAndClearsTheOptionalFlags) {
 // pages no table may have leave the texts in the system's, as tables always were.
 TEST(TableOpening, TheTextsAreInTheCodePageTheHeaderNamesElseInTheSystems) {
     const TScopedSystemCodePage greek(1253);
-    const std::pair<uint8_t, uint32_t> drivers[] = {{0xC9, 1251}, {0xCA, 1254}, {0x00, 1253},
-                                                    {0x57, 1253}, {0x01, 1253}};
+    const std::pair<uint8_t, uint32_t> drivers[] = {
+        {0xC9, 1251}, {0xCA, 1254}, {0x00, 1253}, {0x57, 1253}, {0x01, 1253}};
     for (const auto& [driver, page] : drivers) {
         TableScene scene;
         scene.Put(OneWordTable().LanguageDriver(driver));

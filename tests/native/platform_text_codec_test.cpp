@@ -93,8 +93,8 @@ TEST(TextCodec, ASystemPageOfTwoBytesACharacterConvertsWholeCharacters) {
 }
 
 TEST(TextCodec, Utf8AndUtf16) {
-    const TUtf16 folder = Units({'W', 0xF6, 'r', 't', 'e', 'r', ' ', 0x2013, ' ', 0x0421, 0x043B,
-                                 0x043E, 0x0432, 0x0430});
+    const TUtf16 folder = Units(
+        {'W', 0xF6, 'r', 't', 'e', 'r', ' ', 0x2013, ' ', 0x0421, 0x043B, 0x043E, 0x0432, 0x0430});
     EXPECT_EQ(Utf8ToUtf16("Wörter – Слова"), folder);
     EXPECT_EQ(Utf16ToUtf8(folder), "Wörter – Слова");
     EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), Units({0xD83D, 0xDE00}));

@@ -68,7 +68,7 @@ std::string TableBuilder::Bytes() const {
     std::string bytes(std::max<size_t>(HeaderBytes(), descriptorsEnd + 1), '\0');
     bytes[0] = 0x03; // dBASE III without memo
     bytes[29] = static_cast<char>(languageDriver_);
-    bytes[1] = 124;  // last update: 2024-01-01
+    bytes[1] = 124; // last update: 2024-01-01
     bytes[2] = 1;
     bytes[3] = 1;
     PutLittle(bytes, 4, recordCount_.value_or(static_cast<uint32_t>(records_.size())), 4);
