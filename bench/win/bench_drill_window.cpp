@@ -23,6 +23,7 @@
 #include "bench/bench_table.h"
 #include "database/table_writer.h"
 #include "framework/application.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 
 namespace {
@@ -200,10 +201,11 @@ std::optional<std::string> ChooseTyped(THintMode mode, const TWordList& words, s
     return std::nullopt;
 }
 
-std::vector<std::string> Items(const TComboBox& box) {
+// The list's items as the table holds them, in its code page.
+std::vector<std::string> Items(const TComboBox& box, const TCodePageText& codePage) {
     std::vector<std::string> items(static_cast<size_t>(std::max(box.GetCount(), 0)));
     for (size_t i = 0; i < items.size(); ++i)
-        items[i] = box.GetString(static_cast<int32_t>(i));
+        items[i] = codePage.FromUtf16(box.GetWideString(static_cast<int32_t>(i)));
     return items;
 }
 
@@ -340,11 +342,16 @@ public:
             TWindow::FromHandle(GetDlgItem(window_.GetHandle(), IDC_ANSWER_BOX)));
     }
 
-    // The box as the learner leaves it after typing `typed`: hints gone, caret at the end.
+    const TCodePageText& TableText() const {
+        return CodePageText(window_.GetDatabase().CodePage());
+    }
+
+    // The box as the learner leaves it after typing `typed` (the table's bytes): hints gone,
+    // caret at the end.
     void Type(const std::string& typed) {
         TVocorixComboBox& box = Box();
         box.CloseHints();
-        box.SetText(typed.c_str());
+        box.SetText(TableText().ToUtf16(typed));
         box.SetEditSel(static_cast<uint32_t>(typed.size()), static_cast<uint32_t>(typed.size()));
         app_.PumpWaitingMessages();
     }
@@ -370,7 +377,7 @@ public:
         if (result.hints > 0 && box.GetText() != box.GetString(0))
             std::printf("hint %s \"%s\": the box does not show the first hint\n", key.name,
                         typed.c_str());
-        const std::vector<std::string> hints = Items(box);
+        const std::vector<std::string> hints = Items(box, TableText());
         Type("");
         std::vector<TFloor> floors;
         for (int run = 0; run < Runs; ++run)
