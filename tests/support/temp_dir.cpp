@@ -41,7 +41,9 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Folder(const std::string& name) const {
-    const std::string folder = File(name);
+    // Joined as text: a library path would hand the name back in another encoding.
+    const std::string folder =
+        path_.string() + static_cast<char>(fs::path::preferred_separator) + name;
 #ifdef _WIN32
     const int made = _mkdir(folder.c_str());
 #else
