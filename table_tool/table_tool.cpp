@@ -4,6 +4,7 @@
 
 #include <new>
 #include <optional>
+#include <stdexcept>
 
 #include "table_tool/code_pages.h"
 #include "table_tool/commands.h"
@@ -12,6 +13,9 @@
 namespace {
 
 constexpr const char* ProgramName = "vocorix-table";
+// Every file is written whole through a temporary file, or not at all, and the commands say
+// what they did only once it is written.
+constexpr const char* NoMemoryText = ": there is not enough memory for this; no file was changed\n";
 
 struct CommandLine {
     TNewCommand make;
@@ -136,8 +140,10 @@ int RunReported(const std::function<int()>& command, std::ostream& err) {
     } catch (const TToolError& error) {
         err << ProgramName << ": " << error.what() << "\n";
     } catch (const std::bad_alloc&) {
-        // Every file is written whole through a temporary file, or not at all.
-        err << ProgramName << ": there is not enough memory for this; no file was changed\n";
+        err << ProgramName << NoMemoryText;
+    } catch (const std::length_error&) {
+        // A text longer than a string may hold, as a 32-bit build's export may make.
+        err << ProgramName << NoMemoryText;
     }
     return 1;
 }
