@@ -42,9 +42,12 @@ bool Decode(const std::string& input, uint32_t codePage, std::string& text) {
         CheckUtf16(input);
     try {
         TListText list = DecodeList(input, codePage, "fuzz.csv");
-        const bool marked = input.starts_with("\xEF\xBB\xBF") || input.starts_with("\xFF\xFE") ||
-                            input.starts_with("\xFE\xFF");
-        if (list.codePage && (valid || FirstInvalidUtf8(list.utf8) != list.utf8.size()))
+        const bool utf16 = input.starts_with("\xFF\xFE") || input.starts_with("\xFE\xFF");
+        const bool marked = utf16 || input.starts_with("\xEF\xBB\xBF");
+        // Decoded text is UTF-8 throughout: a lone surrogate would not be.
+        if ((list.codePage || utf16) && FirstInvalidUtf8(list.utf8) != list.utf8.size())
+            std::abort();
+        if (list.codePage && valid)
             std::abort();
         if (!marked && !list.codePage && list.utf8 != input)
             std::abort();
