@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/count_limit.h"
+
 // The dBASE III table format as Vocorix reads and writes it: the one place that knows where a
 // table keeps what. All numbers in the file are little-endian.
 namespace table_format {
@@ -62,7 +64,7 @@ constexpr uint32_t DayDigits = 2;
 constexpr uint32_t CountWidth = 2;
 constexpr uint32_t StatisticsWidth = LastChangeWidth + CountWidth;
 static_assert(YearDigits + MonthDigits + DayDigits == LastChangeWidth);
-// The largest COUNT its two digits hold.
-constexpr uint32_t CountLimit = 99;
+// The largest COUNT its two digits hold (kept where the settings reach it too).
+using ::CountLimit;
 
 } // namespace table_format

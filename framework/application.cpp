@@ -1,6 +1,7 @@
 #include "framework/application.h"
 
 #include <exception>
+#include <new>
 
 #include "framework/frame_window.h"
 #include "framework/pending_exception.h"
@@ -47,6 +48,10 @@ int TApplication::Run() {
         mainWindow_->Create();
         ResumeException();
         return MessageLoop();
+    } catch (const std::bad_alloc&) {
+        // From the loop, a handler or idle time alike (a hint list, the hint lists' order): no
+        // file is left half-written, since each answer is written whole as it is given.
+        ReportException(OutOfMemoryText);
     } catch (const std::exception& exception) {
         ReportException(exception.what());
     } catch (...) {

@@ -19,7 +19,8 @@ public:
     TApplication& operator=(const TApplication&) = delete;
 
     // InitMainWindow, create and show the main window, run the loop; returns the exit code.
-    // What is thrown is reported in a message box and ends the run with -1.
+    // What is thrown is reported in a message box and ends the run with -1; running out of
+    // memory with OutOfMemoryText.
     int Run();
     // Takes ownership: the application deletes its main window when it is destroyed.
     void SetMainWindow(std::unique_ptr<TFrameWindow> window);
@@ -51,6 +52,11 @@ private:
     TApplication* previous_;
     static TApplication* current_;
 };
+
+// The top-level report of a std::bad_alloc, which says nothing a learner could act on.
+inline constexpr const char* OutOfMemoryText =
+    "There is not enough memory to go on, and the program ends.\r\nEvery answer given so far "
+    "is saved.";
 
 // The top-level report: a message box with the text (UTF-8). An empty text shows nothing,
 // because whoever threw it has already told the user why.

@@ -10,6 +10,7 @@
 #include "platform/file.h"
 #include "platform/replace_file.h"
 #include "platform/text_codec.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -248,13 +249,12 @@ bool IsUtf16(std::string_view bytes) {
     return bytes.substr(0, Utf16Mark.size()) == Utf16Mark;
 }
 
-// The texts of a file in UTF-16 (after its mark), in UTF-8 for the line rules above.
-std::string Utf16FileToUtf8(std::string_view bytes) {
-    TUtf16 text(bytes.size() / 2, 0);
-    for (size_t i = 0; i < text.size(); ++i)
-        text[i] = static_cast<TUtf16Char>(static_cast<unsigned char>(bytes[2 * i]) |
-                                          static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    return Utf16ToUtf8(text);
+// The texts of a file in UTF-16 (after its mark), in UTF-8 for the line rules above, as far as
+// they are valid UTF-16; false when they are not all (a surrogate without its partner, an odd
+// last byte).
+bool Utf16FileToUtf8(std::string_view bytes, std::string& text) {
+    return Utf16ToUtf8(bytes.substr(Utf16Mark.size()), false, text) ==
+           bytes.size() - Utf16Mark.size();
 }
 
 // The whole file in UTF-16, mark first.
@@ -351,9 +351,11 @@ std::string ProfileReadText(const std::string& file, std::string_view section, s
     std::string bytes;
     if (ReadWholeFile(file, bytes) == FileState::Read) {
         const bool utf16 = IsUtf16(bytes);
-        const std::string text =
-            utf16 ? Utf16FileToUtf8(std::string_view(bytes).substr(Utf16Mark.size())) : bytes;
-        if (const std::optional<std::string_view> value = ValueOf(text, section, key))
+        std::string text;
+        if (utf16)
+            Utf16FileToUtf8(bytes, text);
+        if (const std::optional<std::string_view> value =
+                ValueOf(utf16 ? text : bytes, section, key))
             return utf16 ? std::string(*value) : AnsiToUtf8(*value);
     }
     return std::string(Fallback(defaultText));
@@ -364,20 +366,24 @@ bool ProfileWriteText(const std::string& file, std::string_view section, std::st
     std::string bytes;
     if (ReadWholeFile(file, bytes) == FileState::Unreadable)
         return false;
-    std::string ansi;
-    if (!IsUtf16(bytes) && CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(value), ansi)) {
+    const TCodePageText& ansi = CodePageText(SystemCodePage());
+    std::string text;
+    if (!IsUtf16(bytes) && ansi.FromUtf16(Utf8ToUtf16(value), text)) {
         // Every text fits the system's code page: the file stays as Windows itself keeps it.
-        const std::optional<std::string> result = ProfileWriteBytes(bytes, section, key, ansi);
+        const std::optional<std::string> result = ProfileWriteBytes(bytes, section, key, text);
         return !result || ReplaceFileContents(file, *result);
     }
     // A file in UTF-16 stays so; one that a value does not fit becomes so, every other text
-    // kept. Bytes that would not come back as they were (an odd byte, a code page's undefined
-    // byte) leave the file as it is.
-    const std::string text = IsUtf16(bytes)
-                                 ? Utf16FileToUtf8(std::string_view(bytes).substr(Utf16Mark.size()))
-                                 : AnsiToUtf8(bytes);
-    if ((IsUtf16(bytes) ? Utf16File(text)
-                        : CodePageText(SystemCodePage()).FromUtf16(Utf8ToUtf16(text))) != bytes)
+    // kept. Bytes that would not come back as they were (invalid UTF-16, a byte the code page
+    // leaves undefined) leave the file as it is.
+    bool faithful;
+    if (IsUtf16(bytes)) {
+        faithful = Utf16FileToUtf8(bytes, text);
+    } else {
+        text = AnsiToUtf8(bytes);
+        faithful = ansi.FromUtf16(Utf8ToUtf16(text)) == bytes;
+    }
+    if (!faithful)
         return false;
     const std::optional<std::string> result = ProfileWriteBytes(text, section, key, value);
     return !result || ReplaceFileContents(file, Utf16File(*result));

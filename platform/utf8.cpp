@@ -1,5 +1,28 @@
 #include "platform/utf8.h"
 
+namespace {
+
+void AppendUtf8(std::string& text, uint32_t codePoint) {
+    const auto add = [&text](uint32_t byte) { text += static_cast<char>(byte); };
+    if (codePoint < 0x80) {
+        add(codePoint);
+    } else if (codePoint < 0x800) {
+        add(0xC0 | codePoint >> 6);
+        add(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        add(0xE0 | codePoint >> 12);
+        add(0x80 | (codePoint >> 6 & 0x3F));
+        add(0x80 | (codePoint & 0x3F));
+    } else {
+        add(0xF0 | codePoint >> 18);
+        add(0x80 | (codePoint >> 12 & 0x3F));
+        add(0x80 | (codePoint >> 6 & 0x3F));
+        add(0x80 | (codePoint & 0x3F));
+    }
+}
+
+} // namespace
+
 TUtf8Char NextUtf8Char(std::string_view text) {
     constexpr TUtf8Char invalid{0, 0};
     if (text.empty())
@@ -40,6 +63,36 @@ size_t FirstInvalidUtf8(std::string_view text) {
         if (next.length == 0)
             return at;
         at += next.length;
+    }
+    return at;
+}
+
+size_t Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& utf8) {
+    utf8.clear();
+    // Three UTF-8 bytes for each two of UTF-16 at most; a pair of four takes four.
+    utf8.reserve(bytes.size() / 2 * 3);
+    const auto unit = [&bytes, bigEndian](size_t at) {
+        const uint32_t first = static_cast<unsigned char>(bytes[at]);
+        const uint32_t second = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? first << 8 | second : second << 8 | first;
+    };
+    size_t at = 0;
+    while (at + 1 < bytes.size()) {
+        uint32_t codePoint = unit(at);
+        size_t length = 2;
+        if (codePoint >= 0xDC00 && codePoint <= 0xDFFF)
+            return at;
+        if (codePoint >= 0xD800 && codePoint <= 0xDBFF) {
+            if (at + 3 >= bytes.size())
+                return at;
+            const uint32_t low = unit(at + 2);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return at;
+            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
+            length = 4;
+        }
+        AppendUtf8(utf8, codePoint);
+        at += length;
     }
     return at;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // One UTF-8 character: its length in bytes (0 when the bytes do not form a valid character)
@@ -21,3 +22,8 @@ size_t FirstInvalidUtf8(std::string_view text);
 size_t Utf8Prefix(std::string_view text, size_t characters);
 // How many characters the text holds, counted so.
 size_t Utf8Length(std::string_view text);
+
+// UTF-16 bytes, without their byte-order mark, as UTF-8. Returns where the first unit that is not
+// valid UTF-16 (a surrogate without its pair, a last byte without its partner) stands, or the
+// size of `bytes` when they are all valid.
+size_t Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& utf8);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "database/table_format.h"
+#include "platform/count_limit.h"
 #include "settings/age.h"
 #include "settings/character.h"
 #include "settings/entry.h"
@@ -19,7 +19,7 @@ class TOptions {
 public:
     // COUNT has two digits on disk: a larger "Maximum Count" read from the file is
     // taken as this, and a typed value should be held to it as well.
-    static constexpr uint32_t MaxCountLimit = table_format::CountLimit;
+    static constexpr uint32_t MaxCountLimit = CountLimit;
 
     // The settings from the given initialization file: the program's, or a test's.
     explicit TOptions(TIniFile& ini);

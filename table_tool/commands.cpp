@@ -26,9 +26,19 @@ void RefuseExisting(const std::string& path) {
         throw TToolError(path + " exists already; give --force to replace it");
 }
 
-void ReportRenamed(const TColumnPlan& plan, std::ostream& out) {
-    for (const TPlannedField& field : plan.renamed)
-        out << "The column \"" << field.header << "\" is the field " << field.fieldName << ".\n";
+// What new and update say, made before the table is written: once it is, nothing is left
+// that could run out of memory and make the report a lie.
+std::string Report(const std::string& list, std::optional<uint32_t> listCodePage,
+                   const TListTable& made) {
+    std::string report;
+    for (const TPlannedField& field : made.plan.renamed)
+        report += "The column \"" + field.header + "\" is the field " + field.fieldName + ".\n";
+    // A list in the wrong code page still makes a table, with other letters than were meant.
+    if (made.listCodePage) {
+        report += list + " is not UTF-8: read in code page " + std::to_string(*made.listCodePage);
+        report += listCodePage ? ".\n" : " (--input-code-page names another).\n";
+    }
+    return report;
 }
 
 } // namespace
@@ -36,12 +46,14 @@ void ReportRenamed(const TColumnPlan& plan, std::ostream& out) {
 void RunNew(const TNewCommand& command, std::ostream& out) {
     if (!command.force)
         RefuseExisting(command.table);
-    const TListTable made =
-        MakeListTable(command.list, command.separator, command.codePage, nullptr);
+    const TListTable made = MakeListTable(command.list, command.separator, command.codePage,
+                                          nullptr, command.listCodePage.value_or(DefaultCodePage));
+    const std::string report = Report(command.list, command.listCodePage, made) + command.table +
+                               ": " + std::to_string(made.records) +
+                               (made.records == 1 ? " word" : " words") + " in code page " +
+                               std::to_string(command.codePage) + ".\n";
     WriteCheckedTable(command.table, made.table.bytes);
-    ReportRenamed(made.plan, out);
-    out << command.table << ": " << made.records << (made.records == 1 ? " word" : " words")
-        << " in code page " << command.codePage << ".\n";
+    out << report;
 }
 
 void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
@@ -52,11 +64,14 @@ void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
     const uint32_t codePage =
         command.codePage.value_or(old ? TableCodePage(*old) : DefaultCodePage);
     const TListTable made =
-        MakeListTable(command.list, command.separator, codePage, old ? &*old : nullptr);
+        MakeListTable(command.list, command.separator, codePage, old ? &*old : nullptr,
+                      command.listCodePage.value_or(DefaultCodePage));
+    const std::string report =
+        Report(command.list, command.listCodePage, made) +
+        UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) + "\n";
     if (!command.dryRun)
         WriteCheckedTable(command.table, made.table.bytes);
-    ReportRenamed(made.plan, out);
-    out << UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) << "\n";
+    out << report;
 }
 
 void RunCheck(const TCheckCommand& command, std::ostream& out) {

@@ -12,8 +12,9 @@ struct TNewCommand {
     std::string list;  // WORDS.csv or WORDS.tsv
     std::string table; // TABLE.dbf
     uint32_t codePage = 1252;
-    std::optional<char> separator; // none: from the list's extension
-    bool force = false;            // replace an existing table
+    std::optional<char> separator;        // none: from the list's header row
+    std::optional<uint32_t> listCodePage; // for a list that is not UTF-8; none: 1252, said so
+    bool force = false;                   // replace an existing table
 };
 void RunNew(const TNewCommand& command, std::ostream& out);
 
@@ -22,9 +23,10 @@ void RunNew(const TNewCommand& command, std::ostream& out);
 struct TUpdateCommand {
     std::string list;
     std::string table;
-    std::optional<uint32_t> codePage; // none: the table's own
-    std::optional<char> separator;    // none: from the list's extension
-    bool dryRun = false;              // report only, write nothing
+    std::optional<uint32_t> codePage;     // none: the table's own
+    std::optional<char> separator;        // none: from the list's header row
+    std::optional<uint32_t> listCodePage; // for a list that is not UTF-8; none: 1252, said so
+    bool dryRun = false;                  // report only, write nothing
 };
 void RunUpdate(const TUpdateCommand& command, std::ostream& out);
 

@@ -1,8 +1,12 @@
 #include "table_tool/list_table.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "database/table_format.h"
 #include "platform/replace_file.h"
 #include "table_tool/delimited_text.h"
+#include "table_tool/list_text.h"
 #include "table_tool/table_maker.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
@@ -32,6 +36,13 @@ bool SameBesideDate(const std::string& made, const std::string& old) {
            made.compare(dateEnd, std::string::npos, old, dateEnd, std::string::npos) == 0;
 }
 
+// Where the header row holds as many of one separator as of another.
+char PreferredSeparator(const std::string& list) {
+    // Flash-card programs export their notes as tab-separated .txt files.
+    const std::string extension = Extension(list);
+    return extension == ".tsv" || extension == ".tab" || extension == ".txt" ? '\t' : ',';
+}
+
 } // namespace
 
 TFileKind KindOfFile(const std::string& path) {
@@ -47,37 +58,36 @@ std::string TableBesideList(const std::string& list) {
     return list.substr(0, ExtensionStart(list)) + ".dbf";
 }
 
-char SeparatorOf(const std::string& list, std::optional<char> given) {
-    if (given)
-        return *given;
-    const std::string extension = Extension(list);
-    if (extension == ".csv")
-        return ',';
-    // Flash-card programs export their notes as tab-separated .txt files.
-    if (extension == ".tsv" || extension == ".tab" || extension == ".txt")
-        return '\t';
-    throw TToolError("cannot tell from its name whether " + list +
-                     " is comma- or tab-separated; give --comma or --tab");
-}
-
 TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
-                         const TTableBytes* old) {
-    const char chosen = SeparatorOf(list, separator);
-    const TDelimitedText text = ReadDelimitedText(ReadWholeFile(list), chosen);
-    if (!text.error.empty())
-        throw TToolError(list + ", line " + std::to_string(text.errorLine) + ": " + text.error);
-    TMadeTable made = MakeTable(text.rows, codePage, list);
-    TListTable result;
-    // The reader's own checks on the result, before anything is written: what they refuse
-    // would never drill.
-    if (const char* problem = CheckTableBytes(made.bytes, result.table.layout))
-        throw TToolError(list + ": the table would not load: " + TerminalText(problem));
-    result.table.bytes = std::move(made.bytes);
-    result.records = made.records;
-    result.plan = std::move(made.plan);
-    if (old != nullptr)
-        result.update = KeepStatistics(result.table, codePage, *old);
-    return result;
+                         const TTableBytes* old, std::optional<uint32_t> listCodePage) {
+    // A 32-bit program has room for less than the disk: such a list is refused like a bad one.
+    const std::string noMemory = list + ": there is not enough memory to make its table";
+    try {
+        const TListText decoded =
+            DecodeList(ReadWholeFile(list), listCodePage.value_or(codePage), list);
+        const char chosen =
+            separator ? *separator : DetectSeparator(decoded.utf8, PreferredSeparator(list));
+        const TDelimitedText text = ReadDelimitedText(decoded.utf8, chosen);
+        if (!text.error.empty())
+            throw TToolError(list + ", line " + std::to_string(text.errorLine) + ": " + text.error);
+        TMadeTable made = MakeTable(text.rows, codePage, list);
+        TListTable result;
+        // The reader's own checks on the result, before anything is written: what they refuse
+        // would never drill.
+        if (const char* problem = CheckTableBytes(made.bytes, result.table.layout))
+            throw TToolError(list + ": the table would not load: " + TerminalText(problem));
+        result.table.bytes = std::move(made.bytes);
+        result.records = made.records;
+        result.plan = std::move(made.plan);
+        result.listCodePage = decoded.codePage;
+        if (old != nullptr)
+            result.update = KeepStatistics(result.table, codePage, *old);
+        return result;
+    } catch (const std::bad_alloc&) {
+        throw TToolError(noMemory);
+    } catch (const std::length_error&) {
+        throw TToolError(noMemory);
+    }
 }
 
 void WriteCheckedTable(const std::string& path, const std::string& bytes) {

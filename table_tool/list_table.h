@@ -16,20 +16,22 @@ enum class TFileKind { Table, WordList, Other };
 TFileKind KindOfFile(const std::string& path);
 // The table of the same name beside the list: words.csv gives words.dbf.
 std::string TableBesideList(const std::string& list);
-// The list's separator: `given`, else ',' for .csv and a tab for .tsv, .tab and .txt.
-char SeparatorOf(const std::string& list, std::optional<char> given);
 
 struct TListTable {
     TTableBytes table; // made and passed by the reader's checks
     uint32_t records = 0;
     TColumnPlan plan;
-    std::optional<TUpdateCount> update; // when an old table's statistics were kept
+    std::optional<TUpdateCount> update;   // when an old table's statistics were kept
+    std::optional<uint32_t> listCodePage; // when the list was not UTF-8
 };
 
 // Reads the list and makes its table in `codePage`; with `old`, each word keeps the statistics
-// it has there.
+// it has there. Without a `separator` the header row tells (a tie goes to ',' for .csv, a tab
+// for .tsv, .tab and .txt). A list that is not UTF-8 is read in `listCodePage`, or else in
+// `codePage`. Running out of memory is a TToolError too.
 TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
-                         const TTableBytes* old);
+                         const TTableBytes* old,
+                         std::optional<uint32_t> listCodePage = std::nullopt);
 
 // Writes the table through a temporary file, reads that back and checks it, and only then puts
 // it in the place of the file at `path`.

@@ -1,6 +1,7 @@
 #include "table_tool/table_maker.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "database/code_pages.h"
@@ -165,7 +166,10 @@ TMadeTable MakeTable(const std::vector<TDelimitedRow>& rows, uint32_t codePage,
 
     made.records = static_cast<uint32_t>(cells.Records().size());
     made.bytes = TableHeader(fields, made.records, *languageDriver, TDate());
-    made.bytes.reserve(made.bytes.size() + made.records * recordLength + 1);
+    // All of it at once, counted in 64 bits: a 32-bit program without room for the table fails
+    // here, before it has filled half its memory.
+    const uint64_t size = made.bytes.size() + uint64_t{made.records} * recordLength + 1;
+    made.bytes.reserve(static_cast<size_t>(std::min<uint64_t>(size, SIZE_MAX)));
     std::vector<std::string> record;
     for (const std::vector<std::string>& texts : cells.Records()) {
         // The texts in field order: the statistics, where the list has them, go last.

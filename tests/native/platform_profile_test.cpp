@@ -5,6 +5,7 @@
 #include "platform/profile.h"
 #include "platform/text_codec.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/utf16_bytes.h"
 
 namespace {
 
@@ -155,25 +156,22 @@ TEST_F(ProfileTest, AValueEndsAtANulByte) {
 // a Unicode one, and every other text reads back as it was.
 TEST_F(ProfileTest, TextsThatTheAnsiCodePageLacksTurnTheFileIntoUtf16) {
     const TScopedSystemCodePage english(1252);
-    const auto utf16 = [](const std::string& utf8) {
-        std::string bytes = "\xFF\xFE";
-        for (const TUtf16Char unit : Utf8ToUtf16(utf8))
-            bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-        return bytes;
-    };
     Given("; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\W\xF6rter\\a.dbf\r\n");
     EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Wörter\\a.dbf");
     ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Jürgen\\b.dbf"));
     EXPECT_EQ(Bytes(), "; J\xFCrgen's words\r\n[Database]\r\nFile Name=C:\\J\xFCrgen\\b.dbf\r\n");
 
     ASSERT_TRUE(ProfileWriteText(file, "Database", "File Name", "C:\\Слова – Wörter\\c.dbf"));
-    EXPECT_EQ(Bytes(),
-              utf16("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n"));
+    EXPECT_EQ(
+        Bytes(),
+        Utf16Bytes("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n",
+                   false));
     EXPECT_EQ(ProfileReadText(file, "Database", "File Name", ""), "C:\\Слова – Wörter\\c.dbf");
     ASSERT_TRUE(ProfileWriteText(file, "Ages", "Age0", "3:7"));
     EXPECT_EQ(Bytes(),
-              utf16("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n"
-                    "[Ages]\r\nAge0=3:7\r\n"))
+              Utf16Bytes("; Jürgen's words\r\n[Database]\r\nFile Name=C:\\Слова – Wörter\\c.dbf\r\n"
+                         "[Ages]\r\nAge0=3:7\r\n",
+                         false))
         << "UTF-16 it stays";
     EXPECT_EQ(ProfileReadText(file, "Ages", "Ages", "0 "), "0");
 }

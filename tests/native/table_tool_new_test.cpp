@@ -106,8 +106,9 @@ TEST_F(TableToolNew, BadInputGivesItsPlaceAndTextAndLeavesNoFile) {
         {header + "house,Haus,extra\n", "line 2: 3 columns where the header row has 2"},
         {header + "long," + wide + "\n",
          "line 2, column 2 (German): \"" + wide + "\": it is 255 bytes long, more than the 254"},
-        {header + "bad,Ha\xFF"
-                  "us\n",
+        {Bom + header +
+             "bad,Ha\xFF"
+             "us\n",
          "line 2, column 2 (German): \"Ha\\xFFus\": it is not valid "
          "UTF-8 (byte \\xFF at byte 3)"},
         {header + "house,\"Haus\n", "line 2: a quoted text is not closed"},

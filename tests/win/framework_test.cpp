@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -262,7 +263,11 @@ public:
     explicit ThrowingApp(const char* message) : message_(message) {}
 
 protected:
-    void InitMainWindow() override { throw xmsg(message_); }
+    void InitMainWindow() override {
+        if (message_ == nullptr)
+            throw std::bad_alloc();
+        throw xmsg(message_);
+    }
 
 private:
     const char* message_;
@@ -273,8 +278,10 @@ TEST(TopLevelReport, WhatStartUpThrowsIsShownUnlessItsTextIsEmpty) {
     EXPECT_EQ(ThrowingApp("").Run(), -1);
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(ThrowingApp("Out of sorts.").Run(), -1);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(ThrowingApp(nullptr).Run(), -1);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(boxes.boxes[0].text, "Out of sorts.");
+    EXPECT_EQ(boxes.boxes[1].text, OutOfMemoryText) << "not the bare \"std::bad_alloc\"";
 }
 
 } // namespace
