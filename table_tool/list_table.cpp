@@ -32,6 +32,27 @@ bool SameBesideDate(const std::string& made, const std::string& old) {
            made.compare(dateEnd, std::string::npos, old, dateEnd, std::string::npos) == 0;
 }
 
+// Where the file's name begins, after its folder.
+size_t NameStart(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+std::string Words(uint32_t count) {
+    return std::to_string(count) + (count == 1 ? " word" : " words");
+}
+
+// A list on a CD, in a shared folder or among the programs cannot have its table beside it.
+std::string UnwritableFolderText(const std::string& list, const std::string& table) {
+    std::string folder = list.substr(0, NameStart(list));
+    // Without its last separator, unless it is a root ("C:\", "/").
+    if (folder.size() > 1 && folder[folder.size() - 2] != ':')
+        folder.pop_back();
+    return FileNameOf(list) + " is in a folder Vocorix may not write to (" + folder +
+           "), so its table " + FileNameOf(table) + " cannot be kept beside it. Copy " +
+           FileNameOf(list) + " into a folder of your own, such as Documents, and open the copy.";
+}
+
 } // namespace
 
 TFileKind KindOfFile(const std::string& path) {
@@ -102,15 +123,20 @@ void WriteCheckedTable(const std::string& path, const std::string& bytes) {
 
 TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     switch (KindOfFile(file)) {
-    case TFileKind::Table:
-        return {file, std::nullopt};
+    case TFileKind::Table: {
+        TTableImport itself;
+        itself.table = file;
+        return itself;
+    }
     case TFileKind::Other:
         throw TToolError(file + " is neither a table (.dbf) nor a word list (.csv, .tsv, .tab "
                                 "or .txt)");
     case TFileKind::WordList:
         break;
     }
-    TTableImport import{TableBesideList(file), std::nullopt};
+    TTableImport import;
+    import.table = TableBesideList(file);
+    import.list = file;
     if (!FileExists(file))
         throw TToolError("cannot open " + file);
     std::optional<TTableBytes> old;
@@ -119,14 +145,60 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     // The list is read every time, not only when saved after its table: every answer rewrites
     // the table, so a list edited during a drill would look older and its edits be lost. A list
     // that gives the table as it is writes nothing, so a start does not rewrite the table.
-    std::string made =
-        MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr).table.bytes;
-    if (!old || !SameBesideDate(made, old->bytes))
-        import.bytes = std::move(made);
+    TListTable made = MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr);
+    if (old && SameBesideDate(made.table.bytes, old->bytes))
+        return import;
+    // Said now, before the learner is asked anything or the drill lets go of its table.
+    if (const TFileReplacement probe(import.table); probe.Stream() == nullptr)
+        throw TToolError(UnwritableFolderText(file, import.table));
+    import.bytes = std::move(made.table.bytes);
+    import.words = made.records;
+    import.update = made.update;
     return import;
 }
 
 void CommitTableImport(const TTableImport& import) {
-    if (import.bytes)
-        WriteCheckedTable(import.table, *import.bytes);
+    if (!import.bytes)
+        return;
+    if (FileExists(import.table)) {
+        const std::string backup = BackupOf(import.table);
+        try {
+            WriteWholeFile(backup, ReadWholeFile(import.table));
+        } catch (const TToolError&) {
+            throw TToolError("cannot keep " + import.table + " as " + backup + "; " + import.table +
+                             " is as it was");
+        }
+    }
+    WriteCheckedTable(import.table, *import.bytes);
+}
+
+std::string BackupOf(const std::string& table) {
+    // Not a second .dbf: the learner's other programs would list it as a table of its own.
+    return table + ".bak";
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(NameStart(path));
+}
+
+std::string ReplaceQuestion(const TTableImport& import) {
+    if (!import.bytes || !import.update || import.update->practisedLeftOut == 0)
+        return {};
+    const std::string list = FileNameOf(import.list);
+    const std::string table = FileNameOf(import.table);
+    const uint32_t practised = import.update->practisedLeftOut;
+    return list + " does not hold " + Words(import.update->leftOut) + " of " + table + "; " +
+           std::to_string(practised) + " of them " + (practised == 1 ? "is" : "are") +
+           " practised. Replace " + table + " with the " + Words(import.words) + " of " + list +
+           "?";
+}
+
+std::string ImportReport(const TTableImport& import) {
+    if (!import.bytes || !import.update)
+        return {};
+    const TUpdateCount& count = *import.update;
+    const std::string table = FileNameOf(import.table);
+    return Words(count.kept) + " kept with their practice, " + std::to_string(count.added) +
+           " new, " + std::to_string(count.leftOut) + " left out.\r\n" + table +
+           " as it was is kept as " + FileNameOf(BackupOf(import.table)) + ".";
 }
