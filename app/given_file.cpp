@@ -54,7 +54,8 @@ void TVocorixDlg::OpenGivenFile(const std::string& file) {
     bool written = false;
     // The old reader is closed before the table is written: it may be the same file.
     Reopen([&]() -> std::unique_ptr<TDBFile> {
-        if ((written = CommitGivenFile(nullptr, *import))) {
+        written = CommitGivenFile(nullptr, *import);
+        if (written) {
             std::unique_ptr<TDBFile> reader = OpenTable(import->table);
             if (reader->IsLoaded())
                 return reader;
@@ -79,11 +80,9 @@ LRESULT TVocorixDlg::EvDropFiles(WPARAM drop, LPARAM) {
     if (file.empty() || !IsWindowEnabled(GetHandle()))
         return 0;
     if (count > 1) {
-        const std::string text = "Only one table is drilled at a time: of the " +
-                                 std::to_string(count) +
-                                 " files dropped, Vocorix drills the "
-                                 "first, " +
-                                 FileNameOf(file) + ".";
+        const std::string text =
+            "Only one table is drilled at a time: of the " + std::to_string(count) +
+            " files dropped, Vocorix drills the first, " + FileNameOf(file) + ".";
         MessageBoxA(GetHandle(), text.c_str(), "Vocorix", MB_OK | MB_ICONINFORMATION);
     }
     OpenGivenFile(file);

@@ -116,12 +116,6 @@ TEST(DialogOptionText, ATextFitsWhenItsFirstLineIsNoLongerThanAnEntryStores) {
     EXPECT_TRUE(FitsOptionText(std::string(128, 'x')));
     EXPECT_FALSE(FitsOptionText(std::string(129, 'x')));
     EXPECT_TRUE(FitsOptionText(std::string(128, 'x') + "\r\n" + std::string(50, 'y')));
-
-    // The options' OK on a table drilled from a longer path: kept this once, never stored cut.
-    const std::string drilled = "c:\\" + std::string(130, 'd') + "\\en.dbf";
-    EXPECT_EQ(FileNameAtOk(drilled, drilled), TFileNameAtOk::DrillThisOnce);
-    EXPECT_EQ(FileNameAtOk(drilled.substr(0, 128), drilled), TFileNameAtOk::Store);
-    EXPECT_EQ(FileNameAtOk(drilled + "x", drilled), TFileNameAtOk::Refuse);
 }
 
 TEST(DialogOptionText, ShownAndReadTextsStopWhereAnEntryStops) {

@@ -27,7 +27,7 @@ bool Stores(const DrillScene& scene, const std::string& line) {
 }
 
 // Files dropped at once, as the shell posts them; the window frees them.
-void DropFiles(HWND window, const std::vector<std::string>& files) {
+void DropFile(HWND window, const std::vector<std::string>& files) {
     std::string names;
     for (const std::string& file : files)
         names += file + '\0';
@@ -39,51 +39,24 @@ void DropFiles(HWND window, const std::vector<std::string>& files) {
     PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-void DropFile(HWND window, const std::string& file) {
-    DropFiles(window, {file});
-}
-
-// The options dialog's Browse, and the choice of a file in the platform's dialog it opens.
+// Browse in the options, and a file chosen in the platform's dialog it opens.
 void Browse(HWND options) {
     PostMessageA(options, WM_COMMAND, CM_BROWSE, 0);
 }
-DialogStep Choose(const std::string& file) {
-    return [file](HWND) {
-        HWND open = GetForegroundWindow();
-        ASSERT_NE(open, nullptr);
-        // The file name box of the platform's dialog.
-        SetDlgItemTextA(open, 0x47C, file.c_str());
-        PostMessageA(open, WM_COMMAND, IDOK, 0);
-    };
+void Choose(const std::string& file) {
+    HWND open = GetForegroundWindow();
+    ASSERT_NE(open, nullptr);
+    SetDlgItemTextA(open, 0x47C, file.c_str()); // its file name box
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
 }
 
-std::string FileNameBoxText(HWND options) {
-    char text[512] = "";
-    GetDlgItemTextA(options, IDC_FILE_NAME, text, sizeof text);
-    return text;
-}
-
-// The scene's folder as the current one, for the shortened paths of Browse.
-class InSceneFolder {
-public:
-    explicit InSceneFolder(const DrillScene& scene) {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
-        SetCurrentDirectoryA(scene.dir.File("").c_str());
-    }
-    ~InSceneFolder() { SetCurrentDirectoryA(saved_); }
-    InSceneFolder(const InSceneFolder&) = delete;
-    InSceneFolder& operator=(const InSceneFolder&) = delete;
-
-private:
-    char saved_[MAX_PATH] = "";
-};
-
-// Two words, the first practised.
-TableBuilder PractisedTable() {
-    TableBuilder table = VocabularyFields(1);
-    table.Record({"w0", "das Haus", "20240101", " 3"});
-    table.Record({"w1", "der Baum"});
-    return table;
+// The texts of the boxes shown, but for the platform's file dialog, which the watcher sees too.
+std::vector<std::string> Texts(const MessageBoxWatcher& messages) {
+    std::vector<std::string> texts;
+    for (const MessageBoxWatcher::Box& box : messages.boxes)
+        if (box.caption != "Open")
+            texts.push_back(box.text);
+    return texts;
 }
 
 TEST(GivenFile, AWordListOnTheCommandLineIsMadeIntoItsTableDrilledAndStored) {
@@ -133,7 +106,7 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     const std::string list = scene.dir.File("street.csv");
     const std::string table = scene.dir.File("street.dbf");
     WriteFileBytes(list, "word,German,French\nstreet,Straße,rue\n");
-    DropFile(window.GetHandle(), list);
+    DropFile(window.GetHandle(), {list});
     scene.Pump();
     EXPECT_TRUE(scene.messages.boxes.empty());
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
@@ -151,7 +124,7 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
 
     WriteFileBytes(list, "word,German\nhouse,Haus\nstreet,Straße\n");
     fs::last_write_time(list, fs::last_write_time(table) + std::chrono::seconds(5));
-    DropFile(window.GetHandle(), list);
+    DropFile(window.GetHandle(), {list});
     scene.Pump();
     ASSERT_EQ(scene.messages.boxes.size(), 1u);
     EXPECT_EQ(scene.messages.boxes[0].text,
@@ -165,155 +138,81 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     EXPECT_NE(exported.find(",1\r\n"), std::string::npos) << "the COUNT kept: " << exported;
 }
 
-// The list's table is written only once the options are accepted and the drill has let go of
-// its table, which it may replace; practised words of that table go only after a Yes.
-TEST(GivenFile, AListChosenWithBrowseReplacesAPractisedTableOnlyAfterYesAndKeepsItsBackup) {
-    DrillScene scene;
-    scene.Put(PractisedTable());
-    TVocorixDlg& window = scene.Open();
-    const std::string list = scene.dir.File("words.csv");
-    WriteFileBytes(list, "word,German\nhouse,Haus\nstreet,Straße\n");
-    const std::string table = ReadFileBytes(scene.tablePath);
-    const std::string question = "words.csv does not hold 2 words of words.dbf; 1 of them is "
-                                 "practised. Replace words.dbf with the 1 word of words.csv?";
-    {
-        InSceneFolder here(scene);
-        DialogWatch options(
-            "Vocorix Options",
-            {
-                Browse,
-                [&](HWND) {
-                    // Its file types, in the combo box of the platform's dialog.
-                    HWND types = GetDlgItem(GetForegroundWindow(), 0x470);
-                    EXPECT_EQ(SendMessageA(
-                                  types, CB_FINDSTRINGEXACT, -1,
-                                  reinterpret_cast<LPARAM>("Word lists (*.csv;*.tsv;*.tab;*.txt)")),
-                              1);
-                    Choose(list)(nullptr);
-                },
-                [&](HWND dialog) {
-                    EXPECT_EQ(FileNameBoxText(dialog), "words.dbf");
-                    // Saved again after Browse: OK reads it as it is now.
-                    WriteFileBytes(list, "word,German\nstreet,Straße\n");
-                    ClickButton(dialog, IDOK); // No, the default: the dialog stays
-                },
-                [&](HWND dialog) {
-                    ASSERT_FALSE(scene.messages.boxes.empty());
-                    EXPECT_EQ(scene.messages.boxes.back().text, question);
-                    EXPECT_EQ(scene.messages.boxes.back().owner, dialog);
-                    EXPECT_EQ(ReadFileBytes(scene.tablePath), table);
-                    scene.messages.answers.push_back(IDYES);
-                    ClickButton(dialog, IDOK);
-                },
-            });
-        scene.Char(0x0F, Ctrl);
-    }
-    std::vector<std::string> texts;
-    for (const MessageBoxWatcher::Box& box : scene.messages.boxes)
-        if (box.caption != "Open") // the watcher sees the platform's file dialog as a box too
-            texts.push_back(box.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{question, question,
-                                               "0 words kept with their practice, 1 new, 2 left "
-                                               "out.\r\nwords.dbf as it was is kept as "
-                                               "words.dbf.bak."}));
-    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
-    EXPECT_TRUE(Stores(scene, "File Name=words.dbf\r\n"));
-    EXPECT_EQ(ReadFileBytes(scene.dir.File("words.dbf.bak")), table);
-}
-
-// The learner browses a list, then types another table back into the file box.
-TEST(GivenFile, ABrowsedListIsNotMadeIntoItsTableWhenOkNamesAnother) {
-    DrillScene scene;
-    scene.Put(WordTable({"das Haus"}));
-    TVocorixDlg& window = scene.Open();
-    WriteFileBytes(scene.dir.File("french.csv"), "word,French\nhouse,maison\n");
-    WriteFileBytes(scene.dir.File("german.dbf"), WordTable({"der Hund"}).Bytes());
-    {
-        InSceneFolder here(scene);
-        DialogWatch options("Vocorix Options",
-                            {Browse, Choose(scene.dir.File("french.csv")), [](HWND dialog) {
-                                 SetDlgItemTextA(dialog, IDC_FILE_NAME, "german.dbf");
-                                 ClickButton(dialog, IDOK);
-                             }});
-        scene.Char(0x0F, Ctrl);
-    }
-    EXPECT_FALSE(fs::exists(scene.dir.File("french.dbf")));
-    EXPECT_EQ(AnswerBoxCount(window), 1u);
-    EXPECT_TRUE(Stores(scene, "File Name=german.dbf\r\n"));
-}
-
-// A list beside a practised table that it was not made from, on the command line and dropped:
-// No, the default, leaves everything as it was; Yes replaces it, keeping it as the backup.
-TEST(GivenFile, AListThatWouldDropPractisedWordsIsGivenOnlyAfterYes) {
+// A list beside a practised table it was not made from, by every way in: No, the default,
+// writes nothing; Yes replaces the table and keeps it as the backup. Browse's list is read at OK,
+// and written only while OK names its table.
+TEST(GivenFile, AListThatWouldDropPractisedWordsReplacesItsTableOnlyAfterYes) {
     DrillScene scene;
     scene.Put(WordTable({"das Haus"}));
     const std::string lesson = scene.dir.File("lesson.dbf");
     const std::string list = scene.dir.File("lesson.csv");
-    WriteFileBytes(lesson, PractisedTable().Bytes());
+    const std::string practised =
+        VocabularyFields(1).Record({"w0", "das Haus", "20240101", " 3"}).Bytes();
+    WriteFileBytes(lesson, practised);
     WriteFileBytes(list, "word,German\nstreet,Straße\n");
-    const std::string practised = ReadFileBytes(lesson);
-    const std::string question = "lesson.csv does not hold 2 words of lesson.dbf; 1 of them is "
-                                 "practised. Replace lesson.dbf with the 1 word of lesson.csv?";
-
-    scene.startTable = TableToStartWith(list);
-    EXPECT_EQ(scene.startTable, "") << "starts as without the list";
-    ASSERT_EQ(scene.messages.boxes.size(), 1u);
-    EXPECT_EQ(scene.messages.boxes[0].text, question);
-    EXPECT_EQ(scene.messages.boxes[0].buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(TableToStartWith(list), "");
     TVocorixDlg& window = scene.Open();
-    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate w0");
-
-    // Two files at once: the first is taken.
-    DropFiles(window.GetHandle(), {list, scene.dir.File("other.csv")});
+    DropFile(window.GetHandle(), {list, scene.dir.File("other.csv")});
     scene.Pump();
-    ASSERT_EQ(scene.messages.boxes.size(), 3u);
-    EXPECT_EQ(scene.messages.boxes[1].text, "Only one table is drilled at a time: of the 2 files "
-                                            "dropped, Vocorix drills the first, lesson.csv.");
-    EXPECT_EQ(scene.messages.boxes[2].text, question);
-    EXPECT_EQ(scene.messages.boxes[2].owner, window.GetHandle());
-    EXPECT_EQ(ReadFileBytes(lesson), practised);
-    EXPECT_FALSE(fs::exists(lesson + ".bak"));
-    EXPECT_TRUE(Stores(scene, "File Name=" + scene.tablePath + "\r\n"));
 
-    scene.messages.answers.push_back(IDYES);
-    DropFile(window.GetHandle(), list);
-    scene.Pump();
-    ASSERT_EQ(scene.messages.boxes.size(), 5u);
-    EXPECT_EQ(scene.messages.boxes[4].text, "0 words kept with their practice, 1 new, 2 left "
-                                            "out.\r\nlesson.dbf as it was is kept as "
-                                            "lesson.dbf.bak.");
-    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
-    EXPECT_TRUE(Stores(scene, "File Name=" + lesson + "\r\n"));
-    EXPECT_EQ(ReadFileBytes(lesson + ".bak"), practised);
-}
-
-// Given on the command line, a table whose path is longer than the settings keep is drilled,
-// and the options dialog neither shows nor stores its path cut.
-TEST(GivenFile, ATableOnALongerPathThanTheSettingsKeepIsDrilledThisOnceThroughTheOptions) {
-    DrillScene scene;
-    scene.Put(WordTable({"das Haus"}));
-    const std::string table = scene.dir.Folder(std::string(120, 'f')) + "\\far.dbf";
-    ASSERT_GT(table.size(), 128u);
-    TableBuilder distant = VocabularyFields(1);
-    distant.Record({"far", "weit"});
-    WriteFileBytes(table, distant.Bytes());
-    scene.startTable = table;
-    TVocorixDlg& window = scene.Open();
+    WriteFileBytes(list, "word,German\nw0,das Haus\n"); // keeps the practised word
     {
-        DialogWatch options(
-            "Vocorix Options", {[&](HWND dialog) {
-                // Whole, in the box's lower case.
-                EXPECT_EQ(lstrcmpiA(FileNameBoxText(dialog).c_str(), table.c_str()), 0)
-                    << FileNameBoxText(dialog);
-                ClickButton(dialog, IDOK);
-            }});
+        DialogWatch options("Vocorix Options",
+                            {Browse,
+                             [&](HWND) {
+                                 const auto type = reinterpret_cast<LPARAM>(
+                                     "Word lists (*.csv;*.tsv;*.tab;*.txt)");
+                                 EXPECT_EQ(SendDlgItemMessageA(GetForegroundWindow(), 0x470,
+                                                               CB_FINDSTRINGEXACT, -1, type),
+                                           1);
+                                 Choose(list);
+                             },
+                             [&](HWND dialog) {
+                                 WriteFileBytes(list, "word,German\nstreet,Straße\n");
+                                 ClickButton(dialog, IDOK); // asks: the dialog stays
+                             },
+                             [&](HWND dialog) {
+                                 SetDlgItemTextA(dialog, IDC_FILE_NAME, scene.tablePath.c_str());
+                                 ClickButton(dialog, IDOK);
+                             }});
         scene.Char(0x0F, Ctrl);
     }
-    ASSERT_EQ(scene.messages.boxes.size(), 1u);
-    EXPECT_EQ(scene.messages.boxes[0].text,
-              "The file name is longer than 128 characters: this table is drilled this time "
-              "only, and the settings keep the file name they had. Move the table to a shorter "
-              "path to keep it.");
+    EXPECT_EQ(ReadFileBytes(lesson), practised);
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate w0");
+
+    scene.messages.answers.push_back(IDYES);
+    DropFile(window.GetHandle(), {list});
+    scene.Pump();
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
+    EXPECT_EQ(ReadFileBytes(lesson + ".bak"), practised);
+    const std::vector<std::string> texts = Texts(scene.messages);
+    ASSERT_EQ(texts.size(), 6u)
+        << "asked at the start, at a drop after its note, at OK, at a drop; a report";
+    EXPECT_EQ(texts[1], "Only one table is drilled at a time: of the 2 files dropped, Vocorix "
+                        "drills the first, lesson.csv.");
+    EXPECT_EQ(texts[3], texts[0]);
+    EXPECT_EQ(texts[5].substr(0, 51), "0 words kept with their practice, 1 new, 1 left out");
+}
+
+// A table given on the command line whose path is longer than the settings keep: the options
+// show it whole and OK drills it on, never storing it cut.
+TEST(GivenFile, ATableOnALongerPathThanTheSettingsKeepIsDrilledOnThroughTheOptions) {
+    DrillScene scene;
+    scene.Put(WordTable({"das Haus"}));
+    scene.startTable = scene.dir.Folder(std::string(120, 'f')) + "\\far.dbf";
+    WriteFileBytes(scene.startTable, VocabularyFields(1).Record({"far", "weit"}).Bytes());
+    TVocorixDlg& window = scene.Open();
+    {
+        DialogWatch options("Vocorix Options", {[&](HWND dialog) {
+                                char text[512] = "";
+                                GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
+                                // Whole, in the box's lower case.
+                                EXPECT_EQ(lstrcmpiA(text, scene.startTable.c_str()), 0) << text;
+                                ClickButton(dialog, IDOK);
+                            }});
+        scene.Char(0x0F, Ctrl);
+    }
+    EXPECT_EQ(Texts(scene.messages).size(), 1u) << "drilled this time only";
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate far");
     EXPECT_TRUE(Stores(scene, "File Name=" + scene.tablePath + "\r\n"));
 }
@@ -343,7 +242,7 @@ TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
     WriteFileBytes(list, "word,German\ntree,Baum\n");
     scene.Put(WordTable({"das Haus"}));
     TVocorixDlg& dropped = scene.Open();
-    DropFile(dropped.GetHandle(), list);
+    DropFile(dropped.GetHandle(), {list});
     scene.Pump();
     ASSERT_EQ(scene.messages.boxes.size(), 1u) << "the report";
     EXPECT_EQ(scene.messages.boxes[0].text,
@@ -353,24 +252,22 @@ TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
 
     WriteFileBytes(list, "word,German\ndog,Hund\n");
     {
-        DialogWatch options("Vocorix Options",
-                            {Browse, Choose(list), [](HWND dialog) { ClickButton(dialog, IDOK); }});
+        DialogWatch options("Vocorix Options", {Browse, [&](HWND) { Choose(list); },
+                                                [](HWND dialog) { ClickButton(dialog, IDOK); }});
         scene.Char(0x0F, Ctrl);
     }
     EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate dog") << "browsed";
-    // Named in the ANSI code page as the program names them; a library path type would not.
+    // Listed as the program names them: a library path type would take the name as UTF-8.
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    do {
-        if (found.cFileName[0] != '.')
-            files.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
+    do
+        files.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files,
-              (std::vector<std::string>{"W\xF6rter.csv", "W\xF6rter.dbf", "W\xF6rter.dbf.bak"}))
+    EXPECT_EQ(files, (std::vector<std::string>{".", "..", "W\xF6rter.csv", "W\xF6rter.dbf",
+                                               "W\xF6rter.dbf.bak"}))
         << "the list, its one table and that table's backup";
 }
 
