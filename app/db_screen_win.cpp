@@ -51,7 +51,7 @@ TDialogOutcome TWinDBScreen::RunOptionsDialog(TOptions& options) {
         result = dialog.Execute();
         chosenList = dialog.ChosenList();
     }
-    if (result == IDOK && chosenList)
-        CommitGivenFile(nullptr, *chosenList);
+    if (result == IDOK && chosenList && CommitGivenFile(nullptr, *chosenList))
+        ShowImportReport(nullptr, *chosenList);
     return result == IDOK ? TDialogOutcome::Ok : TDialogOutcome::Cancelled;
 }

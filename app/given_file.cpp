@@ -18,6 +18,7 @@ public:
     TDroppedFiles(const TDroppedFiles&) = delete;
     TDroppedFiles& operator=(const TDroppedFiles&) = delete;
 
+    UINT Count() const { return DragQueryFileW(drop_, 0xFFFFFFFF, nullptr, 0); }
     // The first file; several dropped at once are one too many to drill.
     std::string First() const {
         const UINT length = DragQueryFileW(drop_, 0, nullptr, 0);
@@ -48,12 +49,14 @@ std::unique_ptr<TDBFile> TVocorixDlg::OpenTable(const std::string& table) {
 
 void TVocorixDlg::OpenGivenFile(const std::string& file) {
     const std::optional<TTableImport> import = PrepareGivenFile(GetHandle(), file);
-    if (!import)
+    if (!import || !MayReplaceTable(GetHandle(), *import))
         return;
     const character previous = Options.FileName;
+    bool written = false;
     // The old reader is closed before the table is written: it may be the same file.
     Reopen([&]() -> std::unique_ptr<TDBFile> {
-        if (CommitGivenFile(nullptr, *import)) {
+        written = CommitGivenFile(nullptr, *import);
+        if (written) {
             std::unique_ptr<TDBFile> reader = OpenTable(import->table);
             if (reader->IsLoaded())
                 return reader;
@@ -62,12 +65,27 @@ void TVocorixDlg::OpenGivenFile(const std::string& file) {
         Options.FileName = previous;
         return OpenTable(previous.Text);
     });
+    if (written)
+        ShowImportReport(GetHandle(), *import);
 }
 
 LRESULT TVocorixDlg::EvDropFiles(WPARAM drop, LPARAM) {
-    const std::string file = TDroppedFiles(reinterpret_cast<HDROP>(drop)).First();
+    std::string file;
+    UINT count = 0;
+    {
+        const TDroppedFiles dropped(reinterpret_cast<HDROP>(drop));
+        file = dropped.First();
+        count = dropped.Count();
+    }
     // Not under a dialog or message box of the drill's own: it is busy with its table.
-    if (!file.empty() && IsWindowEnabled(GetHandle()))
-        OpenGivenFile(file);
+    if (file.empty() || !IsWindowEnabled(GetHandle()))
+        return 0;
+    if (count > 1) {
+        const std::string text =
+            "Only one table is drilled at a time: of the " + std::to_string(count) +
+            " files dropped, Vocorix drills the first, " + FileNameOf(file) + ".";
+        MessageBoxW(GetHandle(), Utf8ToUtf16(text).c_str(), L"Vocorix", MB_OK | MB_ICONINFORMATION);
+    }
+    OpenGivenFile(file);
     return 0;
 }

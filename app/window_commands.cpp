@@ -139,12 +139,15 @@ void TVocorixDlg::ChangeOptions() {
     }
     if (result != IDOK)
         return;
+    bool written = false;
     Reopen([&] {
         // The list's table may be the one the old reader had open.
         if (chosenList)
-            CommitGivenFile(nullptr, *chosenList);
+            written = CommitGivenFile(nullptr, *chosenList);
         return std::make_unique<TDBFile>(Options, Screen, Opener);
     });
+    if (written)
+        ShowImportReport(GetHandle(), *chosenList);
 }
 
 void TVocorixDlg::Reopen(const std::function<std::unique_ptr<TDBFile>()>& open) {

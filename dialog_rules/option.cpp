@@ -55,6 +55,13 @@ bool FitsOptionText(const std::string& text) {
     return Utf8Length(FirstLine(text)) <= TEntry<character>::TextLimit;
 }
 
+TFileNameAtOk FileNameAtOk(const std::string& text, const std::string& drilled) {
+    if (FitsOptionText(text))
+        return TFileNameAtOk::Store;
+    // Given on the command line or dropped: cut, it would name no file.
+    return text == drilled ? TFileNameAtOk::DrillThisOnce : TFileNameAtOk::Refuse;
+}
+
 bool ReadOptionText(const std::string& text, character& value) {
     std::string line = FirstLine(text);
     line.resize(Utf8Prefix(line, TEntry<character>::TextLimit));

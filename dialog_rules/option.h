@@ -41,4 +41,13 @@ bool ReadOptionText(const std::string& text, character& value);
 // Whether ReadOptionText keeps all of a text, up to its first line break: a longer one would be
 // cut to what an entry stores.
 bool FitsOptionText(const std::string& text);
+// What the options dialog's OK does with the file name's text.
+enum class TFileNameAtOk {
+    Store,         // the settings keep it
+    DrillThisOnce, // the table drilled now, longer than the settings keep: drilled, not stored
+    Refuse         // longer than the settings keep, and not the table drilled now
+};
+// `drilled`: the whole name of the table drilled now, as the dialog showed it; empty when the
+// settings keep it.
+TFileNameAtOk FileNameAtOk(const std::string& text, const std::string& drilled);
 bool ReadOptionText(const std::string& text, unsigned int& value);

@@ -44,7 +44,22 @@ bool CommitGivenFile(HWND owner, const TTableImport& import) {
     }
 }
 
+bool MayReplaceTable(HWND owner, const TTableImport& import) {
+    const std::string question = ReplaceQuestion(import);
+    return question.empty() || MessageBoxW(owner, Utf8ToUtf16(question).c_str(), L"Vocorix",
+                                           MB_YESNO | MB_DEFBUTTON2 | MB_ICONEXCLAMATION) == IDYES;
+}
+
+void ShowImportReport(HWND owner, const TTableImport& import) {
+    const std::string report = ImportReport(import);
+    if (!report.empty())
+        MessageBoxW(owner, Utf8ToUtf16(report).c_str(), L"Vocorix", MB_OK | MB_ICONINFORMATION);
+}
+
 std::string TableToStartWith(const std::string& file) {
     const std::optional<TTableImport> import = PrepareGivenFile(nullptr, file);
-    return import && CommitGivenFile(nullptr, *import) ? import->table : std::string();
+    if (!import || !MayReplaceTable(nullptr, *import) || !CommitGivenFile(nullptr, *import))
+        return {};
+    ShowImportReport(nullptr, *import);
+    return import->table;
 }

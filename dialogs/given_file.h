@@ -17,9 +17,14 @@ std::optional<TTableImport> PrepareGivenFile(HWND owner, const std::string& file
 // Writes what PrepareGivenFile made. False, after the message box, when it could not be written;
 // the old table is then as it was.
 bool CommitGivenFile(HWND owner, const TTableImport& import);
+// Asks, before a list's table drops practised words that the list lacks, whether to replace it
+// (Yes/No, No the default). True when the learner says Yes or nothing practised would go.
+bool MayReplaceTable(HWND owner, const TTableImport& import);
+// After CommitGivenFile: what an update did to the table it replaced, if it replaced one.
+void ShowImportReport(HWND owner, const TTableImport& import);
 // The file's full path, as the settings should keep it.
 std::string FullPathOf(const std::string& file);
 
 // The table to drill for a file given on the command line, made or updated as needed; empty,
-// after a message box, when the file gives none.
+// after a message box, when the file gives none or the learner keeps the table as it is.
 std::string TableToStartWith(const std::string& file);

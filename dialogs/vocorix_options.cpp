@@ -47,7 +47,8 @@ const TResponseTable TVocorixOptions::ResponseTable{&TOptionDialog::ResponseTabl
 TVocorixOptions::TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font)
     : TOptionDialog(parent, IDD_OPTIONS, font),
       FileData(BrowseFlags,
-               "Database Files (*.dbf)|*.DBF|Word lists (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|",
+               "Database Files (*.dbf)|*.DBF|Word lists (*.csv;*.tsv;*.tab;*.txt)|"
+               "*.csv;*.tsv;*.tab;*.txt|",
                nullptr, nullptr, "dbf"),
       FileNameOption(*this, options.FileNameEntry),
       FileNameBox(this, IDC_FILE_NAME, FileNameOption),
@@ -68,6 +69,17 @@ TVocorixOptions::~TVocorixOptions() {
     MaxCountOption.Value = std::min(MaxCountOption.Value, TOptions::MaxCountLimit);
 }
 
+void TVocorixOptions::SetupWindow() {
+    TOptionDialog::SetupWindow();
+    // A table drilled from a longer path than the settings keep is shown whole: cut, its name
+    // would look like a file that is not there.
+    if (!FitsOptionText(FileNameOption.Value.Text)) {
+        FileNameBox.SetText(FileNameOption.Value.Text);
+        // As the box shows it: in lower case.
+        drilledOnce_ = FileNameBox.GetText();
+    }
+}
+
 void TVocorixOptions::CmAgeAdd() {
     AgesBox.AddItem();
 }
@@ -85,18 +97,21 @@ void TVocorixOptions::CmBrowse() {
     if (dialog.Execute() != IDOK || FileData.Error != 0)
         return;
     std::string chosen = FileData.FileName;
+    BrowsedList_.clear();
+    BrowsedText_.clear();
     if (KindOfFile(chosen) == TFileKind::WordList) {
-        // A list that cannot become a table leaves the file box as it was.
-        std::optional<TTableImport> import = PrepareGivenFile(GetHandle(), chosen);
+        // A list that cannot become a table leaves the file box as it was. It is read again at
+        // OK: it may be saved again meanwhile.
+        const std::optional<TTableImport> import = PrepareGivenFile(GetHandle(), chosen);
         if (!import)
             return;
+        BrowsedList_ = chosen;
         chosen = import->table;
-        ChosenList_ = std::move(import);
-    } else {
-        ChosenList_.reset();
     }
     const std::string text = ShortenBrowsedPath(CurrentDirectory(), chosen);
     FileNameBox.SetText(text);
+    if (!BrowsedList_.empty())
+        BrowsedText_ = FileNameBox.GetText(); // as the box shows it: in lower case
 }
 
 void TVocorixOptions::AdjustKeys() {
@@ -119,10 +134,12 @@ void TVocorixOptions::CmHelp() {
 }
 
 void TVocorixOptions::CmOk() {
+    static_assert(TEntry<character>::TextLimit == 128, "the messages name the limit");
+    const std::string fileName = FileNameBox.GetText();
     // Browse may bring a path longer than the settings file holds; cut, it would name a file
     // that is not there, and the table could never be opened again.
-    if (!FitsOptionText(FileNameBox.GetText())) {
-        static_assert(TEntry<character>::TextLimit == 128, "the message names the limit");
+    const TFileNameAtOk atOk = FileNameAtOk(fileName, drilledOnce_);
+    if (atOk == TFileNameAtOk::Refuse) {
         MessageBoxW(GetHandle(),
                     L"The file name is longer than 128 characters. Move the table to a shorter "
                     L"path.",
@@ -130,6 +147,22 @@ void TVocorixOptions::CmOk() {
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
         return;
     }
+    // The browsed list counts only while its table is the one named here.
+    std::optional<TTableImport> list;
+    if (!BrowsedList_.empty() && fileName == BrowsedText_) {
+        list = PrepareGivenFile(GetHandle(), BrowsedList_);
+        if (!list || !MayReplaceTable(GetHandle(), *list))
+            return;
+    }
+    if (atOk == TFileNameAtOk::DrillThisOnce)
+        MessageBoxW(GetHandle(),
+                    L"The file name is longer than 128 characters: this table is drilled this "
+                    L"time only, and the settings keep the file name they had. Move the table to "
+                    L"a shorter path to keep it.",
+                    L"Vocorix Options", MB_OK | MB_ICONINFORMATION);
     AdjustKeys();
     TOptionDialog::CmOk();
+    ChosenList_ = std::move(list);
+    if (atOk == TFileNameAtOk::DrillThisOnce)
+        FileNameOption.Withdraw();
 }

@@ -21,11 +21,13 @@ public:
     TVocorixOptions(TWindow* parent, TOptions& options, const TFont& font);
     ~TVocorixOptions() override;
 
-    // The word list last chosen with Browse, made into its table in memory. Whoever ran the
-    // dialog writes it after OK, once its own reader has let go of the table it may replace.
+    // The word list chosen with Browse whose table OK accepted, read at OK and made into that
+    // table in memory. Whoever ran the dialog writes it after OK, once its own reader has let go
+    // of the table it may replace.
     const std::optional<TTableImport>& ChosenList() const { return ChosenList_; }
 
 protected:
+    void SetupWindow() override;
     void CmAgeAdd();
     void CmBrowse();
     void CmAgeReplace();
@@ -57,5 +59,10 @@ private:
     TComboOption<TAge> AgesBox;
     TOptionList<TKeys> KeysList;
     const TFont& font_;
+    // The path of a table drilled now that the settings cannot keep, as the file box showed it.
+    std::string drilledOnce_;
+    // The list last chosen with Browse, and its table's name as the file box showed it.
+    std::string BrowsedList_;
+    std::string BrowsedText_;
     std::optional<TTableImport> ChosenList_;
 };

@@ -13,12 +13,18 @@
 
 namespace {
 
-// Where the name's extension begins (at its dot), or the path's end when it has none. Paths are
-// taken as the system gave them, byte for byte: a library path type would hand them back in
-// another encoding, naming another file.
-size_t ExtensionStart(const std::string& path) {
+// Paths are taken as the system gave them, byte for byte: a library path type would hand them
+// back in another encoding, naming another file.
+
+// Where the file's name begins, after its folder.
+size_t NameStart(const std::string& path) {
     const size_t separator = path.find_last_of("\\/:");
-    const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+// Where the name's extension begins (at its dot), or the path's end when it has none.
+size_t ExtensionStart(const std::string& path) {
+    const size_t nameStart = NameStart(path);
     const size_t dot = path.rfind('.');
     // A name that begins with its only dot has no extension.
     return dot != std::string::npos && dot > nameStart ? dot : path.size();
@@ -41,6 +47,21 @@ char PreferredSeparator(const std::string& list) {
     // Flash-card programs export their notes as tab-separated .txt files.
     const std::string extension = Extension(list);
     return extension == ".tsv" || extension == ".tab" || extension == ".txt" ? '\t' : ',';
+}
+
+std::string Words(uint32_t count) {
+    return std::to_string(count) + (count == 1 ? " word" : " words");
+}
+
+// A list on a CD, in a shared folder or among the programs cannot have its table beside it.
+std::string UnwritableFolderText(const std::string& list, const std::string& table) {
+    std::string folder = list.substr(0, NameStart(list));
+    // Without its last separator, unless it is a root ("C:\", "/").
+    if (folder.size() > 1 && folder[folder.size() - 2] != ':')
+        folder.pop_back();
+    return FileNameOf(list) + " is in a folder Vocorix may not write to (" + folder +
+           "), so its table " + FileNameOf(table) + " cannot be kept beside it. Copy " +
+           FileNameOf(list) + " into a folder of your own, such as Documents, and open the copy.";
 }
 
 } // namespace
@@ -112,15 +133,20 @@ void WriteCheckedTable(const std::string& path, const std::string& bytes) {
 
 TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     switch (KindOfFile(file)) {
-    case TFileKind::Table:
-        return {file, std::nullopt};
+    case TFileKind::Table: {
+        TTableImport itself;
+        itself.table = file;
+        return itself;
+    }
     case TFileKind::Other:
         throw TToolError(file + " is neither a table (.dbf) nor a word list (.csv, .tsv, .tab "
                                 "or .txt)");
     case TFileKind::WordList:
         break;
     }
-    TTableImport import{TableBesideList(file), std::nullopt};
+    TTableImport import;
+    import.table = TableBesideList(file);
+    import.list = file;
     if (!FileExists(file))
         throw TToolError("cannot open " + file);
     std::optional<TTableBytes> old;
@@ -129,14 +155,60 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     // The list is read every time, not only when saved after its table: every answer rewrites
     // the table, so a list edited during a drill would look older and its edits be lost. A list
     // that gives the table as it is writes nothing, so a start does not rewrite the table.
-    std::string made =
-        MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr).table.bytes;
-    if (!old || !SameBesideDate(made, old->bytes))
-        import.bytes = std::move(made);
+    TListTable made = MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr);
+    if (old && SameBesideDate(made.table.bytes, old->bytes))
+        return import;
+    // Said now, before the learner is asked anything or the drill lets go of its table.
+    if (const TFileReplacement probe(import.table); probe.Stream() == nullptr)
+        throw TToolError(UnwritableFolderText(file, import.table));
+    import.bytes = std::move(made.table.bytes);
+    import.words = made.records;
+    import.update = made.update;
     return import;
 }
 
 void CommitTableImport(const TTableImport& import) {
-    if (import.bytes)
-        WriteCheckedTable(import.table, *import.bytes);
+    if (!import.bytes)
+        return;
+    if (FileExists(import.table)) {
+        const std::string backup = BackupOf(import.table);
+        try {
+            WriteWholeFile(backup, ReadWholeFile(import.table));
+        } catch (const TToolError&) {
+            throw TToolError("cannot keep " + import.table + " as " + backup + "; " + import.table +
+                             " is as it was");
+        }
+    }
+    WriteCheckedTable(import.table, *import.bytes);
+}
+
+std::string BackupOf(const std::string& table) {
+    // Not a second .dbf: the learner's other programs would list it as a table of its own.
+    return table + ".bak";
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(NameStart(path));
+}
+
+std::string ReplaceQuestion(const TTableImport& import) {
+    if (!import.bytes || !import.update || import.update->practisedLeftOut == 0)
+        return {};
+    const std::string list = FileNameOf(import.list);
+    const std::string table = FileNameOf(import.table);
+    const uint32_t practised = import.update->practisedLeftOut;
+    return list + " does not hold " + Words(import.update->leftOut) + " of " + table + "; " +
+           std::to_string(practised) + " of them " + (practised == 1 ? "is" : "are") +
+           " practised. Replace " + table + " with the " + Words(import.words) + " of " + list +
+           "?";
+}
+
+std::string ImportReport(const TTableImport& import) {
+    if (!import.bytes || !import.update)
+        return {};
+    const TUpdateCount& count = *import.update;
+    const std::string table = FileNameOf(import.table);
+    return Words(count.kept) + " kept with their practice, " + std::to_string(count.added) +
+           " new, " + std::to_string(count.leftOut) + " left out.\r\n" + table +
+           " as it was is kept as " + FileNameOf(BackupOf(import.table)) + ".";
 }

@@ -42,9 +42,25 @@ struct TTableImport {
     std::string table;
     // New contents for the table, to be written before it is opened; none when it is current.
     std::optional<std::string> bytes;
+    std::string list;   // the word list the new contents come from
+    uint32_t words = 0; // records of the new contents
+    // What the new contents do with the words of the table they replace, when there is one.
+    std::optional<TUpdateCount> update;
 };
 
 // A table is itself. A word list's table is the one beside it: made when there is none, updated
-// when the list gives other contents than it holds, else taken as it is.
+// when the list gives other contents than it holds, else taken as it is. A list whose table
+// would have to be written into a folder the program may not write to is refused here.
 TTableImport PrepareTableFor(const std::string& file, uint32_t codePage);
+// Keeps the table as it is on disk as its backup, then writes the new contents over it.
 void CommitTableImport(const TTableImport& import);
+
+// The one backup of a table that a list replaced: the table as it was before the last time.
+std::string BackupOf(const std::string& table);
+// The file's name without its folder.
+std::string FileNameOf(const std::string& path);
+// The question to ask before an import drops practised words of the table that the list lacks;
+// empty when it drops none.
+std::string ReplaceQuestion(const TTableImport& import);
+// What an import did to the table it replaced; empty when it replaced none.
+std::string ImportReport(const TTableImport& import);

@@ -21,6 +21,13 @@ bool IsLive(const TTableBytes& table, uint32_t record) {
     return table.bytes[table.layout.RecordOffset(record)] == LiveRecord;
 }
 
+// A blank LASTCHANGE and COUNT mean never asked; anything else is what the drill learnt.
+bool IsPractised(const TTableBytes& table, uint32_t record) {
+    const std::string_view statistics(table.bytes.data() + table.layout.StatisticsOffset(record),
+                                      StatisticsWidth);
+    return statistics.find_first_not_of(std::string_view(" \0", 2)) != std::string_view::npos;
+}
+
 // The old word in the new table's code page; none when it has no place there.
 bool InCodePage(std::string_view word, uint32_t from, uint32_t to, std::string& converted) {
     if (from == to) {
@@ -36,6 +43,10 @@ bool InCodePage(std::string_view word, uint32_t from, uint32_t to, std::string& 
 
 TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBytes& old) {
     TUpdateCount count;
+    auto leaveOut = [&](uint32_t record) {
+        ++count.leftOut;
+        count.practisedLeftOut += IsPractised(old, record) ? 1 : 0;
+    };
     const uint32_t oldCodePage = TableCodePage(old);
     // Each word's old records, first first.
     std::map<std::string, std::deque<uint32_t>, std::less<>> waiting;
@@ -46,7 +57,7 @@ TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBy
         if (InCodePage(WordOf(old, r), oldCodePage, codePage, word))
             waiting[word].push_back(r);
         else
-            ++count.leftOut;
+            leaveOut(r);
     }
     for (uint32_t r = 0; r < made.layout.RecordCount; ++r) {
         const auto found = waiting.find(WordOf(made, r));
@@ -60,7 +71,8 @@ TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBy
         ++count.kept;
     }
     for (const auto& [word, records] : waiting)
-        count.leftOut += static_cast<uint32_t>(records.size());
+        for (const uint32_t record : records)
+            leaveOut(record);
     return count;
 }
 

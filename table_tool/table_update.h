@@ -7,9 +7,10 @@
 
 // What an update of a table from its edited word list did with the old table's words.
 struct TUpdateCount {
-    uint32_t kept = 0;    // records of the new table that took an old record's statistics
-    uint32_t added = 0;   // records of the new table without one
-    uint32_t leftOut = 0; // live records of the old table that no row of the list matched
+    uint32_t kept = 0;             // records of the new table that took an old record's statistics
+    uint32_t added = 0;            // records of the new table without one
+    uint32_t leftOut = 0;          // live records of the old table that no row of the list matched
+    uint32_t practisedLeftOut = 0; // of those, the ones with a LASTCHANGE or COUNT
 };
 
 // Gives each record of `made` (a table just made from the list, in `codePage`) the LASTCHANGE

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "table_tool/list_table.h"
@@ -111,6 +112,7 @@ TEST_F(TableToolUpdate, AGivenListMakesItsTableAndRewritesItOnlyWhenTheListChang
     ASSERT_TRUE(made.bytes.has_value());
     EXPECT_FALSE(fs::exists(made.table)) << "written only when committed";
     CommitTableImport(made);
+    EXPECT_EQ(ImportReport(made), "") << "a new table replaced none";
     fs::last_write_time(list, fs::last_write_time(made.table) + std::chrono::seconds(5));
     EXPECT_FALSE(PrepareTableFor(list, 1252).bytes.has_value()) << "unchanged: nothing to write";
 
@@ -132,6 +134,55 @@ TEST_F(TableToolUpdate, AGivenListMakesItsTableAndRewritesItOnlyWhenTheListChang
     } catch (const TToolError& error) {
         EXPECT_NE(std::string(error.what()).find("these are: 874, 1250"), std::string::npos);
     }
+}
+
+// A list that is not the one the table was made from: practised words go only after a question,
+// and every replacement keeps the table as it was.
+TEST_F(TableToolUpdate, AListThatDropsPractisedWordsAsksFirstAndTheReplacedTableIsKept) {
+    const std::string first =
+        List("first.csv", "word,German,lastchange,count\nhouse,Haus,20240101,3\n"
+                          "tree,Baum,,\ndog,Hund,20240102,0\ncat,Katze,,\n");
+    const std::string lesson = dir.File("lesson.dbf");
+    ASSERT_EQ(RunTool({"new", first, lesson}).status, 0);
+    const std::string before = ReadFileBytes(lesson);
+    const std::string list = List("lesson.csv", "word,German\nhouse,Haus\nbird,Vogel\n");
+    const TTableImport other = PrepareTableFor(list, 1252);
+    EXPECT_EQ(ReplaceQuestion(other), "lesson.csv does not hold 3 words of lesson.dbf; 1 of them "
+                                      "is practised. Replace lesson.dbf with the 2 words of "
+                                      "lesson.csv?")
+        << "dog was answered wrong: practised too";
+    EXPECT_EQ(ImportReport(other), "1 word kept with their practice, 1 new, 3 left out.\r\n"
+                                   "lesson.dbf as it was is kept as lesson.dbf.bak.");
+    CommitTableImport(other);
+    EXPECT_EQ(ReadFileBytes(dir.File("lesson.dbf.bak")), before);
+
+    // Only a word never asked goes: no question; the backup is the table just replaced.
+    const std::string second = ReadFileBytes(lesson);
+    WriteFileBytes(list, "word,German\nhouse,Haus\n");
+    const TTableImport fewer = PrepareTableFor(list, 1252);
+    EXPECT_EQ(ReplaceQuestion(fewer), "");
+    CommitTableImport(fewer);
+    EXPECT_EQ(ReadFileBytes(BackupOf(lesson)), second);
+}
+
+// A CD, say: the table cannot be made beside the list.
+TEST_F(TableToolUpdate, AListInAFolderTheProgramMayNotWriteToIsToldToBeCopiedFirst) {
+    const std::string list = List("lesson.csv", "word,German\nhouse,Haus\n");
+    ReadOnlyFile readOnly(dir.Path().string());
+    if (std::FILE* probe = std::fopen(dir.File("probe").c_str(), "wb")) {
+        std::fclose(probe);
+        GTEST_SKIP() << "a read-only folder is written to all the same here";
+    }
+    try {
+        PrepareTableFor(list, 1252);
+        ADD_FAILURE() << "the table has no place beside the list";
+    } catch (const TToolError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "lesson.csv is in a folder Vocorix may not write to (" + dir.Path().string() +
+                      "), so its table lesson.dbf cannot be kept beside it. Copy lesson.csv into "
+                      "a folder of your own, such as Documents, and open the copy.");
+    }
+    EXPECT_EQ(FileCount(), 1u) << "nothing left behind";
 }
 
 // Names in UTF-8, as the program keeps every path, of any script ("ü", "ö", an en dash and

@@ -55,7 +55,9 @@ ReadOnlyFile::ReadOnlyFile(std::string path)
     : path_(std::move(path)), original_(fs::status(PathOf(path_)).permissions()) {
     const fs::perms readable =
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    fs::permissions(PathOf(path_), readable);
+    // A folder keeps its search permission: its files can still be read.
+    const fs::perms search = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    fs::permissions(PathOf(path_), readable | (original_ & search));
 #ifdef __linux__
     if (geteuid() == 0) {
         // Only this thread's file accesses change, and a fsuid other than 0 drops the

@@ -25,8 +25,8 @@ private:
     std::filesystem::path path_;
 };
 
-// Marks a file read-only while it lives. Root may write to any file, so a test run as root
-// makes this thread's file accesses as an ordinary user meanwhile (Linux): the mark then holds
+// Marks a file (or a folder) read-only while it lives. Root may write to any file, so a test run as
+// root makes this thread's file accesses as an ordinary user meanwhile (Linux): the mark then holds
 // for the code under test as it would for a learner.
 class ReadOnlyFile {
 public:

@@ -33,7 +33,14 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
     // The program's own dialogs are windows of the framework: only message boxes are not.
     auto isBox = [&] { return isDialog() && TWindow::FromHandle(window) == nullptr; };
     if (current_ != nullptr && code == HCBT_ACTIVATE && isBox()) {
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        const LRESULT defaultId = SendMessageA(window, DM_GETDEFID, 0, 0);
+        int answer = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+        std::deque<int>& answers = current_->answers;
+        if (!answers.empty() && GetDlgItem(window, answers.front()) != nullptr) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     } else if (current_ != nullptr && code == HCBT_DESTROYWND && isBox()) {
         // Read as it goes: by then the box has been filled in.
         char caption[256] = "";

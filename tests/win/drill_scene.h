@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@
 #include "tests/support/temp_dir.h"
 #include "tests/win/test_fonts.h"
 
-// Closes every message box this thread shows with its default button and records it.
+// Closes every message box this thread shows with its default button, or with the answer the
+// test queued for it, and records it.
 class MessageBoxWatcher {
 public:
     struct Box {
@@ -33,6 +35,8 @@ public:
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     std::vector<Box> boxes;
+    // Buttons to press, first first, in the next boxes that offer them (IDYES, IDNO, ...).
+    std::deque<int> answers;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

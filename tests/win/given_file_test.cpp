@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "app/command_line.h"
 #include "dialogs/given_file.h"
@@ -26,16 +28,39 @@ bool Stores(const DrillScene& scene, const std::string& line) {
     return ReadFileBytes(scene.ini->Path).find(line) != std::string::npos;
 }
 
-// A drop of one file (its path in UTF-8), as the shell posts it, in UTF-16; the window frees it.
-void DropFile(HWND window, const std::string& file) {
-    const std::wstring name = Utf8ToUtf16(file);
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
+// Files dropped at once (their paths in UTF-8), as the shell posts them, in UTF-16; the window
+// frees them.
+void DropFile(HWND window, const std::vector<std::string>& files) {
+    std::wstring names;
+    for (const std::string& file : files)
+        names += Utf8ToUtf16(file) + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     drop->fWide = TRUE;
-    std::memcpy(drop + 1, name.c_str(), name.size() * sizeof(wchar_t));
+    std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// Browse in the options, and a file chosen in the platform's dialog it opens.
+void Browse(HWND options) {
+    PostMessageA(options, WM_COMMAND, CM_BROWSE, 0);
+}
+void Choose(const std::string& file) {
+    HWND open = GetForegroundWindow();
+    ASSERT_NE(open, nullptr);
+    SetDlgItemTextW(open, 0x47C, Utf8ToUtf16(file).c_str()); // its file name box
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+}
+
+// The texts of the boxes shown, but for the platform's file dialog, which the watcher sees too.
+std::vector<std::string> Texts(const MessageBoxWatcher& messages) {
+    std::vector<std::string> texts;
+    for (const MessageBoxWatcher::Box& box : messages.boxes)
+        if (box.caption != "Open")
+            texts.push_back(box.text);
+    return texts;
 }
 
 TEST(GivenFile, AWordListOnTheCommandLineIsMadeIntoItsTableDrilledAndStored) {
@@ -84,7 +109,7 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     const std::string list = scene.dir.File("street.csv");
     const std::string table = scene.dir.File("street.dbf");
     WriteFileBytes(list, "word,German,French\nstreet,Straße,rue\n");
-    DropFile(window.GetHandle(), list);
+    DropFile(window.GetHandle(), {list});
     scene.Pump();
     EXPECT_TRUE(scene.messages.boxes.empty());
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
@@ -101,9 +126,9 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
 
     WriteFileBytes(list, "word,German\nhouse,Haus\nstreet,Straße\n");
     fs::last_write_time(list, fs::last_write_time(table) + std::chrono::seconds(5));
-    DropFile(window.GetHandle(), list);
+    DropFile(window.GetHandle(), {list});
     scene.Pump();
-    EXPECT_TRUE(scene.messages.boxes.empty());
+    EXPECT_EQ(scene.messages.boxes.size(), 1u) << "the report";
     EXPECT_EQ(AnswerBoxCount(window), 1u);
     EXPECT_EQ(window.GetDrill().Total(), 0u) << "a new drill";
     const std::string exported = RunTool({"export", table}).out;
@@ -111,47 +136,83 @@ TEST(GivenFile, AListDroppedOnTheDrillBecomesItsTableAndADroppedEditUpdatesIt) {
     EXPECT_NE(exported.find(",1\r\n"), std::string::npos) << "the COUNT kept: " << exported;
 }
 
-// The list's table is written only once the options are accepted and the drill has let go of
-// its table, which it may replace.
-TEST(GivenFile, AListChosenWithBrowseIsMadeIntoTheTableTheOptionsName) {
+// A list beside a practised table it was not made from, by every way in: No, the default,
+// writes nothing; Yes replaces the table and keeps it as the backup. Browse's list is read at OK,
+// and written only while OK names its table.
+TEST(GivenFile, AListThatWouldDropPractisedWordsReplacesItsTableOnlyAfterYes) {
     DrillScene scene;
     scene.Put(WordTable({"das Haus"}));
-    TVocorixDlg& window = scene.Open();
-    // The list of the table being drilled.
-    const std::string list = scene.dir.File("words.csv");
+    const std::string lesson = scene.dir.File("lesson.dbf");
+    const std::string list = scene.dir.File("lesson.csv");
+    const std::string practised =
+        VocabularyFields(1).Record({"w0", "das Haus", "20240101", " 3"}).Bytes();
+    WriteFileBytes(lesson, practised);
     WriteFileBytes(list, "word,German\nstreet,Straße\n");
-    fs::last_write_time(list, fs::last_write_time(scene.tablePath) + std::chrono::seconds(5));
-    const std::string table = ReadFileBytes(scene.tablePath);
-    char saved[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof saved, saved);
-    SetCurrentDirectoryA(scene.dir.File("").c_str());
+    EXPECT_EQ(TableToStartWith(list), "");
+    TVocorixDlg& window = scene.Open();
+    DropFile(window.GetHandle(), {list, scene.dir.File("other.csv")});
+    scene.Pump();
+
+    WriteFileBytes(list, "word,German\nw0,das Haus\n"); // keeps the practised word
     {
         DialogWatch options("Vocorix Options",
-                            {
-                                [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, CM_BROWSE, 0); },
-                                [&](HWND) {
-                                    HWND open = GetForegroundWindow();
-                                    ASSERT_NE(open, nullptr);
-                                    // The file name box of the platform's dialog.
-                                    SetDlgItemTextA(open, 0x47C, list.c_str());
-                                    PostMessageA(open, WM_COMMAND, IDOK, 0);
-                                },
-                                [&](HWND dialog) {
-                                    char text[256] = "";
-                                    GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
-                                    EXPECT_STREQ(text, "words.dbf");
-                                    EXPECT_EQ(ReadFileBytes(scene.tablePath), table);
-                                    ClickButton(dialog, IDOK);
-                                },
-                            });
+                            {Browse,
+                             [&](HWND) {
+                                 const auto type = reinterpret_cast<LPARAM>(
+                                     "Word lists (*.csv;*.tsv;*.tab;*.txt)");
+                                 EXPECT_EQ(SendDlgItemMessageA(GetForegroundWindow(), 0x470,
+                                                               CB_FINDSTRINGEXACT, -1, type),
+                                           1);
+                                 Choose(list);
+                             },
+                             [&](HWND dialog) {
+                                 WriteFileBytes(list, "word,German\nstreet,Straße\n");
+                                 ClickButton(dialog, IDOK); // asks: the dialog stays
+                             },
+                             [&](HWND dialog) {
+                                 SetDlgItemTextA(dialog, IDC_FILE_NAME, scene.tablePath.c_str());
+                                 ClickButton(dialog, IDOK);
+                             }});
         scene.Char(0x0F, Ctrl);
     }
-    SetCurrentDirectoryA(saved);
-    // The watcher sees the platform's file dialog as a box too.
-    for (const MessageBoxWatcher::Box& box : scene.messages.boxes)
-        EXPECT_EQ(box.caption, "Open") << box.text;
+    EXPECT_EQ(ReadFileBytes(lesson), practised);
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate w0");
+
+    scene.messages.answers.push_back(IDYES);
+    DropFile(window.GetHandle(), {list});
+    scene.Pump();
     EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate street");
-    EXPECT_TRUE(Stores(scene, "File Name=words.dbf\r\n"));
+    EXPECT_EQ(ReadFileBytes(lesson + ".bak"), practised);
+    const std::vector<std::string> texts = Texts(scene.messages);
+    ASSERT_EQ(texts.size(), 6u)
+        << "asked at the start, at a drop after its note, at OK, at a drop; a report";
+    EXPECT_EQ(texts[1], "Only one table is drilled at a time: of the 2 files dropped, Vocorix "
+                        "drills the first, lesson.csv.");
+    EXPECT_EQ(texts[3], texts[0]);
+    EXPECT_EQ(texts[5].substr(0, 51), "0 words kept with their practice, 1 new, 1 left out");
+}
+
+// A table given on the command line whose path is longer than the settings keep: the options
+// show it whole and OK drills it on, never storing it cut.
+TEST(GivenFile, ATableOnALongerPathThanTheSettingsKeepIsDrilledOnThroughTheOptions) {
+    DrillScene scene;
+    scene.Put(WordTable({"das Haus"}));
+    scene.startTable = scene.dir.Folder(std::string(120, 'f')) + "\\far.dbf";
+    WriteFileBytes(scene.startTable, VocabularyFields(1).Record({"far", "weit"}).Bytes());
+    TVocorixDlg& window = scene.Open();
+    {
+        DialogWatch options("Vocorix Options", {[&](HWND dialog) {
+                                char text[512] = "";
+                                GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
+                                // Whole, in the box's lower case.
+                                EXPECT_EQ(lstrcmpiA(text, scene.startTable.c_str()), 0) << text;
+                                ClickButton(dialog, IDOK);
+                            }});
+        scene.Char(0x0F, Ctrl);
+    }
+    EXPECT_EQ(Texts(scene.messages).size(), 1u) << "drilled this time only";
+    EXPECT_STREQ(WordDisplayOf(window).GetQuestion(), "Translate far");
+    EXPECT_TRUE(Stores(scene, "File Name=" + scene.tablePath + "\r\n"));
 }
 
 // A folder and file named with letters of any script ("ü", "ö", an en dash and Cyrillic letters,
@@ -186,29 +247,33 @@ TEST(GivenFile, AListInAFolderNamedWithCodePageLettersDrillsByEveryWayIn) {
     WriteFileBytes(list, "word,German\ntree,Baum\n");
     scene.Put(WordTable({"das Haus"}));
     TVocorixDlg& dropped = scene.Open();
-    DropFile(dropped.GetHandle(), list);
+    DropFile(dropped.GetHandle(), {list});
     scene.Pump();
-    EXPECT_TRUE(scene.messages.boxes.empty());
+    ASSERT_EQ(scene.messages.boxes.size(), 1u) << "the report";
+    EXPECT_EQ(scene.messages.boxes[0].text,
+              "0 words kept with their practice, 1 new, 1 left out.\r\nW\xF6rter.dbf as it was is "
+              "kept as W\xF6rter.dbf.bak.");
     EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate tree") << "dropped";
 
     WriteFileBytes(list, "word,German\ndog,Hund\n");
     {
-        DialogWatch options("Vocorix Options",
-                            {
-                                [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, CM_BROWSE, 0); },
-                                [&](HWND) {
-                                    HWND open = GetForegroundWindow();
-                                    ASSERT_NE(open, nullptr);
-                                    SetDlgItemTextW(open, 0x47C, Utf8ToUtf16(list).c_str());
-                                    PostMessageA(open, WM_COMMAND, IDOK, 0);
-                                },
-                                [](HWND dialog) { ClickButton(dialog, IDOK); },
-                            });
+        DialogWatch options("Vocorix Options", {Browse, [&](HWND) { Choose(list); },
+                                                [](HWND dialog) { ClickButton(dialog, IDOK); }});
         scene.Char(0x0F, Ctrl);
     }
     EXPECT_STREQ(WordDisplayOf(dropped).GetQuestion(), "Translate dog") << "browsed";
-    EXPECT_EQ(std::distance(fs::directory_iterator(PathOf(folder)), {}), 3)
-        << "the list, its one table and the settings file";
+    // Listed as Windows names them.
+    std::vector<std::string> files;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(Utf8ToUtf16(folder + "\\*").c_str(), &found);
+    do
+        files.push_back(Utf16ToUtf8(found.cFileName));
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{".", "..", "Wörter.csv", "Wörter.dbf",
+                                               "Wörter.dbf.bak", "vocorix.INI"}))
+        << "the list, its one table, that table's backup and the settings";
 }
 
 } // namespace
