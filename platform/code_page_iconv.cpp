@@ -32,6 +32,10 @@ public:
         size_t outLeft = buffer.size();
         if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1))
             return errno == EILSEQ ? badSequence : TConversion::Invalid;
+        // Pages with combining marks (1255, 1258) hold back the last character until told
+        // that nothing follows.
+        if (iconv(handle_, nullptr, nullptr, &out, &outLeft) == static_cast<size_t>(-1))
+            return TConversion::Invalid;
         output.assign(buffer.data(), buffer.size() - outLeft);
         return TConversion::Ok;
     }
