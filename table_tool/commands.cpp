@@ -46,12 +46,13 @@ std::string Report(const std::string& list, std::optional<uint32_t> listCodePage
 void RunNew(const TNewCommand& command, std::ostream& out) {
     if (!command.force)
         RefuseExisting(command.table);
-    const TListTable made = MakeListTable(command.list, command.separator, command.codePage,
-                                          nullptr, command.listCodePage.value_or(DefaultCodePage));
+    const TListTable made = MakeListTable(command.list, command.separator,
+                                          TCodePageRule{command.codePage, DefaultCodePage}, nullptr,
+                                          0, command.listCodePage.value_or(DefaultCodePage));
     const std::string report = Report(command.list, command.listCodePage, made) + command.table +
                                ": " + std::to_string(made.records) +
                                (made.records == 1 ? " word" : " words") + " in code page " +
-                               std::to_string(command.codePage) + ".\n";
+                               std::to_string(made.codePage) + ".\n";
     WriteCheckedTable(command.table, made.table.bytes);
     out << report;
 }
@@ -61,14 +62,14 @@ void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
     std::optional<TTableBytes> old;
     if (FileExists(command.table))
         old = ReadCheckedTable(command.table);
-    const uint32_t codePage =
-        command.codePage.value_or(old ? TableCodePage(*old) : DefaultCodePage);
-    const TListTable made =
-        MakeListTable(command.list, command.separator, codePage, old ? &*old : nullptr,
-                      command.listCodePage.value_or(DefaultCodePage));
-    const std::string report =
-        Report(command.list, command.listCodePage, made) +
-        UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) + "\n";
+    const uint32_t oldCodePage = old ? TableCodePage(*old) : DefaultCodePage;
+    const TListTable made = MakeListTable(
+        command.list, command.separator, TCodePageRule{command.codePage, oldCodePage},
+        old ? &*old : nullptr, oldCodePage, command.listCodePage.value_or(DefaultCodePage));
+    std::string report = Report(command.list, command.listCodePage, made);
+    if (old && !command.codePage && made.codePage != oldCodePage)
+        report += "The table is in code page " + std::to_string(made.codePage) + " from now on.\n";
+    report += UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) + "\n";
     if (!command.dryRun)
         WriteCheckedTable(command.table, made.table.bytes);
     out << report;

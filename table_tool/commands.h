@@ -9,9 +9,9 @@
 // on bad input, having written nothing.
 
 struct TNewCommand {
-    std::string list;  // WORDS.csv or WORDS.tsv
-    std::string table; // TABLE.dbf
-    uint32_t codePage = 1252;
+    std::string list;                     // WORDS.csv or WORDS.tsv
+    std::string table;                    // TABLE.dbf
+    std::optional<uint32_t> codePage;     // none: the first that holds every text, 1252 first
     std::optional<char> separator;        // none: from the list's header row
     std::optional<uint32_t> listCodePage; // for a list that is not UTF-8; none: 1252, said so
     bool force = false;                   // replace an existing table
@@ -23,7 +23,7 @@ void RunNew(const TNewCommand& command, std::ostream& out);
 struct TUpdateCommand {
     std::string list;
     std::string table;
-    std::optional<uint32_t> codePage;     // none: the table's own
+    std::optional<uint32_t> codePage;     // none: the table's own, or one its list needs
     std::optional<char> separator;        // none: from the list's header row
     std::optional<uint32_t> listCodePage; // for a list that is not UTF-8; none: 1252, said so
     bool dryRun = false;                  // report only, write nothing

@@ -7,6 +7,7 @@
 #include "platform/replace_file.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/list_text.h"
+#include "table_tool/table_export.h"
 #include "table_tool/table_maker.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
@@ -79,20 +80,22 @@ std::string TableBesideList(const std::string& list) {
     return list.substr(0, ExtensionStart(list)) + ".dbf";
 }
 
-TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
-                         const TTableBytes* old, std::optional<uint32_t> listCodePage) {
+TListTable MakeListTable(const std::string& list, std::optional<char> separator,
+                         const TCodePageRule& codePage, const TTableBytes* old,
+                         uint32_t oldCodePage, std::optional<uint32_t> listCodePage) {
     // A 32-bit program has room for less than the disk: such a list is refused like a bad one.
     const std::string noMemory = list + ": there is not enough memory to make its table";
     try {
         const TListText decoded =
-            DecodeList(ReadWholeFile(list), listCodePage.value_or(codePage), list);
+            DecodeList(ReadWholeFile(list), listCodePage.value_or(codePage.preferred), list);
         const char chosen =
             separator ? *separator : DetectSeparator(decoded.utf8, PreferredSeparator(list));
         const TDelimitedText text = ReadDelimitedText(decoded.utf8, chosen);
         if (!text.error.empty())
             throw TToolError(list + ", line " + std::to_string(text.errorLine) + ": " + text.error);
-        TMadeTable made = MakeTable(text.rows, codePage, list);
         TListTable result;
+        result.codePage = ChooseCodePage(text.rows, codePage, list);
+        TMadeTable made = MakeTable(text.rows, result.codePage, list);
         // The reader's own checks on the result, before anything is written: what they refuse
         // would never drill.
         if (const char* problem = CheckTableBytes(made.bytes, result.table.layout))
@@ -102,7 +105,7 @@ TListTable MakeListTable(const std::string& list, std::optional<char> separator,
         result.plan = std::move(made.plan);
         result.listCodePage = decoded.codePage;
         if (old != nullptr)
-            result.update = KeepStatistics(result.table, codePage, *old);
+            result.update = KeepStatistics(result.table, result.codePage, *old, oldCodePage);
         return result;
     } catch (const std::bad_alloc&) {
         throw TToolError(noMemory);
@@ -131,7 +134,7 @@ void WriteCheckedTable(const std::string& path, const std::string& bytes) {
         throw TToolError(failed);
 }
 
-TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
+TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage) {
     switch (KindOfFile(file)) {
     case TFileKind::Table: {
         TTableImport itself;
@@ -155,7 +158,10 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t codePage) {
     // The list is read every time, not only when saved after its table: every answer rewrites
     // the table, so a list edited during a drill would look older and its edits be lost. A list
     // that gives the table as it is writes nothing, so a start does not rewrite the table.
-    TListTable made = MakeListTable(file, std::nullopt, codePage, old ? &*old : nullptr);
+    // An old table keeps its page unless the list needs another.
+    const uint32_t oldCodePage = old ? TableCodePage(*old, systemCodePage) : systemCodePage;
+    TListTable made = MakeListTable(file, std::nullopt, TCodePageRule{std::nullopt, oldCodePage},
+                                    old ? &*old : nullptr, oldCodePage, systemCodePage);
     if (old && SameBesideDate(made.table.bytes, old->bytes))
         return import;
     // Said now, before the learner is asked anything or the drill lets go of its table.

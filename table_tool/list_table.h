@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "table_tool/code_page_choice.h"
 #include "table_tool/column_plan.h"
 #include "table_tool/table_bytes.h"
 #include "table_tool/table_update.h"
@@ -19,18 +20,21 @@ std::string TableBesideList(const std::string& list);
 
 struct TListTable {
     TTableBytes table; // made and passed by the reader's checks
+    uint32_t codePage = 0;
     uint32_t records = 0;
     TColumnPlan plan;
     std::optional<TUpdateCount> update;   // when an old table's statistics were kept
     std::optional<uint32_t> listCodePage; // when the list was not UTF-8
 };
 
-// Reads the list and makes its table in `codePage`; with `old`, each word keeps the statistics
-// it has there. Without a `separator` the header row tells (a tie goes to ',' for .csv, a tab
-// for .tsv, .tab and .txt). A list that is not UTF-8 is read in `listCodePage`, or else in
-// `codePage`. Running out of memory is a TToolError too.
-TListTable MakeListTable(const std::string& list, std::optional<char> separator, uint32_t codePage,
-                         const TTableBytes* old,
+// Reads the list and makes its table in the code page the rule gives; with `old` (whose texts
+// are in `oldCodePage`), each word keeps the statistics it has there. Without a `separator` the
+// header row tells (a tie goes to ',' for .csv, a tab for .tsv, .tab and .txt). A list that is
+// not UTF-8 is read in `listCodePage`, or else in the rule's preferred page. Running out of
+// memory is a TToolError too.
+TListTable MakeListTable(const std::string& list, std::optional<char> separator,
+                         const TCodePageRule& codePage, const TTableBytes* old = nullptr,
+                         uint32_t oldCodePage = 0,
                          std::optional<uint32_t> listCodePage = std::nullopt);
 
 // Writes the table through a temporary file, reads that back and checks it, and only then puts
@@ -49,9 +53,11 @@ struct TTableImport {
 };
 
 // A table is itself. A word list's table is the one beside it: made when there is none, updated
-// when the list gives other contents than it holds, else taken as it is. A list whose table
-// would have to be written into a folder the program may not write to is refused here.
-TTableImport PrepareTableFor(const std::string& file, uint32_t codePage);
+// when the list gives other contents than it holds, else taken as it is. The system's code page
+// is the one a new table prefers and the one an old table without a named page is in. A list
+// whose table would have to be written into a folder the program may not write to is refused
+// here.
+TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage);
 // Keeps the table as it is on disk as its backup, then writes the new contents over it.
 void CommitTableImport(const TTableImport& import);
 

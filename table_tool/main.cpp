@@ -1,16 +1,17 @@
-#include <iostream>
+#include <string>
+#include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
+#include "platform/console_streams.h"
 #include "table_tool/table_tool.h"
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // The exported CSV ends its lines in CRLF itself; text mode would make that CR CR LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    return RunTableTool(argc, argv, std::cout, std::cerr);
+    // Paths and texts in UTF-8, whatever the system's code page.
+    const std::vector<std::string> arguments = CommandLineArguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments)
+        pointers.push_back(argument.c_str());
+    const int status = RunTableTool(static_cast<int>(pointers.size()), pointers.data(),
+                                    ConsoleOut(), ConsoleErr());
+    ConsoleOut().flush();
+    return status;
 }

@@ -58,9 +58,9 @@ std::string Utf8(std::string_view bytes, uint32_t codePage, const std::string& w
 
 } // namespace
 
-uint32_t TableCodePage(const TTableBytes& table) {
+uint32_t TableCodePage(const TTableBytes& table, uint32_t unnamed) {
     const uint8_t driver = static_cast<uint8_t>(table.bytes[LanguageDriverAt]);
-    return CodePageOfDriver(driver).value_or(DefaultCodePage);
+    return CodePageOfDriver(driver).value_or(unnamed);
 }
 
 bool NamesCodePage(const TTableBytes& table) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "database/code_pages.h"
 #include "table_tool/table_bytes.h"
 
 struct TExportedList {
@@ -11,8 +12,8 @@ struct TExportedList {
     uint32_t deleted = 0; // deleted records, left out
 };
 
-// The code page a table says its texts are in; the default when its header does not say.
-uint32_t TableCodePage(const TTableBytes& table);
+// The code page a table says its texts are in; `unnamed` when its header does not say.
+uint32_t TableCodePage(const TTableBytes& table, uint32_t unnamed = DefaultCodePage);
 // Whether the table's header names its code page.
 bool NamesCodePage(const TTableBytes& table);
 

@@ -19,6 +19,7 @@ constexpr const char* NoMemoryText = ": there is not enough memory for this; no 
 
 struct CommandLine {
     TNewCommand make;
+    uint32_t makeCodePage = 0;
     TUpdateCommand update;
     uint32_t updateCodePage = 0;
     TCheckCommand check;
@@ -73,8 +74,9 @@ void Describe(CLI::App& app, CommandLine& line) {
                      "the word list (.csv, .tsv or .txt): comma-, semicolon- or tab-separated")
         ->required();
     make->add_option("TABLE", line.make.table, "the table to write (.dbf)")->required();
-    make->add_option("--code-page", line.make.codePage,
-                     "the table's code page: " + SupportedCodePages() + " (default 1252)");
+    make->add_option("--code-page", line.makeCodePage,
+                     "the table's code page: " + SupportedCodePages() +
+                         " (default: 1252 when it holds every text, else the first that does)");
     DescribeList(*make, line);
     make->add_flag("--force", line.make.force, "replace an existing table");
 
@@ -84,7 +86,8 @@ void Describe(CLI::App& app, CommandLine& line) {
     update->add_option("WORDS", line.update.list, "the edited word list")->required();
     update->add_option("TABLE", line.update.table, "the table to update (.dbf)")->required();
     update->add_option("--code-page", line.updateCodePage,
-                       "the table's code page from now on (default: the one it has)");
+                       "the table's code page from now on (default: the one it has, unless the "
+                       "list needs another)");
     DescribeList(*update, line);
     update->add_flag("--dry-run", line.update.dryRun, "only report what would be kept");
 
@@ -108,6 +111,7 @@ int Run(CLI::App& app, CommandLine& line, std::ostream& out) {
         line.make.separator = line.Separator();
         line.make.listCodePage =
             Given(*app.get_subcommand("new"), "--input-code-page", line.listCodePage);
+        line.make.codePage = Given(*app.get_subcommand("new"), "--code-page", line.makeCodePage);
         RunNew(line.make, out);
     } else if (app.got_subcommand("update")) {
         CLI::App* update = app.get_subcommand("update");

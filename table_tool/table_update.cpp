@@ -41,13 +41,13 @@ bool InCodePage(std::string_view word, uint32_t from, uint32_t to, std::string& 
 
 } // namespace
 
-TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBytes& old) {
+TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBytes& old,
+                            uint32_t oldCodePage) {
     TUpdateCount count;
     auto leaveOut = [&](uint32_t record) {
         ++count.leftOut;
         count.practisedLeftOut += IsPractised(old, record) ? 1 : 0;
     };
-    const uint32_t oldCodePage = TableCodePage(old);
     // Each word's old records, first first.
     std::map<std::string, std::deque<uint32_t>, std::less<>> waiting;
     for (uint32_t r = 0; r < old.layout.RecordCount; ++r) {

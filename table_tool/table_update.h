@@ -14,11 +14,12 @@ struct TUpdateCount {
 };
 
 // Gives each record of `made` (a table just made from the list, in `codePage`) the LASTCHANGE
-// and COUNT of the old table's live record with the same word, compared byte for byte in
-// `codePage`; several records of one word pair up in their order. The old table's statistics
-// replace what the list's own LASTCHANGE and COUNT columns say: the drill wrote them later.
-// No other byte changes.
-TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBytes& old);
+// and COUNT of the old table's (in `oldCodePage`) live record with the same word, compared byte
+// for byte in `codePage`; several records of one word pair up in their order. The old table's
+// statistics replace what the list's own LASTCHANGE and COUNT columns say: the drill wrote them
+// later. No other byte changes.
+TUpdateCount KeepStatistics(TTableBytes& made, uint32_t codePage, const TTableBytes& old,
+                            uint32_t oldCodePage);
 
 // "N words kept with their statistics, M new, K left out".
 std::string UpdateReport(const TUpdateCount& count);

@@ -100,8 +100,14 @@ TEST_F(TableToolNew, BadInputGivesItsPlaceAndTextAndLeavesNoFile) {
         {header + "house,\"das\nHaus\"\n",
          "line 2, column 2 (German): \"das\nHaus\": it holds a line break, which a table's text "
          "cannot hold"},
-        {header + "smile,☺\n", "line 2, column 2 (German): \"☺\": it holds \"☺\" (U+263A), "
-                               "which code page 1252 does not have"},
+        {header + "house,дом\n",
+         "line 2, column 2 (German): \"дом\": it holds \"д\" (U+0434), which code page 1252 "
+         "does not have",
+         {"--code-page", "1252"}},
+        {"word,English\nしぐう,Shigu\n", "line 2, column 1 (word): \"しぐう\": it holds \"し\" "
+                                         "(U+3057), which no code page of a table has"},
+        {header + "house,дом\nsea,θάλασσα\n", "line 3, column 2 (German): \"θάλασσα\": it holds "
+                                              "\"θ\" (U+03B8), which code page 1251 does not have"},
         {header + "house,Haus\n,leer\n", "line 3, column 1 (word): \"\": the word is empty"},
         {header + "house,Haus,extra\n", "line 2: 3 columns where the header row has 2"},
         {header + "long," + wide + "\n",
@@ -150,6 +156,35 @@ TEST_F(TableToolNew, CyrillicGoesIntoCodePage1251AndAnExistingTableNeedsForce) {
     EXPECT_NE(bytes.find("\xE4\xEE\xEC"), std::string::npos) << "дом in code page 1251";
     EXPECT_EQ(RunTool({"export", table}).out, "WORD,TRANS\r\nдом,Haus\r\n")
         << "the header's byte names the code page to read back with";
+}
+
+// Without --code-page: 1252 when it holds every text, else the first page that does.
+TEST_F(TableToolNew, AListGetsTheFirstCodePageThatHoldsEveryText) {
+    const struct {
+        const char* words;
+        const char* codePage;
+        char driver;
+    } lists[] = {
+        {"house,Haus\nstreet,Straße\n", "1252", '\x03'},
+        {"turtle,żółw\n", "1250", '\xC8'},
+        {"arbitration,арбитраж\n", "1251", '\xC9'},
+        {"sea,θάλασσα\n", "1253", '\xCB'},
+        {"tree,ağaç\ncity,şehir\ndoor,kapı\n", "1254", '\xCA'},
+        {"peace,שלום\n", "1255", '\x7D'},
+    };
+    for (const auto& words : lists) {
+        const std::string csv = std::string("word,Translation\r\n") + words.words;
+        const std::string list = List("words.csv", csv);
+        const ToolRun run = RunTool({"new", list, table, "--force"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(std::string("in code page ") + words.codePage), std::string::npos)
+            << run.out;
+        EXPECT_EQ(ReadFileBytes(table)[29], words.driver) << words.words;
+        std::string exported = RunTool({"export", table}).out;
+        for (size_t at; (at = exported.find("\r\n")) != std::string::npos;)
+            exported.replace(at, 2, "\n");
+        EXPECT_EQ(exported.substr(exported.find('\n') + 1), words.words) << "read back";
+    }
 }
 
 TEST(TableToolWordList, LinesAreCountedAcrossEveryLineEndAndQuotedBreaks) {

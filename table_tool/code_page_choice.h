@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "table_tool/delimited_text.h"
+
+// Which code page a word list's table gets.
+struct TCodePageRule {
+    std::optional<uint32_t> given; // named by the learner: taken as it is
+    uint32_t preferred;            // the system's page, or the page of the table being updated
+};
+
+// `given`, else `preferred` when it holds every text of the list's rows below the header, else
+// the first single-byte page of a table that does: Central European, Cyrillic, Greek, Turkish,
+// Hebrew, Arabic, Baltic, Thai. Where no page holds them all, the page of the list's first
+// character beyond ASCII: the maker then names the first text that page lacks. Throws
+// TToolError naming the cell of the first character that no table's page holds.
+uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageRule& rule,
+                        const std::string& source);
