@@ -9,7 +9,7 @@
 
 // A file the learner gives the program to drill (on its command line, dropped onto its window,
 // or chosen with Browse): a table, or a word list whose table beside it is made or updated in
-// the system's ANSI code page, the one the drill draws its texts with.
+// the system's ANSI code page when that holds its words, else in the first that does.
 
 // Reads the list when its table needs it. None, after a message box owned by `owner` has said
 // why, when the list cannot be made into a table; nothing is written either way.
