@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/vocorix_combo_box.h"
+#include "dialogs/given_file.h"
 #include "framework/dc.h"
 #include "platform/text_codec.h"
 #include "resources/ids.h"
@@ -102,6 +103,30 @@ TEST(EveryScript, ATableInTheCodePageOfItsScriptDrillsOnAnEnglishWindows) {
         EXPECT_EQ(box.GetWideText(), second[3]) << "completed";
         scene.Key(VK_RETURN, Ctrl);
         EXPECT_EQ(window.GetDrill().Right(), 2u);
+    }
+}
+
+// The same words as a UTF-8 list given to the program: its table gets the code page they need.
+TEST(EveryScript, AListOfEachScriptGivenToTheProgramDrillsInItsCodePage) {
+    for (const ScriptTable& script : Tables) {
+        SCOPED_TRACE(script.language);
+        DrillScene scene;
+        scene.Put(WordTable({"Haus"}));
+        std::string csv = "word,Part,ThirdLang,Translation\n";
+        for (const auto& record : script.records)
+            csv += Utf16ToUtf8(record[0]) + "," + Utf16ToUtf8(record[1]) + "," +
+                   Utf16ToUtf8(record[2]) + "," + Utf16ToUtf8(record[3]) + "\n";
+        const std::string list = scene.dir.File("lesson.csv");
+        WriteFileBytes(list, csv);
+        scene.startTable = TableToStartWith(list);
+        ASSERT_EQ(scene.startTable, scene.dir.File("lesson.dbf"));
+        EXPECT_TRUE(scene.messages.boxes.empty());
+        EXPECT_EQ(static_cast<uint8_t>(ReadFileBytes(scene.startTable)[29]), script.driver);
+        TVocorixDlg& window = scene.Open();
+        EXPECT_EQ(window.GetDatabase().CodePage(), script.codePage);
+        const std::wstring shown = WordDisplayOf(window).ShownText();
+        EXPECT_TRUE(shown == Question(script.records[0]) || shown == Question(script.records[1]))
+            << Utf16ToUtf8(shown);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/vocorix_combo_box.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 #include "tests/support/table_tool_run.h"
 #include "tests/win/drill_scene.h"
@@ -30,6 +31,55 @@ TEST(TableToolDrill, ATableMadeFromAWordListIsDrilled) {
     EXPECT_EQ(window.GetDrill().Right(), 1u);
     const std::string table = ReadFileBytes(scene.tablePath);
     EXPECT_EQ(table.substr(table.size() - 3, 2), " 1") << "COUNT of the one record";
+}
+
+// The program itself, as a console starts it: its arguments in UTF-16, whatever the system's code
+// page; what it writes to a pipe in UTF-8.
+std::string RunToolProgram(const std::wstring& arguments) {
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring tool = self;
+    tool = tool.substr(0, tool.find_last_of(L'\\')) + L"\\..\\table_tool\\vocorix-table.exe";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0))
+        return "no pipe";
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + tool + L"\" " + arguments;
+    const bool started = CreateProcessW(tool.c_str(), command.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    CloseHandle(write);
+    std::string output;
+    char buffer[4096];
+    DWORD got = 0;
+    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    CloseHandle(read);
+    if (!started)
+        return "not started";
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return output;
+}
+
+TEST(TableToolDrill, TheToolTakesAPathInAnyScriptAndWritesUtf8ToAPipe) {
+    DrillScene scene;
+    const std::string folder =
+        scene.dir.Folder("W\u00F6rter \u2013 \u0421\u043B\u043E\u0432\u0430");
+    const std::string list = folder + "\\words.csv";
+    WriteFileBytes(list, "word,Russian\nhouse,\u0434\u043E\u043C\n");
+    const std::wstring quoted = L"\"" + Utf8ToUtf16(list) + L"\"";
+    EXPECT_EQ(RunToolProgram(L"new " + quoted + L" \"" + Utf8ToUtf16(folder) + L"\\words.dbf\""),
+              folder + "\\words.dbf: 1 word in code page 1251.\n");
+    EXPECT_EQ(RunToolProgram(L"export \"" + Utf8ToUtf16(folder) + L"\\words.dbf\""),
+              "WORD,RUSSIAN\r\nhouse,\u0434\u043E\u043C\r\n");
 }
 
 } // namespace
