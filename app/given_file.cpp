@@ -42,8 +42,10 @@ std::unique_ptr<TDBFile> TVocorixDlg::OpenTable(const std::string& table) {
     auto reader = std::make_unique<TDBFile>(Options, Screen, Opener);
     // A path longer than the settings keep would come back cut, naming no file: such a table is
     // drilled this once.
-    if (reader->IsLoaded() && FitsOptionText(Options.FileName.Text))
+    if (reader->IsLoaded() && FitsOptionText(Options.FileName.Text)) {
         Options.FileNameEntry.Write();
+        Options.StoreFirstStartAges();
+    }
     return reader;
 }
 

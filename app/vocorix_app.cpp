@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/vocorix_dlg.h"
+#include "app_rules/first_start.h"
 #include "dialogs/given_file.h"
 #include "framework/instance.h"
 #include "resources/ids.h"
@@ -16,6 +17,7 @@ TVocorixApp::~TVocorixApp() {
 }
 
 void TVocorixApp::InitMainWindow() {
+    PutFirstStartFiles(ini_.Path);
     // A file that gives no table leaves the start as without it.
     const std::string table = startFile_.empty() ? std::string() : TableToStartWith(startFile_);
     SetMainWindow(std::make_unique<TVocorixDlg>(nullptr, ini_, fonts_, OpenTableFile, table));

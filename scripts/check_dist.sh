@@ -27,7 +27,7 @@ assert d[o:o+4]==b"PE\0\0"
 print("%04x"%struct.unpack_from("<H",d,o+4)[0])' "$1"
 }
 
-expected="README.txt vocabulary.dbf vocorix-help.html vocorix-table.exe vocorix.INI vocorix.exe"
+expected="README.txt first-start/vocabulary.dbf first-start/vocorix.INI vocorix-help.html vocorix-table.exe vocorix.exe"
 for flavour in win64 win32; do
     archive=$dist/vocorix-1.0-$flavour.zip
     check "$flavour archive exists" test -f "$archive"
@@ -40,6 +40,7 @@ for flavour in win64 win32; do
         check "$flavour $program is built for machine $machine" \
             test "$(pe_machine "$unpacked/vocorix-1.0/$program" 2>/dev/null)" = "$machine"
     done
+    check "$flavour first start rests the words it knows" grep -q 'Age8=9:256' "$unpacked/vocorix-1.0/first-start/vocorix.INI"
     check "$flavour help page has its sections" grep -q 'id="function-keys"' "$unpacked/vocorix-1.0/vocorix-help.html"
     rm -rf "$unpacked"
 done

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds both Windows flavours and packs the release archives in build/dist:
 # vocorix-1.0-win64.zip and vocorix-1.0-win32.zip, each a folder vocorix-1.0 with vocorix.exe,
-# vocorix-table.exe, the help page, the sample table, a settings file that names it and
-# README.txt; and SHA256SUMS of both archives beside them.
+# vocorix-table.exe, the help page and README.txt, and in its folder first-start the sample
+# table and a settings file that names it (copied beside the program at a first start, so that
+# unpacking a newer release never replaces the learner's own); and SHA256SUMS of both archives
+# beside them.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,12 +23,12 @@ for flavour in win64 win32; do
     stage=$work/vocorix-$version
     archive=$dist/vocorix-$version-$flavour.zip
     rm -rf "$work" "$archive"
-    mkdir -p "$stage"
+    mkdir -p "$stage/first-start"
     cp "$build_root/$flavour/app/vocorix.exe" "$build_root/$flavour/table_tool/vocorix-table.exe" \
-        "$build_root/$flavour/app/vocorix-help.html" "$root/examples/vocabulary.dbf" "$stage/"
-    # Windows text files: CRLF line ends.
-    sed 's/$/\r/' "$root/docs/README-windows.txt" >"$stage/README.txt"
-    printf '[Database]\r\nFile Name=vocabulary.dbf\r\n' >"$stage/vocorix.INI"
+        "$build_root/$flavour/app/vocorix-help.html" "$stage/"
+    cp "$root/examples/vocabulary.dbf" "$root/examples/vocorix.INI" "$stage/first-start/"
+    # Windows text files: CRLF line ends; without the marks of the generated keys tables.
+    grep -v '^\[/\?keys' "$root/docs/README-windows.txt" | sed 's/$/\r/' >"$stage/README.txt"
     find "$stage" -exec touch -d "@$stamp" {} +
     (cd "$work" && zip -q -r -X "$archive" "vocorix-$version")
     rm -rf "$work"

@@ -43,7 +43,8 @@ def convert(source):
     while i < len(lines):
         line = lines[i]
         heading = re.match(r"(#{1,3}) (.*?)(?: \{#([a-z0-9-]+)\})?$", line)
-        if not line.strip():
+        if not line.strip() or line.startswith("<!--"):
+            # Blank lines, and the marks of the generated keys tables.
             i += 1
         elif heading:
             level, text, anchor = len(heading.group(1)), heading.group(2), heading.group(3)
@@ -76,7 +77,7 @@ def convert(source):
             body.append("</ul>")
         else:
             paragraph = []
-            while i < len(lines) and lines[i].strip() and not re.match(r"#|\||- ", lines[i]):
+            while i < len(lines) and lines[i].strip() and not re.match(r"#|\||- |<!--", lines[i]):
                 paragraph.append(lines[i].strip())
                 i += 1
             body.append(f"<p>{inline(' '.join(paragraph))}</p>")

@@ -2,8 +2,8 @@
 # Builds the program, puts the sample table and a settings file beside it, and starts it under
 # Wine. Without $DISPLAY it runs on a virtual display for a few seconds and saves a screenshot.
 # Usage: scripts/run.sh [BUILD_ROOT] [--first-start]
-#   --first-start: a fresh folder with the program and the sample table but no settings file,
-#   as a new learner starts it: the options dialog comes first.
+#   --first-start: a fresh folder as the release archive unpacks: the program, and the sample
+#   table and settings in its first-start folder, which the program copies beside itself.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,12 +18,14 @@ if [ "$first_start" = --first-start ]; then
     bin=$build_root/first-start
     rm -rf "$bin"
     mkdir -p "$bin"
-    cp "$build_root/win64/app/vocorix.exe" "$root/examples/vocabulary.dbf" "$bin/"
+    mkdir -p "$bin/first-start"
+    cp "$build_root/win64/app/vocorix.exe" "$build_root/win64/app/vocorix-help.html" "$bin/"
+    cp "$root/examples/vocabulary.dbf" "$root/examples/vocorix.INI" "$bin/first-start/"
 elif [ -f "$root/examples/vocabulary.dbf" ]; then
     # An existing table and settings file are the learner's own, with their progress: leave
     # them alone.
     [ -f "$bin/vocabulary.dbf" ] || cp "$root/examples/vocabulary.dbf" "$bin/"
-    [ -f "$bin/vocorix.INI" ] || printf '[Database]\r\nFile Name=vocabulary.dbf\r\n' >"$bin/vocorix.INI"
+    [ -f "$bin/vocorix.INI" ] || cp "$root/examples/vocorix.INI" "$bin/"
 fi
 
 if [ -n "${DISPLAY:-}" ]; then

@@ -55,7 +55,8 @@ export -f run_suite run_windows_suites
 export root build_root logs suite_limit
 VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_suites; exit $status' || status=1
 # The release archives of both flavours, built from what was just tested.
-run_suite dist bash -c '"$root/scripts/dist.sh" "$build_root" >/dev/null && "$root/scripts/check_dist.sh" "$build_root"'
+# The keys tables of the documents agree with their one source.
+run_suite dist bash -c '"$root/scripts/keys_table.py" --check && "$root/scripts/dist.sh" "$build_root" >/dev/null && "$root/scripts/check_dist.sh" "$build_root"'
 
 echo
 echo "== summary"

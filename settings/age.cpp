@@ -40,3 +40,10 @@ unsigned CheckAgeText(const char* text) {
     }
     return result;
 }
+
+std::vector<TAge> FirstStartAges() {
+    std::vector<TAge> ages;
+    for (uint32_t count = 1; count <= 9; ++count)
+        ages.push_back(TAge{count, 1u << (count - 1)});
+    return ages;
+}

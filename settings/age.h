@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 // An age range: a word whose COUNT has reached Count rests while fewer than Days
 // days have passed since its LASTCHANGE. A new value is 0:0 (never rests a word), which is
@@ -25,3 +26,7 @@ std::ostream& operator<<(std::ostream& out, const TAge& value);
 // and colon). A text it passes reads as exactly one TAge: leading zeros do not change a number,
 // so two ranges share a threshold when their Counts are equal, not when their prefixes are.
 unsigned CheckAgeText(const char* text);
+
+// The ranges a first start comes with (no settings file yet): each right answer in a row doubles
+// the rest, from one day after the first to 256 days after the ninth.
+std::vector<TAge> FirstStartAges();

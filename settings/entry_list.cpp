@@ -35,6 +35,19 @@ template <class T> bool TEntryList<T>::Add(const T& value) {
     return true;
 }
 
+template <class T> void TEntryList<T>::Preset(std::span<const T> values) {
+    const std::vector<T> copy(values.begin(), values.end());
+    Entries.clear();
+    Values.clear();
+    for (uint32_t i = 0; i < copy.size() && i < MaxElements; ++i) {
+        Append(copy[i]);
+        Entries.push_back(
+            std::make_unique<TEntry<T>>(Values[i], Ini, Section, KeyFor(i), false, ""));
+    }
+    Rebind();
+    CountValue = Count();
+}
+
 template <class T> void TEntryList<T>::Detach(uint32_t index) {
     if (index >= Count())
         return;

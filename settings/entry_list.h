@@ -31,6 +31,9 @@ public:
     // Appends the value and its entry and writes that numbered key at once (not the count).
     // Refuses (returns false, changes nothing) when the list already has MaxElements.
     bool Add(const T& value);
+    // Makes the list hold `values`, with their entries, writing nothing: defaults that are
+    // written only when the list is stored.
+    void Preset(std::span<const T> values);
     // Removes the value and the entry at `index` (later ones move down); writes nothing.
     // An index out of range does nothing.
     void Detach(uint32_t index);

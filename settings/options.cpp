@@ -1,6 +1,7 @@
 #include "settings/options.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 template <class T> std::vector<T> WithRoom(uint32_t room) {
@@ -21,4 +22,15 @@ TOptions::TOptions(TIniFile& ini)
       AgeEntries(AgeList, ini, "Ages", "Age"),
       // "Maximum Count" was read above; COUNT has two digits on disk, so it is at most that.
       KeyList(WithRoom<TKeys>(MaxCount = std::min(MaxCount, MaxCountLimit))),
-      KeyEntries(KeyList, ini, "Keys", "Key") {}
+      KeyEntries(KeyList, ini, "Keys", "Key") {
+    // A settings file without ranges keeps having none: only a first start gets them.
+    if (!ini.Exists()) {
+        FirstStart = true;
+        AgeEntries.Preset(FirstStartAges());
+    }
+}
+
+void TOptions::StoreFirstStartAges() {
+    if (std::exchange(FirstStart, false))
+        AgeEntries.Store(std::vector<TAge>(AgeList));
+}

@@ -54,6 +54,11 @@ public:
     // of KeyList, or the TKeys default when the list is shorter.
     TKeys KeysFor(uint32_t count) const { return ::KeysFor(KeyList, count); }
 
+    // Set when there was no settings file to read: AgeList then holds the first-start ranges,
+    // which StoreFirstStartAges writes along with the first setting the program stores.
+    bool FirstStart = false;
+    void StoreFirstStartAges();
+
     // The initialization file these settings are bound to.
     TIniFile& Ini() const { return FileNameEntry.Ini; }
 };

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app_rules/drill_scale.h"
+#include "app_rules/first_start.h"
 #include "app_rules/help_page.h"
+#include "tests/support/temp_dir.h"
 
 TEST(DrillScale, KeepsEveryFigureAt96DpiAndScalesAsMulDivRounds) {
     const TDrillScale base;
@@ -88,4 +90,29 @@ TEST(HelpPage, TheBuiltPageHasEveryTopicsSection) {
                                    THelpTopic::FunctionKeys, THelpTopic::Tables})
         EXPECT_NE(page.find(std::string("id=\"") + HelpAnchor(topic) + "\""), std::string::npos)
             << HelpAnchor(topic);
+}
+
+// An unpacked release over an older one: the learner's settings and table are never replaced.
+TEST(FirstStart, CopiesTheReleasesFilesOnlyWhereNoneAreThere) {
+    TempDir dir;
+    const std::string settings = dir.File("vocorix.INI");
+    const std::string table = dir.File("vocabulary.dbf");
+    dir.Folder(FirstStartFolder);
+    WriteFileBytes(dir.File("first-start/vocorix.INI"), "[Ages]\r\nAges=1\r\nAge0=1:1\r\n");
+    WriteFileBytes(dir.File("first-start/vocabulary.dbf"), "sample");
+
+    PutFirstStartFiles(settings);
+    EXPECT_EQ(ReadFileBytes(settings), "[Ages]\r\nAges=1\r\nAge0=1:1\r\n");
+    EXPECT_EQ(ReadFileBytes(table), "sample");
+
+    WriteFileBytes(settings, "mine");
+    WriteFileBytes(table, "practised");
+    PutFirstStartFiles(settings);
+    EXPECT_EQ(ReadFileBytes(settings), "mine");
+    EXPECT_EQ(ReadFileBytes(table), "practised");
+
+    std::filesystem::remove(settings);
+    PutFirstStartFiles(settings);
+    EXPECT_EQ(ReadFileBytes(settings), "[Ages]\r\nAges=1\r\nAge0=1:1\r\n") << "settings deleted";
+    EXPECT_EQ(ReadFileBytes(table), "practised") << "the table that is there stays";
 }

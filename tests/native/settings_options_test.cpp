@@ -20,7 +20,7 @@ TEST_F(SettingsOptions, NoFileGivesTheDefaults) {
     EXPECT_EQ(options.MaxCount, 10u);
     EXPECT_EQ(options.TopLeft, (TPoint{100, 100}));
     EXPECT_STREQ(options.FileName.Text, "");
-    EXPECT_TRUE(options.AgeList.empty());
+    EXPECT_EQ(options.AgeList, FirstStartAges()) << "a first start rests what it knows";
     EXPECT_TRUE(options.KeyList.empty());
     EXPECT_EQ(options.KeyList.capacity(), 10u);
     EXPECT_EQ(options.KeysFor(7), TKeys());
@@ -50,6 +50,29 @@ TEST_F(SettingsOptions, ReadsEverySettingFromItsKey) {
     EXPECT_EQ(options.KeysFor(0), (TKeys{1, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(options.KeysFor(1), (TKeys{0, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(options.KeysFor(5), TKeys());
+}
+
+// Written with the first setting the program stores, so that the next start rests words too; a
+// file without ranges keeps having none.
+TEST_F(SettingsOptions, AFirstStartsRangesAreStoredWithItsFirstSetting) {
+    EXPECT_EQ(FirstStartAges(),
+              (std::vector<TAge>{
+                  {1, 1}, {2, 2}, {3, 4}, {4, 8}, {5, 16}, {6, 32}, {7, 64}, {8, 128}, {9, 256}}));
+    {
+        TOptions first(ini);
+        first.FileNameEntry.Write();
+        first.StoreFirstStartAges();
+    }
+    EXPECT_EQ(TOptions(ini).AgeList, FirstStartAges());
+    const std::string written = ReadFileBytes(ini.Path);
+    EXPECT_NE(written.find("[Ages]\r\nAge0=1:1\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("Age8=9:256\r\nAges=9\r\n"), std::string::npos) << written;
+
+    WriteFileBytes(ini.Path, "[Database]\r\nFile Name=words.dbf\r\n");
+    TOptions later(ini);
+    EXPECT_TRUE(later.AgeList.empty());
+    later.StoreFirstStartAges();
+    EXPECT_EQ(ReadFileBytes(ini.Path), "[Database]\r\nFile Name=words.dbf\r\n");
 }
 
 TEST_F(SettingsOptions, UnreadableSingleSettingsGiveTheirDefaults) {

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "app/vocorix_combo_box.h"
+#include "app_rules/first_start.h"
 #include "framework/application.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
+#include "tests/support/data_file.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/drill_scene.h"
 
@@ -86,6 +88,8 @@ TEST(DrillStartUp, AFirstStartAsksForTheTableAndDrillsIt) {
                             char text[256] = "?";
                             GetDlgItemTextA(dialog, IDC_FILE_NAME, text, sizeof text);
                             EXPECT_STREQ(text, "");
+                            EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_AGES, CB_GETCOUNT, 0, 0), 9)
+                                << "a first start rests what it knows";
                             SetDlgItemTextA(dialog, IDC_FILE_NAME, scene.tablePath.c_str());
                             ClickButton(dialog, IDOK);
                         }});
@@ -96,6 +100,31 @@ TEST(DrillStartUp, AFirstStartAsksForTheTableAndDrillsIt) {
     // The file box writes lower case; the file system does not mind.
     EXPECT_NE(Lower(ReadFileBytes(scene.ini->Path)).find("file name=" + Lower(scene.tablePath)),
               std::string::npos);
+}
+
+// The release as it unpacks: its first start takes the settings and the sample table from their
+// folder, and a word answered right rests.
+TEST(DrillStartUp, AnUnpackedReleaseDrillsItsSampleAndRestsAWordAnsweredRight) {
+    DrillScene scene;
+    const std::string templates = scene.dir.Folder(FirstStartFolder);
+    for (const char* file : {"vocorix.INI", "vocabulary.dbf"})
+        WriteFileBytes(templates + "\\" + file, ReadFileBytes(ExampleFile(file)));
+    scene.ini = std::make_unique<TIniFile>(scene.dir.File("vocorix.INI"));
+    PutFirstStartFiles(scene.ini->Path);
+    char saved[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof saved, saved);
+    SetCurrentDirectoryA(scene.dir.File("").c_str());
+    TVocorixDlg& window = scene.Open();
+    SetCurrentDirectoryA(saved);
+    const TDBFile& table = window.GetDatabase();
+    const uint32_t asked = table.EligibleCount();
+    EXPECT_EQ(asked, 156u) << "the sample, every word new";
+    for (uint32_t i = 0; i < table.TranslationCount(); ++i)
+        AnswerBox(window, i).SetText(table.Translation(i));
+    window.Send(WM_COMMAND, CM_READY);
+    scene.Pump();
+    EXPECT_EQ(window.GetDrill().Total(), window.GetDrill().Right());
+    EXPECT_EQ(table.EligibleCount(), asked - 1) << "the word rests";
 }
 
 void PressShift(bool down) {

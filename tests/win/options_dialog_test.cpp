@@ -222,7 +222,10 @@ TEST_F(OptionsDialogScene, OkStoresTheKeysTheAgesThenTheSingleSettingsLastBoundF
     const std::string keys = NineKeys("101111111");
     EXPECT_EQ(ReadFileBytes(ini.Path), "[Keys]\r\nKey0=" + keys + "\r\nKey1=" + keys +
                                            "\r\nKeys=2\r\n"
-                                           "[Ages]\r\nAges=0\r\n"
+                                           "[Ages]\r\nAge0=1:1\r\nAge1=2:2\r\nAge2=3:4\r\n"
+                                           "Age3=4:8\r\nAge4=5:16\r\nAge5=6:32\r\n"
+                                           "Age6=7:64\r\nAge7=8:128\r\nAge8=9:256\r\n"
+                                           "Ages=9\r\n" // the first start's ranges
                                            "[Database]\r\n"
                                            "Third Language=1\r\n"
                                            "Transcription=1\r\n"
