@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/file.h"
 #include "platform/replace_file.h"
 
 namespace {
@@ -15,15 +16,11 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-bool Exists(const std::string& path) {
-    return FileHandle(std::fopen(path.c_str(), "rb")) != nullptr;
-}
-
 // Copies a small file whole; a target that is there is left alone.
 void CopyIfAbsent(const std::string& from, const std::string& to) {
-    if (Exists(to))
+    if (PathExists(to))
         return;
-    FileHandle file(std::fopen(from.c_str(), "rb"));
+    FileHandle file(OpenFile(from, "rb"));
     if (!file)
         return;
     std::string bytes;
@@ -38,7 +35,7 @@ void CopyIfAbsent(const std::string& from, const std::string& to) {
 } // namespace
 
 void PutFirstStartFiles(const std::string& settingsPath) {
-    if (Exists(settingsPath))
+    if (PathExists(settingsPath))
         return;
     const size_t separator = settingsPath.find_last_of("\\/");
     const std::string folder =

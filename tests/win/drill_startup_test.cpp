@@ -8,6 +8,7 @@
 #include "app/vocorix_combo_box.h"
 #include "app_rules/first_start.h"
 #include "framework/application.h"
+#include "platform/text_codec.h"
 #include "platform/xmsg.h"
 #include "resources/ids.h"
 #include "tests/support/data_file.h"
@@ -120,7 +121,7 @@ TEST(DrillStartUp, AnUnpackedReleaseDrillsItsSampleAndRestsAWordAnsweredRight) {
     const uint32_t asked = table.EligibleCount();
     EXPECT_EQ(asked, 156u) << "the sample, every word new";
     for (uint32_t i = 0; i < table.TranslationCount(); ++i)
-        AnswerBox(window, i).SetText(table.Translation(i));
+        AnswerBox(window, i).SetText(CodePageText(table.CodePage()).ToUtf16(table.Translation(i)));
     window.Send(WM_COMMAND, CM_READY);
     scene.Pump();
     EXPECT_EQ(window.GetDrill().Total(), window.GetDrill().Right());
