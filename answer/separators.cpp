@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "platform/text_codec.h"
+
 namespace {
 
 constexpr std::array<bool, 256> MakeWordSeparatorTable() {
@@ -27,6 +29,24 @@ constexpr std::array<bool, 256> MakeWordSeparatorTable() {
 
 constexpr std::array<bool, 256> wordSeparators = MakeWordSeparatorTable();
 
+// The characters of the separating bytes of 1252's upper half that the page defines.
+constexpr char16_t UpperHalfSeparators[] = {
+    u'\u201A', u'\u201E', u'\u2026', u'\u2020', u'\u2021', u'\u02C6', u'\u2030', u'\u2039',
+    u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014', u'\u2122',
+    u'\u203A', u'\u00A1', u'\u00A6', u'\u00A7', u'\u00A9', u'\u00AB', u'\u00AE', u'\u00B8',
+    u'\u00B9', u'\u00BA', u'\u00BB', u'\u00BF', u'\u00F7'};
+
+bool IsUpperHalfSeparator(char16_t character) {
+    return std::find(std::begin(UpperHalfSeparators), std::end(UpperHalfSeparators), character) !=
+           std::end(UpperHalfSeparators);
+}
+
+// What a page gives for a byte it has no character for: the replacement character, or (as
+// Windows does for 1252's gaps) the C1 control of the byte's own number.
+bool IsUndefined(char16_t character) {
+    return character == u'\uFFFD' || (character >= 0x80 && character <= 0x9F);
+}
+
 constexpr unsigned PackedBits = 12;
 constexpr uint64_t PackedMax = (uint64_t{1} << PackedBits) - 1;
 
@@ -43,6 +63,18 @@ constexpr std::array<uint64_t, 256> packedIncrement = MakePackedIncrements();
 
 bool IsWordSeparator(unsigned char byte) {
     return wordSeparators[byte];
+}
+
+TWordSeparators::TWordSeparators() : separates_(wordSeparators) {}
+
+TWordSeparators::TWordSeparators(const TCodePageText& page) : separates_(wordSeparators) {
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        const char bytes[] = {static_cast<char>(byte)};
+        const TUtf16 character = page.ToUtf16(std::string_view(bytes, 1));
+        if (character.size() != 1 || IsUndefined(static_cast<char16_t>(character[0])))
+            continue;
+        separates_[byte] = IsUpperHalfSeparator(static_cast<char16_t>(character[0]));
+    }
 }
 
 std::size_t FindOutsideParentheses(std::string_view text, unsigned char sep, std::size_t from) {

@@ -8,8 +8,26 @@
 #include <string_view>
 #include <vector>
 
+class TCodePageText;
+
 // Word separators end a word for the word matchers; the end of a text counts as one as well.
+// These are the bytes of code page 1252.
 bool IsWordSeparator(unsigned char byte);
+
+// The word separators of one code page: the same characters, wherever the page keeps them. So
+// "ё" of code page 1251 and "ą" of 1250, whose bytes are "¸" and "¹" in 1252, stay letters, and
+// a page's own "«" or "–" still ends a word. A byte the page leaves undefined keeps the verdict
+// of the 1252 bytes.
+class TWordSeparators {
+public:
+    TWordSeparators(); // those of code page 1252
+    explicit TWordSeparators(const TCodePageText& page);
+
+    bool operator()(unsigned char byte) const { return separates_[byte]; }
+
+private:
+    std::array<bool, 256> separates_{};
+};
 
 // The phrase separators, strongest first: a phrase is split at the first of them that occurs
 // outside parentheses.

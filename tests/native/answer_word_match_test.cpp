@@ -4,6 +4,7 @@
 
 #include "answer/match.h"
 #include "answer/separators.h"
+#include "platform/text_codec.h"
 
 namespace {
 
@@ -101,4 +102,33 @@ TEST(WildcardTest, WildcardBytesInTheWordAreOrdinary) {
     EXPECT_TRUE(MatchWildcard("*", "?", 0));
     EXPECT_FALSE(MatchWildcard("?", "x", 0));
     EXPECT_TRUE(MatchWildcard("x", "*?*", 0));
+}
+
+// A table's letters are letters in its own code page, though their bytes are punctuation in
+// 1252; the page's own punctuation still ends a word.
+TEST(WordSeparatorTest, EachCodePageSeparatesWordsAtItsOwnPunctuation) {
+    const auto bytes = [](uint32_t codePage, const char* utf8) {
+        return CodePageText(codePage).FromUtf16(Utf8ToUtf16(utf8));
+    };
+    const TWordSeparators cyrillic(CodePageText(1251));
+    const std::string stillTheSame = bytes(1251, "всё равно");
+    EXPECT_TRUE(MatchStartingWord(stillTheSame, bytes(1251, "вс"), 2)) << "as 1252 bytes";
+    EXPECT_FALSE(MatchStartingWord(stillTheSame, bytes(1251, "вс"), 2, cyrillic));
+    EXPECT_TRUE(MatchStartingWord(stillTheSame, bytes(1251, "всё"), 3, cyrillic));
+    EXPECT_TRUE(MatchContiguousWord(bytes(1251, "«ёж»"), bytes(1251, "ёж"), 2, cyrillic));
+    EXPECT_FALSE(MatchContiguousWord(bytes(1251, "её"), bytes(1251, "е"), 1, cyrillic));
+
+    const TWordSeparators polish(CodePageText(1250));
+    EXPECT_FALSE(MatchStartingWord(bytes(1250, "mąka"), "m", 1, polish));
+    EXPECT_FALSE(MatchContiguousWord(bytes(1250, "może"), "mo", 2, polish));
+    EXPECT_TRUE(MatchContiguousWord(bytes(1250, "„może”"), bytes(1250, "może"), 4, polish));
+
+    const TWordSeparators turkish(CodePageText(1254));
+    EXPECT_FALSE(MatchStartingWord(bytes(1254, "şişe"), bytes(1254, "şi"), 2, turkish));
+
+    const TWordSeparators western(CodePageText(1252));
+    for (int byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(western(static_cast<unsigned char>(byte)),
+                  IsWordSeparator(static_cast<unsigned char>(byte)))
+            << "byte " << byte;
 }
