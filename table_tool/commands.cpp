@@ -70,8 +70,14 @@ void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
     if (old && !command.codePage && made.codePage != oldCodePage)
         report += "The table is in code page " + std::to_string(made.codePage) + " from now on.\n";
     report += UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) + "\n";
-    if (!command.dryRun)
+    if (!command.dryRun) {
+        // As the program does: the table as it was stays beside it until the next update.
+        if (old) {
+            KeepBackup(command.table);
+            report += BackupReport(command.table) + "\n";
+        }
         WriteCheckedTable(command.table, made.table.bytes);
+    }
     out << report;
 }
 

@@ -176,16 +176,22 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage) {
 void CommitTableImport(const TTableImport& import) {
     if (!import.bytes)
         return;
-    if (FileExists(import.table)) {
-        const std::string backup = BackupOf(import.table);
-        try {
-            WriteWholeFile(backup, ReadWholeFile(import.table));
-        } catch (const TToolError&) {
-            throw TToolError("cannot keep " + import.table + " as " + backup + "; " + import.table +
-                             " is as it was");
-        }
-    }
+    if (FileExists(import.table))
+        KeepBackup(import.table);
     WriteCheckedTable(import.table, *import.bytes);
+}
+
+void KeepBackup(const std::string& table) {
+    const std::string backup = BackupOf(table);
+    try {
+        WriteWholeFile(backup, ReadWholeFile(table));
+    } catch (const TToolError&) {
+        throw TToolError("cannot keep " + table + " as " + backup + "; " + table + " is as it was");
+    }
+}
+
+std::string BackupReport(const std::string& table) {
+    return FileNameOf(table) + " as it was is kept as " + FileNameOf(BackupOf(table)) + ".";
 }
 
 std::string BackupOf(const std::string& table) {
@@ -213,8 +219,6 @@ std::string ImportReport(const TTableImport& import) {
     if (!import.bytes || !import.update)
         return {};
     const TUpdateCount& count = *import.update;
-    const std::string table = FileNameOf(import.table);
     return Words(count.kept) + " kept with their practice, " + std::to_string(count.added) +
-           " new, " + std::to_string(count.leftOut) + " left out.\r\n" + table +
-           " as it was is kept as " + FileNameOf(BackupOf(import.table)) + ".";
+           " new, " + std::to_string(count.leftOut) + " left out.\r\n" + BackupReport(import.table);
 }

@@ -63,6 +63,10 @@ void CommitTableImport(const TTableImport& import);
 
 // The one backup of a table that a list replaced: the table as it was before the last time.
 std::string BackupOf(const std::string& table);
+// Copies the table to its backup; a copy that fails is an error that has changed nothing.
+void KeepBackup(const std::string& table);
+// "lesson.dbf as it was is kept as lesson.dbf.bak."
+std::string BackupReport(const std::string& table);
 // The file's name without its folder.
 std::string FileNameOf(const std::string& path);
 // The question to ask before an import drops practised words of the table that the list lacks;

@@ -59,7 +59,8 @@ TEST_F(TableToolUpdate, EachWordKeepsItsStatisticsWhereverItStandsAndWhateverIts
 
     const ToolRun run = RunTool({"update", edited, table});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, dry.out);
+    EXPECT_EQ(run.out, dry.out + "words.dbf as it was is kept as words.dbf.bak.\n");
+    EXPECT_EQ(ReadFileBytes(table + ".bak"), before);
     EXPECT_EQ(RunTool({"export", table}).out, "WORD,GERMAN,FRENCH,LASTCHANGE,COUNT\r\n"
                                               "bank,Geldhaus,banque,20240104,1\r\n"
                                               "Straße,Straße,rue,20240103,5\r\n"
@@ -69,11 +70,12 @@ TEST_F(TableToolUpdate, EachWordKeepsItsStatisticsWhereverItStandsAndWhateverIts
                                                   ",20240101,3\r\n"
                                                   "bank,Flussufer,rive,20240105,2\r\n"
                                                   "bank,Sitzbank,banc,,\r\n");
-    EXPECT_EQ(FileCount(), 3u) << "no temporary file left";
+    EXPECT_EQ(FileCount(), 4u) << "no temporary file left";
 
     // Into another code page: the words are compared as that page holds them.
     ASSERT_EQ(RunTool({"update", edited, table, "--code-page", "1250"}).out,
-              "6 words kept with their statistics, 0 new, 0 left out\n");
+              "6 words kept with their statistics, 0 new, 0 left out\n"
+              "words.dbf as it was is kept as words.dbf.bak.\n");
     EXPECT_EQ(ReadFileBytes(table)[29], '\xC8') << "language driver of code page 1250";
 }
 
