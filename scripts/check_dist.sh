@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks what scripts/dist.sh made: both archives hold exactly the release's files, each with
-# programs of its own flavour, and SHA256SUMS matches them. Ends with "N passed, N failed".
+# Checks what scripts/dist.sh made: both archives and the installer hold exactly the release's
+# files, the archives' programs each of its own flavour, and SHA256SUMS matches them. Ends with "N passed, N failed".
 # Usage: scripts/check_dist.sh [BUILD_ROOT]
 set -uo pipefail
 
@@ -44,7 +44,13 @@ for flavour in win64 win32; do
     check "$flavour help page has its sections" grep -q 'id="function-keys"' "$unpacked/vocorix-1.0/vocorix-help.html"
     rm -rf "$unpacked"
 done
-check "SHA256SUMS names both archives" test "$(awk '{print $2}' "$dist/SHA256SUMS" 2>/dev/null | xargs)" = "vocorix-1.0-win64.zip vocorix-1.0-win32.zip"
-check "SHA256SUMS matches the archives" bash -c "cd '$dist' && sha256sum -c SHA256SUMS"
+msi=$dist/vocorix-1.0-x64.msi
+check "the installer exists" test -f "$msi"
+installed=$(msiextract -l "$msi" 2>/dev/null | sed 's|^Programs/Vocorix/||' | sort | xargs)
+check "the installer holds: $expected (has: $installed)" test "$installed" = "$(echo "$expected" | tr ' ' '\n' | sort | xargs)"
+check "the installer is version 1.0.0" bash -c "msiinfo export '$msi' Property | grep -q '^ProductVersion	1.0.0'"
+check "the installer installs per user" bash -c "! msiinfo export '$msi' Property | grep -q '^ALLUSERS'"
+check "SHA256SUMS names the installer and both archives" test "$(awk '{print $2}' "$dist/SHA256SUMS" 2>/dev/null | xargs)" = "vocorix-1.0-x64.msi vocorix-1.0-win64.zip vocorix-1.0-win32.zip"
+check "SHA256SUMS matches the files" bash -c "cd '$dist' && sha256sum -c SHA256SUMS"
 echo "dist: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Builds both Windows flavours and packs the release archives in build/dist:
-# vocorix-1.0-win64.zip and vocorix-1.0-win32.zip, each a folder vocorix-1.0 with vocorix.exe,
-# vocorix-table.exe, the help page and README.txt, and in its folder first-start the sample
-# table and a settings file that names it (copied beside the program at a first start, so that
-# unpacking a newer release never replaces the learner's own); and SHA256SUMS of both archives
-# beside them.
+# Builds both Windows flavours and packs the release in build/dist: the installer
+# vocorix-1.0-x64.msi (64-bit, per user), and vocorix-1.0-win64.zip and vocorix-1.0-win32.zip,
+# each a folder vocorix-1.0 with the files scripts/stage.sh puts there; and SHA256SUMS of all
+# three beside them.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,18 +21,16 @@ for flavour in win64 win32; do
     stage=$work/vocorix-$version
     archive=$dist/vocorix-$version-$flavour.zip
     rm -rf "$work" "$archive"
-    mkdir -p "$stage/first-start"
-    cp "$build_root/$flavour/app/vocorix.exe" "$build_root/$flavour/table_tool/vocorix-table.exe" \
-        "$build_root/$flavour/app/vocorix-help.html" "$stage/"
-    cp "$root/examples/vocabulary.dbf" "$root/examples/vocorix.INI" "$stage/first-start/"
-    # Windows text files: CRLF line ends; without the marks of the generated keys tables.
-    grep -v '^\[/\?keys' "$root/docs/README-windows.txt" | sed 's/$/\r/' >"$stage/README.txt"
+    "$root/scripts/stage.sh" "$flavour" "$build_root" "$stage"
     find "$stage" -exec touch -d "@$stamp" {} +
     (cd "$work" && zip -q -r -X "$archive" "vocorix-$version")
     rm -rf "$work"
     echo "archive: $archive"
     unzip -l "$archive"
 done
-(cd "$dist" && sha256sum "vocorix-$version-win64.zip" "vocorix-$version-win32.zip" >SHA256SUMS)
+"$root/scripts/installer.sh" "$build_root" "$version.0" "$dist/vocorix-$version-x64.msi"
+echo "installer: $dist/vocorix-$version-x64.msi"
+(cd "$dist" && sha256sum "vocorix-$version-x64.msi" "vocorix-$version-win64.zip" \
+    "vocorix-$version-win32.zip" >SHA256SUMS)
 echo "sums: $dist/SHA256SUMS"
 cat "$dist/SHA256SUMS"

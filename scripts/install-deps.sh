@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
     g++-multilib qemu-user
     wine64 xvfb xauth x11-apps imagemagick
-    python3 python3-dbf shapelib
+    python3 python3-dbf shapelib wixl msitools
 )
 
 missing=()

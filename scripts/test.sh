@@ -57,10 +57,13 @@ VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c 'status=0; run_windows_su
 # The release archives of both flavours, built from what was just tested.
 # The keys tables of the documents agree with their one source.
 run_suite dist bash -c '"$root/scripts/keys_table.py" --check && "$root/scripts/dist.sh" "$build_root" >/dev/null && "$root/scripts/check_dist.sh" "$build_root"'
+# The installer in a Wine prefix made fresh for it: install, a drill from the installed
+# folder, an upgrade to a later version, uninstall.
+VOCORIX_XVFB=1 "$root/scripts/with-display.sh" "$root/scripts/test_installer.sh" "$build_root" || status=1
 
 echo
 echo "== summary"
-for log in native-core native32-core wine-core wine-win wine-dpi-144 wine-dpi-192; do
+for log in native-core native32-core wine-core wine-win wine-dpi-144 wine-dpi-192 wine-msi; do
     passed=$(grep -ho '^\[  PASSED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     failed=$(grep -ho '^\[  FAILED  \] [0-9]* test' "$logs/$log.log" | grep -o '[0-9]*' || echo 0)
     grep -h -e '^\[==========\] [0-9]* tests* from' "$logs/$log.log" | tail -1
