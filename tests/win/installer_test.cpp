@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <msi.h>
+#include <msiquery.h>
 #include <shlobj.h>
 
 #include <cstdlib>
@@ -56,15 +57,22 @@ bool HasOpenWith(const wchar_t* extension) {
                         nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+std::wstring ProductInfo(const wchar_t* product, const wchar_t* property) {
+    wchar_t value[128] = L"";
+    DWORD size = 128;
+    MsiGetProductInfoW(product, property, value, &size);
+    return value;
+}
+
 // The installed products of the upgrade code, with their versions.
 std::vector<std::wstring> InstalledVersions() {
     std::vector<std::wstring> versions;
     wchar_t product[39];
     for (DWORD i = 0; MsiEnumRelatedProductsW(UpgradeCode, 0, i, product) == ERROR_SUCCESS; ++i) {
-        wchar_t version[64] = L"";
-        DWORD size = 64;
-        MsiGetProductInfoW(product, INSTALLPROPERTY_VERSIONSTRING, version, &size);
-        versions.emplace_back(version);
+        versions.push_back(ProductInfo(product, INSTALLPROPERTY_VERSIONSTRING));
+        // What Installed apps shows of it.
+        EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), L"Vocorix");
+        EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_PUBLISHER), L"Vocorix");
     }
     return versions;
 }
@@ -134,6 +142,18 @@ TEST(Installer, InstallsPerUserDrillsUpgradesAndUninstallsKeepingTheLearnersFile
         GTEST_SKIP() << "VOCORIX_MSI and VOCORIX_MSI_NEXT name the installers";
     const std::string folder = Known(CSIDL_LOCAL_APPDATA) + "\\Programs\\Vocorix\\";
     const std::string shortcut = Known(CSIDL_PROGRAMS) + "\\Vocorix.lnk";
+    {
+        MSIHANDLE summary = 0;
+        ASSERT_EQ(MsiGetSummaryInformationW(0, Utf8ToUtf16(msi).c_str(), 0, &summary),
+                  static_cast<UINT>(ERROR_SUCCESS));
+        INT wordCount = 0;
+        UINT type = 0;
+        MsiSummaryInfoGetPropertyW(summary, PIDSI_WORDCOUNT, &type, &wordCount, nullptr, nullptr,
+                                   nullptr);
+        MsiCloseHandle(summary);
+        EXPECT_EQ(wordCount & 8, 8)
+            << "no administrator rights asked for; word count " << wordCount;
+    }
 
     ASSERT_EQ(RunToEnd(L"msiexec /i \"" + Utf8ToUtf16(msi) + L"\" /qn"), 0u);
     for (const char* file : {"vocorix.exe", "vocorix-table.exe", "vocorix-help.html", "README.txt",
