@@ -7,6 +7,7 @@
 
 #include "app/vocorix_combo_box.h"
 #include "app/vocorix_dlg.h"
+#include "app_rules/accessible_texts.h"
 #include "platform/text_codec.h"
 #include "resources/ids.h"
 
@@ -76,6 +77,7 @@ void TVocorixDlg::CmContinue() {
         FieldButtons[i]->Enable(true);
         FieldButtons[i]->Show(active ? SW_SHOW : SW_HIDE);
         AnswerBoxes[i]->Reset(active);
+        AnswerBoxes[i]->Describe({});
     }
     std::vector<char> question(Database->QuestionSize(), '\0');
     int leadIn = 0;
@@ -130,10 +132,17 @@ void TVocorixDlg::ShowOutcome(const TDrillOutcome& outcome) {
     for (const TShownBox& shown : outcome.shown) {
         TVocorixComboBox& box = *AnswerBoxes[shown.box];
         const char* translation = Drill.Translation(shown.box).c_str();
+        const bool empty = box.ReadText().empty();
         if (shown.shown == TShown::Revealed)
             box.Reveal(translation);
         else
             box.ShowResult(shown.shown == TShown::Right, translation);
+        const TBoxResult result = shown.shown == TShown::Right      ? TBoxResult::Right
+                                  : shown.shown == TShown::Revealed ? TBoxResult::GivenUp
+                                  : empty                           ? TBoxResult::Empty
+                                                                    : TBoxResult::Wrong;
+        box.Describe(ResultDescription(
+            result, Utf16ToUtf8(CodePageText(Database->CodePage()).ToUtf16(translation))));
         if (Drill.IsJudged(shown.box))
             FieldButtons[shown.box]->Enable(false);
     }

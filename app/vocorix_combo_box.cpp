@@ -119,6 +119,12 @@ void TVocorixComboBox::SelectForCorrection() {
     SetEditSel(0, static_cast<uint32_t>(-1));
 }
 
+void TVocorixComboBox::Describe(std::string_view description) {
+    SetAccessibleDescription(description);
+    if (Edit)
+        Edit->SetAccessibleDescription(description);
+}
+
 void TVocorixComboBox::CloseHints() {
     ShowList(false);
     if (HintList)

@@ -48,6 +48,9 @@ public:
     void Reveal(const char* translation);
     // A near miss: the box takes the focus with all its text selected for a correction.
     void SelectForCorrection();
+    // What a screen reader says of the box beside its name (UTF-8; empty for nothing): on the
+    // box and on its edit part, which holds the focus.
+    void Describe(std::string_view description);
 
     // Fonts for a new DPI or zoom: the box keeps showing what it shows, in the matching new
     // font. The fonts must outlive the box.

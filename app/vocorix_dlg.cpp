@@ -7,9 +7,11 @@
 #include <string_view>
 
 #include "app/vocorix_combo_box.h"
+#include "app_rules/accessible_texts.h"
 #include "database/table_layout.h"
 #include "framework/brush.h"
 #include "framework/dpi.h"
+#include "framework/theme.h"
 #include "framework/window_placement.h"
 #include "platform/text_codec.h"
 #include "platform/xmsg.h"
@@ -34,6 +36,8 @@ const TResponse TVocorixDlg::ResponseRows[] = {
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
     OnMessage<&TVocorixDlg::EvDropFiles>(WM_DROPFILES),
     OnMessage<&TVocorixDlg::EvDpiChanged>(WM_DPICHANGED),
+    OnMessage<&TVocorixDlg::EvColorsChanged>(WM_SYSCOLORCHANGE),
+    OnMessage<&TVocorixDlg::EvColorsChanged>(WM_SETTINGCHANGE),
     OnCommandRange<&TVocorixDlg::CmZoom>(CM_ZOOM_IN, CM_ZOOM_RESET),
 };
 
@@ -83,6 +87,11 @@ void TVocorixDlg::CreateFieldControls() {
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
+        // Made just before its box, so that it precedes the box among the children, where the
+        // accessibility layer looks for a box's label.
+        BoxLabels.push_back(std::make_unique<TStatic>(
+            this, -1, AnswerBoxName(Database->TranslationName(i), i, fieldCount), 0, 0, 0, 0));
+        BoxLabels.back()->Attr.Style &= ~WS_VISIBLE;
         AnswerBoxes.push_back(std::make_unique<TVocorixComboBox>(this, i, top, source));
         TVocorixComboBox& box = *AnswerBoxes.back();
         Place(box, box.Layout());
@@ -174,6 +183,7 @@ void TVocorixDlg::DeleteFieldControls() {
     FieldButtons.clear();
     while (!AnswerBoxes.empty())
         AnswerBoxes.pop_back();
+    BoxLabels.clear();
     Drill = TDrill();
     HintOrder.reset();
     design_.clear();
@@ -202,7 +212,7 @@ void TVocorixDlg::FitWindow() {
     for (const auto& button : FieldButtons)
         button->SetWindowFont(Fonts().Normal, false);
     SizeWindow(Options.TopLeft.x, Options.TopLeft.y);
-    SetBkgndColor(TColor::LtGray);
+    SetBkgndColor(FaceColor());
     ShowZoomLimits();
     CmContinue();
 }
@@ -236,6 +246,12 @@ void TVocorixDlg::Rescale(const TDrillScale& scale, const RECT* suggested) {
     SizeWindow(place.left, place.top);
     Layout();
     Invalidate(true);
+}
+
+LRESULT TVocorixDlg::EvColorsChanged(WPARAM, LPARAM) {
+    SetBkgndColor(FaceColor());
+    WordDisplay.Invalidate(true);
+    return 0;
 }
 
 LRESULT TVocorixDlg::EvDpiChanged(WPARAM dpi, LPARAM suggested) {

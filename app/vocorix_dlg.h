@@ -18,6 +18,7 @@
 #include "database/db_file.h"
 #include "framework/button.h"
 #include "framework/decorated_frame.h"
+#include "framework/static.h"
 #include "framework/status_bar.h"
 #include "settings/options.h"
 
@@ -92,6 +93,8 @@ protected:
     LRESULT EvDropFiles(WPARAM drop, LPARAM);
     // A move to a monitor of another DPI.
     LRESULT EvDpiChanged(WPARAM dpi, LPARAM suggested);
+    // A contrast theme switched on or off: the window's colours follow.
+    LRESULT EvColorsChanged(WPARAM, LPARAM);
 
 private:
     void CmCancel() {}
@@ -145,6 +148,8 @@ private:
     TButton RefuseButton;
     TButton ContinueButton;
     TVocorixStatic WordDisplay;
+    // Each answer box's name for screen readers: an invisible label just before the box.
+    std::vector<std::unique_ptr<TStatic>> BoxLabels;
     std::vector<std::unique_ptr<TVocorixComboBox>> AnswerBoxes;
     TStatusBar StatusBar;
     TTextGadget RightGadget;

@@ -4,8 +4,10 @@
 #include <cstring>
 #include <string_view>
 
+#include "framework/accessibility.h"
 #include "framework/brush.h"
 #include "framework/dc.h"
+#include "framework/theme.h"
 #include "platform/text_codec.h"
 #include "settings/options.h"
 
@@ -57,8 +59,27 @@ void TVocorixStatic::SetText(const char* text, int leadIn, int wordLength, int t
         segments_[i] = codePage.ToUtf16(segment);
         start += segment.size();
     }
+    // The window's text is the question as painted, the accessible name a screen reader speaks.
+    if (GetHandle() != nullptr) {
+        SetWindowTextW(GetHandle(), SpokenText().c_str());
+        NotifyNameChange(GetHandle());
+    }
     Invalidate(true);
     UpdateWindow();
+}
+
+std::wstring TVocorixStatic::SpokenText() const {
+    std::wstring spoken = segments_[0] + segments_[1];
+    const auto line = [&spoken](const std::wstring& text) {
+        if (!text.empty() && !spoken.empty() && spoken.back() != L' ' && text.front() != L' ')
+            spoken += L' ';
+        spoken += text;
+    };
+    if (options_->Transcription)
+        line(segments_[2]);
+    if (options_->ThirdLanguage)
+        line(segments_[3]);
+    return spoken;
 }
 
 std::wstring TVocorixStatic::ShownText() const {
@@ -71,11 +92,12 @@ std::wstring TVocorixStatic::ShownText() const {
 void TVocorixStatic::Paint(HDC dc, bool, const RECT&) {
     const RECT r = GetClientRect();
     TSavedDC saved(dc);
-    SetBkColor(dc, TColor::LtGray);
+    SetBkColor(dc, FaceColor());
+    SetTextColor(dc, FaceTextColor());
     SetBkMode(dc, TRANSPARENT);
     if (text_ == nullptr) {
-        TBrush grey(TColor::LtGray);
-        FillRect(dc, &r, grey);
+        TBrush face(FaceColor());
+        FillRect(dc, &r, face);
         return;
     }
     const auto draw = [&](int x, int y, UINT options, const std::wstring& text) {

@@ -43,6 +43,8 @@ public:
     const char* GetQuestion() const { return text_.get(); }
     // What the display draws: the four segments one after the other.
     std::wstring ShownText() const;
+    // The segments it draws, with a blank where a line ends: its window text.
+    std::wstring SpokenText() const;
     // Where the drill window lays the display out.
     const TLayoutMetrics& Layout() const { return Constraints; }
 

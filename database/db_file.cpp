@@ -109,6 +109,7 @@ bool TDBFile::OpenAndCheck() {
     }
     if (problem != nullptr)
         return Problem(problem);
+    translationNames_ = ReadTranslationNames(*file_, layout_);
     codePage_ = CodePageOfDriver(layout_.LanguageDriver).value_or(SystemCodePage());
     return true;
 }

@@ -49,6 +49,8 @@ public:
     // Translation width + 1: the text limit of every answer box.
     uint32_t TranslationSize() const { return layout_.TranslationWidth + 1; }
     const char* Translation(uint32_t index) const { return translations_[index].data(); }
+    // The translation field's name as the table has it ("GERMAN").
+    const std::string& TranslationName(uint32_t index) const { return translationNames_[index]; }
     const char* Word() const { return word_.data(); }
     // Null when the table lacks the field.
     const char* Part() const { return TextOrNull(part_); }
@@ -117,6 +119,7 @@ private:
     std::vector<char> transcript_;
     std::vector<char> thirdLang_;
     std::vector<std::vector<char>> translations_;
+    std::vector<std::string> translationNames_;
 
     // Ages count from this day; picking moves it on, so that a drill past midnight lets the
     // words answered that day rest, and counts again what may be asked on the new day.

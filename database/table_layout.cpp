@@ -142,3 +142,20 @@ const char* ReadTableLayout(TTableFile& file, TTableLayout& layout) {
         return TooManyTranslationsText;
     return nullptr;
 }
+
+std::vector<std::string> ReadTranslationNames(TTableFile& file, const TTableLayout& layout) {
+    const uint32_t first = 1 + (layout.HasPart ? 1 : 0) + (layout.HasTranscript ? 1 : 0) +
+                           (layout.HasThirdLang ? 1 : 0);
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i < layout.TranslationCount; ++i) {
+        Descriptor field{};
+        const uint64_t offset = HeaderSize + DescriptorSize * uint64_t{first + i};
+        if (file.ReadAt(offset, field.bytes, DescriptorSize) != DescriptorSize) {
+            names.emplace_back();
+            continue;
+        }
+        const char* name = reinterpret_cast<const char*>(field.bytes);
+        names.emplace_back(name, strnlen(name, FieldNameLength));
+    }
+    return names;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "database/table_format.h"
 
@@ -43,6 +45,11 @@ struct TTableLayout {
         return RecordOffset(index) + RecordLength - table_format::StatisticsWidth;
     }
 };
+
+// The names of the translation fields, in order, as their descriptors hold them (up to the
+// first NUL). Needs a layout that ReadTableLayout accepted; a descriptor that cannot be read
+// gives an empty name.
+std::vector<std::string> ReadTranslationNames(TTableFile& file, const TTableLayout& layout);
 
 // Reads and checks the header and field descriptors. Returns null when the table can be
 // loaded, else the text of the "Database Problem" box. Reads nothing beyond the descriptors.

@@ -1,5 +1,7 @@
 #include "dialogs/option_dialog.h"
 
+#include "framework/theme.h"
+
 const TResponse TOptionDialog::ResponseRows[] = {
     OnMessage<&TOptionDialog::EvCtlColor>(WM_CTLCOLORBTN),
     OnMessage<&TOptionDialog::EvCtlColor>(WM_CTLCOLORDLG),
@@ -32,5 +34,10 @@ void TOptionDialog::CmCancel() {
 
 LRESULT TOptionDialog::EvCtlColor(WPARAM dc, LPARAM) {
     SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
+    // Under a contrast theme the system's colours, which the theme makes readable together.
+    if (HighContrastOn()) {
+        SetTextColor(reinterpret_cast<HDC>(dc), FaceTextColor());
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     return reinterpret_cast<LRESULT>(lightGray_.GetHandle());
 }

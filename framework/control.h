@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "framework/window.h"
@@ -13,6 +14,18 @@ public:
              int32_t h);
     TControl(TWindow* parent, int32_t resourceId);
 
+    // What a screen reader says of the control beside its name (UTF-8; empty for nothing).
+    void SetAccessibleDescription(std::string_view description);
+
 protected:
     bool IsPredefinedClass() const override { return true; }
+    const TResponseTable& Responses() const override { return ResponseTable; }
+
+    static const TResponse ResponseRows[];
+    static const TResponseTable ResponseTable;
+
+private:
+    LRESULT EvGetObject(WPARAM flags, LPARAM object);
+
+    std::wstring accessibleDescription_;
 };

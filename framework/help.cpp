@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "framework/com_scope.h"
 #include "framework/program_file.h"
 #include "platform/text_codec.h"
 
@@ -18,27 +19,11 @@ bool ShowWithHelpEngine(HWND owner, const std::string& file) {
     return WinHelpW(owner, Utf8ToUtf16(file).c_str(), HELP_CONTENTS, 0) != FALSE;
 }
 
-// The shell may hand the URL to a handler made with COM: COM is initialized around the call (once
-// more, when it already is).
-class TComScope {
-public:
-    TComScope()
-        : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~TComScope() {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-    TComScope(const TComScope&) = delete;
-    TComScope& operator=(const TComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
-
 // A file URL handed to ShellExecute as a document loses its section on some systems: the URL
 // goes to the program that opens .html pages as its argument, and only to the shell when no
 // such program is known.
 bool OpenInBrowser(HWND owner, const std::string& url) {
+    // The shell may hand the URL to a handler made with COM.
     const TComScope com;
     wchar_t browser[MAX_PATH] = L"";
     DWORD size = MAX_PATH;

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "app_rules/accessible_texts.h"
 #include "app_rules/drill_scale.h"
 #include "app_rules/first_start.h"
 #include "app_rules/help_page.h"
@@ -115,4 +116,15 @@ TEST(FirstStart, CopiesTheReleasesFilesOnlyWhereNoneAreThere) {
     PutFirstStartFiles(settings);
     EXPECT_EQ(ReadFileBytes(settings), "[Ages]\r\nAges=1\r\nAge0=1:1\r\n") << "settings deleted";
     EXPECT_EQ(ReadFileBytes(table), "practised") << "the table that is there stays";
+}
+
+TEST(AccessibleTexts, BoxesAreNamedByTheirFieldsUnlessTheNameOnlyNumbersThem) {
+    EXPECT_EQ(AnswerBoxName("GERMAN", 0, 3), "GERMAN:");
+    EXPECT_EQ(AnswerBoxName("GERMAN2", 1, 3), "GERMAN2:");
+    EXPECT_EQ(AnswerBoxName("TRANSL2", 1, 3), "Translation 2 of 3:");
+    EXPECT_EQ(AnswerBoxName("trans_3", 2, 3), "Translation 3 of 3:");
+    EXPECT_EQ(AnswerBoxName("FIELD5", 0, 1), "Translation:");
+    EXPECT_EQ(AnswerBoxName("", 1, 2), "Translation 2 of 2:");
+    EXPECT_EQ(AnswerBoxName("F", 0, 2), "Translation 1 of 2:");
+    EXPECT_EQ(AnswerBoxName("FRANÇAIS", 0, 2), "FRANÇAIS:");
 }
