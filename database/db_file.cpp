@@ -110,6 +110,12 @@ bool TDBFile::OpenAndCheck() {
     if (problem != nullptr)
         return Problem(problem);
     codePage_ = CodePageOfDriver(layout_.LanguageDriver).value_or(SystemCodePage());
+    recording_ = file_->IsWritable();
+    if (!recording_ && screen_.AskReadOnly(ReadOnlyTableText(options_.FileName.Text)) ==
+                           TReadOnlyChoice::Options) {
+        Close();
+        return false;
+    }
     return true;
 }
 

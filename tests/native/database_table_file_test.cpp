@@ -26,3 +26,23 @@ TEST(TableFile, PositionsPastFourGibibytesAreReadWrittenAndMeasured) {
     ASSERT_EQ(file->ReadAt(0, bytes, 4), 4u);
     EXPECT_EQ(std::string(bytes, 4), "head");
 }
+
+// A table that may be read but not written opens for reading: the reader can say it is
+// read-only, where a failed open would only say that it cannot be opened.
+TEST(TableFile, ATableMarkedReadOnlyOpensForReadingOnly) {
+    TempDir dir;
+    const std::string path = dir.File("lesson.dbf");
+    WriteFileBytes(path, "table");
+    EXPECT_TRUE(OpenTableFile(path.c_str())->IsWritable());
+    {
+        const ReadOnlyFile readOnly(path);
+        auto file = OpenTableFile(path.c_str());
+        ASSERT_NE(file, nullptr);
+        EXPECT_FALSE(file->IsWritable());
+        char bytes[5] = {};
+        EXPECT_EQ(file->ReadAt(0, bytes, 5), 5u);
+        EXPECT_FALSE(file->WriteAt(0, "T", 1));
+    }
+    EXPECT_EQ(ReadFileBytes(path), "table");
+    EXPECT_EQ(OpenTableFile(dir.File("absent.dbf").c_str()), nullptr);
+}
