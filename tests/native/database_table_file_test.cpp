@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "database/table_file.h"
+#include "platform/file.h"
 #include "tests/support/temp_dir.h"
 
 // A table's records may lie past 4 GiB, where a 32-bit file position would wrap and reach the
@@ -36,6 +38,11 @@ TEST(TableFile, ATableMarkedReadOnlyOpensForReadingOnly) {
     EXPECT_TRUE(OpenTableFile(path.c_str())->IsWritable());
     {
         const ReadOnlyFile readOnly(path);
+        if (std::FILE* probe = OpenFile(path, "r+b")) {
+            std::fclose(probe);
+            GTEST_SKIP()
+                << "a file marked read-only is written to all the same here (Wine as root)";
+        }
         auto file = OpenTableFile(path.c_str());
         ASSERT_NE(file, nullptr);
         EXPECT_FALSE(file->IsWritable());

@@ -60,7 +60,8 @@ TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
     const int32_t h = shape.displayHeight;
     const RECT client = window.GetClientRect();
     const int32_t barHeight = StatusBarOf(window).DesiredHeight();
-    EXPECT_EQ(client.right, BoldWidth(widest) + 181);
+    // As wide as the translations need, or as the status bar does where that is wider.
+    EXPECT_EQ(client.right, std::max(BoldWidth(widest) + 181, StatusBarOf(window).DesiredWidth()));
     EXPECT_EQ(client.bottom, 30 * static_cast<int32_t>(std::max<uint32_t>(shape.translations, 3)) +
                                  h + 35 + barHeight);
 
