@@ -7,11 +7,6 @@
 #include "platform/text_compare.h"
 
 namespace {
-// Result marks of "Vocorix Font".
-constexpr char ClosedMark = '\x9d';
-constexpr char OpenMark = '\x9e';
-constexpr char ClearedMark = '\x9f';
-
 template <typename... Args> std::string Format(const char* format, Args... args) {
     char text[32];
     std::snprintf(text, sizeof text, format, args...);
@@ -187,12 +182,12 @@ std::string TDrill::CountText() const {
     return Format("Count:%u", count_);
 }
 
-std::array<std::string, 6> TDrill::StatusTexts(bool closed) const {
-    const char mark = closed ? ClosedMark : OpenMark;
+std::array<std::string, 6> TDrill::StatusTexts(bool closed, const TResultMarks& marks) const {
+    const TResultMark held = closed ? TResultMark::Closed : TResultMark::Open;
     return {Format("Right:%u", right_),
             Format("Total:%u", total_),
             Format("Rate:%u%%", Rate()),
             CountText(),
-            Format("Answer:%c", answerOk_ ? mark : ClearedMark),
-            Format("Order:%c", orderOk_ ? mark : ClearedMark)};
+            "Answer:" + marks.Text(answerOk_ ? held : TResultMark::No),
+            "Order:" + marks.Text(orderOk_ ? held : TResultMark::No)};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answer/result_marks.h"
 #include "platform/text_codec.h"
 #include "settings/keys.h"
 
@@ -80,9 +81,10 @@ public:
     // Right × 100 / Total, halves rounded up; 0 before anything was judged.
     uint32_t Rate() const;
 
-    // The status bar's six texts, in order: "Right:", "Total:", "Rate:", "Count:" (with the
-    // record's COUNT), "Answer:", "Order:"; the marks say whether the question is closed.
-    std::array<std::string, 6> StatusTexts(bool closed) const;
+    // The status bar's six texts in UTF-8, in order: "Right:", "Total:", "Rate:", "Count:" (with
+    // the record's COUNT), "Answer:", "Order:"; the marks, drawn as `marks` says, tell whether
+    // the question is closed.
+    std::array<std::string, 6> StatusTexts(bool closed, const TResultMarks& marks) const;
     std::string CountText() const;
 
 private:

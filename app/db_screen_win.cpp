@@ -1,5 +1,6 @@
 #include "app/db_screen_win.h"
 
+#include "database/db_messages.h"
 #include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
 #include "platform/text_codec.h"
@@ -25,7 +26,16 @@ int32_t TWinDBScreen::TextWidth(const char* text, size_t length, uint32_t codePa
 }
 
 void TWinDBScreen::ShowProblem(const char* text) {
-    MessageBoxW(Owner, Utf8ToUtf16(text).c_str(), L"Database Problem", MB_OK | MB_ICONSTOP);
+    MessageBoxW(Owner, Utf8ToUtf16(text).c_str(), Utf8ToUtf16(DatabaseProblemCaption).c_str(),
+                MB_OK | MB_ICONSTOP);
+}
+
+TReadOnlyChoice TWinDBScreen::AskReadOnly(const std::string& text) {
+    // No, the options, is the default: a learner who only presses Enter loses no answers.
+    const int answer =
+        MessageBoxW(Owner, Utf8ToUtf16(text).c_str(), Utf8ToUtf16(ReadOnlyTableCaption).c_str(),
+                    MB_YESNO | MB_DEFBUTTON2 | MB_ICONEXCLAMATION);
+    return answer == IDYES ? TReadOnlyChoice::WithoutRecording : TReadOnlyChoice::Options;
 }
 
 void TWinDBScreen::BeginWait() {

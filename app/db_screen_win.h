@@ -23,6 +23,7 @@ public:
 
     int32_t TextWidth(const char* text, size_t length, uint32_t codePage) override;
     void ShowProblem(const char* text) override;
+    TReadOnlyChoice AskReadOnly(const std::string& text) override;
     void BeginWait() override;
     void EndWait() override;
     bool IsShiftDown() override;

@@ -43,13 +43,11 @@ void TVocorixDlg::SetAnswering(bool open) {
 }
 
 void TVocorixDlg::UpdateStatus(bool closed) {
-    const auto texts = Drill.StatusTexts(closed);
+    const auto texts = Drill.StatusTexts(closed, Marks);
     TTextGadget* gadgets[] = {&RightGadget, &TotalGadget,  &RateGadget,
                               &CountGadget, &AnswerGadget, &OrderGadget};
-    // The result marks are bytes of the system's code page, drawn as that page shows them.
-    const TCodePageText& codePage = CodePageText(SystemCodePage());
     for (size_t i = 0; i < texts.size(); ++i)
-        gadgets[i]->SetText(codePage.ToUtf16(texts[i]));
+        gadgets[i]->SetText(texts[i]);
 }
 
 void TVocorixDlg::CmContinue() {

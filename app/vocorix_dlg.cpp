@@ -45,8 +45,8 @@ const TResponseTable TVocorixDlg::ResponseTable{&TDecoratedFrame::ResponseTable,
 
 TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& fonts,
                          TTableOpener opener, const std::string& startTable)
-    : TDecoratedFrame(parent, "Vocorix"), fonts_(fonts), Screen(fonts), Options(ini),
-      Opener(std::move(opener)), ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
+    : TDecoratedFrame(parent, "Vocorix"), fonts_(fonts), Screen(fonts), SaveReport(ini),
+      Options(ini), Opener(std::move(opener)), ReadyButton(this, CM_READY, "&Ready", 0, 0, 0, 0),
       RefuseButton(this, CM_REFUSE, "R&efuse", 0, 0, 0, 0),
       ContinueButton(this, CM_CONTINUE, "&Continue", 0, 0, 0, 0, true),
       WordDisplay(this, IDC_WORD_DISPLAY, 0, &Options, fonts),
@@ -198,6 +198,7 @@ void TVocorixDlg::SetupWindow() {
     TDecoratedFrame::SetupWindow();
     // Problems with the table are the drill window's from now on: modal to it.
     Screen.Owner = GetHandle();
+    SaveReport.Owner = GetHandle();
     EditSystemMenu();
     DragAcceptFiles(GetHandle(), TRUE);
     // The monitor the window opened on may have another DPI than the screen's.
@@ -222,7 +223,9 @@ void TVocorixDlg::SizeWindow(int32_t left, int32_t top) {
     const RECT client = GetClientRect();
     const int32_t overheadX = (outer.right - outer.left) - (client.right - client.left);
     const int32_t overheadY = (outer.bottom - outer.top) - (client.bottom - client.top);
-    const int32_t width = WidestTranslation() + Scale(BesideTheTranslation);
+    // Wide enough for the table's translations and for every field of the status bar.
+    const int32_t width =
+        std::max(WidestTranslation() + Scale(BesideTheTranslation), StatusBar.DesiredWidth());
     const int32_t height = Scale(30) * static_cast<int32_t>(std::max<uint32_t>(FieldCount(), 3)) +
                            Scale(WordDisplay.Attr.H) + Scale(35) + StatusBar.DesiredHeight();
     SetWindowPos(GetHandle(), nullptr, left, top, width + overheadX, height + overheadY,
@@ -262,6 +265,7 @@ LRESULT TVocorixDlg::EvDpiChanged(WPARAM dpi, LPARAM suggested) {
 void TVocorixDlg::CleanupWindow() {
     StoreTopLeft();
     Screen.Owner = nullptr;
+    SaveReport.Owner = nullptr;
     TDecoratedFrame::CleanupWindow();
 }
 

@@ -13,6 +13,7 @@
 #include "app/db_screen_win.h"
 #include "app/drill_fonts.h"
 #include "app/hint_order.h"
+#include "app/save_report_win.h"
 #include "app/vocorix_static.h"
 #include "app_rules/drill_scale.h"
 #include "database/db_file.h"
@@ -137,6 +138,8 @@ private:
     TDrillScale widestScale_; // The drill commands are ignored (the system menu's Lock).
     bool Locked = false;
     TWinDBScreen Screen;
+    // Tells of the first settings write that fails.
+    TWinSaveReport SaveReport;
     TOptions Options;
     TTableOpener Opener; // how every reader of this window opens its table
     std::unique_ptr<TDBFile> Database;
@@ -158,6 +161,8 @@ private:
     TTextGadget CountGadget;
     TTextGadget AnswerGadget;
     TTextGadget OrderGadget;
+    // How the result marks are drawn: with the named font's glyphs where it is installed.
+    const TResultMarks Marks{InstalledMarkFont()};
 
     // A closed question's record is being written (a problem box may be showing meanwhile).
     bool Recording = false;

@@ -87,6 +87,9 @@ public:
     void EndWait() override {}
     bool IsShiftDown() override { return false; }
     TDialogOutcome RunOptionsDialog(TOptions&) override { return TDialogOutcome::Unavailable; }
+    TReadOnlyChoice AskReadOnly(const std::string&) override {
+        return TReadOnlyChoice::WithoutRecording;
+    }
 };
 
 struct Settings {

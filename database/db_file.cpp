@@ -111,6 +111,12 @@ bool TDBFile::OpenAndCheck() {
         return Problem(problem);
     translationNames_ = ReadTranslationNames(*file_, layout_);
     codePage_ = CodePageOfDriver(layout_.LanguageDriver).value_or(SystemCodePage());
+    recording_ = file_->IsWritable();
+    if (!recording_ && screen_.AskReadOnly(ReadOnlyTableText(options_.FileName.Text)) ==
+                           TReadOnlyChoice::Options) {
+        Close();
+        return false;
+    }
     return true;
 }
 

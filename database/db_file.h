@@ -41,10 +41,13 @@ public:
     bool Pick();
     // `question` must hold QuestionSize() bytes.
     void MakeQuestion(char* question, int& leadIn, int& wordLength, int& transcriptionLength) const;
-    // Records an answer to the current record; returns whether it is still eligible.
+    // Records an answer to the current record; returns whether it is still eligible. A table
+    // drilled without recording is left as it is.
     bool Update(bool right);
 
     bool IsLoaded() const { return file_ != nullptr; }
+    // False for a read-only table that the learner drills without recording.
+    bool IsRecording() const { return recording_; }
     uint32_t TranslationCount() const { return layout_.TranslationCount; }
     // Translation width + 1: the text limit of every answer box.
     uint32_t TranslationSize() const { return layout_.TranslationWidth + 1; }
@@ -131,4 +134,5 @@ private:
     int32_t widestTranslation_ = 0;
     uint32_t eligibleCount_ = 0;
     uint32_t codePage_ = 0;
+    bool recording_ = true;
 };

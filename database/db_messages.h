@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The texts of the "Database Problem" box.
 
 inline constexpr const char* DatabaseProblemCaption = "Database Problem";
@@ -28,3 +30,8 @@ inline constexpr const char* CannotReadText =
     "Cannot read database file.\r\nPlease check that it is still there.";
 inline constexpr const char* CannotWriteText =
     "Cannot write to database file.\r\nThe answer was not recorded.";
+
+// The box for a table that may be read but not written: it asks whether to drill it without
+// recording (Yes) or to choose another in the options (No).
+inline constexpr const char* ReadOnlyTableCaption = "Read-Only Table";
+std::string ReadOnlyTableText(const std::string& table);

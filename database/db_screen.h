@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class TOptions;
 
@@ -10,6 +11,12 @@ enum class TDialogOutcome {
     Ok,         // accepted: the settings may name another table, try again
     Cancelled,  // any other ending: the reader stays not loaded
     Unavailable // this program offers no options dialog
+};
+
+// What the learner chose for a table that may be read but not written.
+enum class TReadOnlyChoice {
+    WithoutRecording, // drill it: answers judged and scored, nothing written into the table
+    Options           // the options dialog, to choose another table
 };
 
 // What the table reader needs from the screen. The Windows side implements it; tests use fakes.
@@ -24,6 +31,9 @@ public:
     // table is opened it has no owner; during the drill it is modal to the drill window, so
     // that nothing else is done there until the learner has read it.
     virtual void ShowProblem(const char* text) = 0;
+    // Shows this text (ReadOnlyTableText), which says that the table is read-only and asks
+    // whether to drill it without recording, owned as the "Database Problem" box is.
+    virtual TReadOnlyChoice AskReadOnly(const std::string& text) = 0;
     // Shows the wait cursor, remembering the one it replaces.
     virtual void BeginWait() = 0;
     // Puts back the cursor that BeginWait replaced.

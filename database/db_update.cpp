@@ -6,6 +6,9 @@
 bool TDBFile::Update(bool right) {
     if (!IsLoaded() || current_ < 0)
         return false;
+    // Nothing is counted that is not on disk: the word stays as it was.
+    if (!recording_)
+        return IsEligible(0);
     const bool writeCount = right || count_ != 0;
     // COUNT has two digits on disk; counting on past its limit would need a third.
     using table_format::CountLimit;

@@ -42,7 +42,7 @@ struct FileCloser {
 
 class StdioTableFile : public TTableFile {
 public:
-    explicit StdioTableFile(std::FILE* file) : file_(file) {}
+    StdioTableFile(std::FILE* file, bool writable) : file_(file), writable_(writable) {}
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
         // Reads that follow each other need no seek, which would also drop the stream's buffer.
@@ -54,6 +54,8 @@ public:
         readEnd_ = read == size ? offset + read : NoPosition;
         return read;
     }
+
+    bool IsWritable() const override { return writable_; }
 
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
         // A write must seek (the stream may not go from reading to writing without it), and
@@ -77,28 +79,31 @@ private:
     static constexpr uint64_t NoPosition = UINT64_MAX;
 
     std::unique_ptr<std::FILE, FileCloser> file_;
+    bool writable_;
     // Where the last complete read ended, the stream's position; NoPosition when unknown.
     uint64_t readEnd_ = NoPosition;
 };
 
-std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
-    std::FILE* file = OpenFile(path, mode);
+std::unique_ptr<TTableFile> Open(const char* path, bool writable) {
+    std::FILE* file = OpenFile(path, writable ? "r+b" : "rb");
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream
     // buffer would only add a copy and split batch reads in two.
     std::setvbuf(file, nullptr, _IONBF, 0);
-    return std::make_unique<StdioTableFile>(file);
+    return std::make_unique<StdioTableFile>(file, writable);
 }
 
 } // namespace
 
 std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
-    return Open(path, "r+b");
+    if (auto file = Open(path, true))
+        return file;
+    return Open(path, false);
 }
 
 std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {
-    return Open(path, "rb");
+    return Open(path, false);
 }
 
 size_t TMemoryTableFile::ReadAt(uint64_t offset, void* buffer, size_t size) {
@@ -107,6 +112,10 @@ size_t TMemoryTableFile::ReadAt(uint64_t offset, void* buffer, size_t size) {
     const size_t read = static_cast<size_t>(std::min<uint64_t>(size, bytes_.size() - offset));
     std::memcpy(buffer, bytes_.data() + offset, read);
     return read;
+}
+
+bool TMemoryTableFile::IsWritable() const {
+    return writable_ != nullptr;
 }
 
 bool TMemoryTableFile::WriteAt(uint64_t offset, const void* data, size_t size) {

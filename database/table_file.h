@@ -14,16 +14,22 @@ public:
 
     // Reads up to `size` bytes at `offset`; returns how many were read (fewer at the end).
     virtual size_t ReadAt(uint64_t offset, void* buffer, size_t size) = 0;
+    // Whether the file was opened for writing: false for one that may only be read, whose
+    // every write fails.
+    virtual bool IsWritable() const = 0;
     // Writes all `size` bytes at `offset` and flushes them; false when any of it failed.
     virtual bool WriteAt(uint64_t offset, const void* data, size_t size) = 0;
     // The file's length in bytes.
     virtual uint64_t Length() = 0;
 };
 
-// Opens a table (its path in UTF-8) for reading and writing; null when it cannot be opened.
+// Opens a table (its path in UTF-8) for reading and writing, or for reading only where it may
+// not be written; null when it cannot be opened.
 using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)>;
 
-// The real opener: the file through <cstdio>, binary, read/write.
+// The real opener: the file through <cstdio>, binary, read/write; a table that may be read but
+// not written (marked read-only, on a CD, in a folder the program may not write to) is opened
+// for reading only.
 std::unique_ptr<TTableFile> OpenTableFile(const char* path);
 // The same for a reader that only looks: a read-only table (a CD, a shared folder, a file
 // marked read-only) opens, and every write fails.
@@ -39,6 +45,7 @@ public:
     explicit TMemoryTableFile(const std::string& bytes) : bytes_(bytes) {}
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override;
+    bool IsWritable() const override;
     bool WriteAt(uint64_t offset, const void* data, size_t size) override;
     uint64_t Length() override { return bytes_.size(); }
 

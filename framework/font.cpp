@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "framework/dc.h"
 #include "platform/text_codec.h"
 
 TFont::TFont(const char* face, int32_t height, int32_t width, int32_t escapement,
@@ -24,4 +25,25 @@ LOGFONTW TFont::GetLogFont() const {
     LOGFONTW logFont{};
     ::GetObjectW(GetHandle(), sizeof logFont, &logFont);
     return logFont;
+}
+
+namespace {
+int CALLBACK CollectCharSet(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
+    reinterpret_cast<std::vector<uint8_t>*>(found)->push_back(font->lfCharSet);
+    return 1;
+}
+} // namespace
+
+std::vector<uint8_t> InstalledCharSets(const char* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring name = Utf8ToUtf16(face);
+    // A longer name matches no font.
+    if (name.size() >= LF_FACESIZE)
+        return {};
+    name.copy(wanted.lfFaceName, name.size());
+    std::vector<uint8_t> found;
+    TScreenDC dc;
+    EnumFontFamiliesExW(dc, &wanted, &CollectCharSet, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
 }

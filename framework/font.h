@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "framework/handle.h"
 
@@ -24,3 +25,7 @@ public:
 
     LOGFONTW GetLogFont() const;
 };
+
+// The character sets in which fonts of this face (UTF-8) are installed; none when no font has
+// that face, and the platform substitutes another for it.
+std::vector<uint8_t> InstalledCharSets(const char* face);

@@ -98,7 +98,7 @@ void TStatusBar::SetupWindow() {
     UpdateModeIndicators();
 }
 
-void TStatusBar::SetParts() {
+std::vector<int> TStatusBar::FieldRights() const {
     std::vector<int> rights;
     int right = 0;
     for (TTextGadget* gadget : gadgets_) {
@@ -106,10 +106,21 @@ void TStatusBar::SetParts() {
         rights.push_back(right);
     }
     if (modeIndicators_ & CapsLock) {
-        capsIndex_ = static_cast<int32_t>(rights.size());
         right += GadgetWidth(std::size(CapsText) - 1);
         rights.push_back(right);
     }
+    return rights;
+}
+
+int32_t TStatusBar::DesiredWidth() const {
+    const std::vector<int> rights = FieldRights();
+    return rights.empty() ? 0 : rights.back();
+}
+
+void TStatusBar::SetParts() {
+    const std::vector<int> rights = FieldRights();
+    if (modeIndicators_ & CapsLock)
+        capsIndex_ = static_cast<int32_t>(gadgets_.size());
     Send(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
 }
 

@@ -56,6 +56,8 @@ public:
     int32_t GadgetWidth(uint32_t numChars) const;
     // The height the frame gives the bar: one line of the font plus the borders.
     int32_t DesiredHeight() const;
+    // The width the bar needs to show every field whole.
+    int32_t DesiredWidth() const;
     // The rectangle of the index-th field (gadgets first, then indicators), in bar coordinates.
     RECT FieldRect(int32_t index) const;
     // Shows the present state of the keys behind the mode indicators.
@@ -70,6 +72,8 @@ private:
     friend class TTextGadget;
     void ShowText(int32_t index, const wchar_t* text);
     void SetParts();
+    // The right edge of each field, gadgets first, then the indicators.
+    std::vector<int> FieldRights() const;
 
     std::vector<TTextGadget*> gadgets_;
     uint32_t modeIndicators_;

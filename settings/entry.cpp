@@ -31,7 +31,8 @@ template <class T> void TEntry<T>::Write() {
     // TextLimit characters (the read buffer).
     text.resize(std::min(text.find_first_of("\r\n"), text.size()));
     text.resize(Utf8Prefix(text, TextLimit));
-    ProfileWriteText(Ini.Path, Section, Key.Text, text);
+    if (!ProfileWriteText(Ini.Path, Section, Key.Text, text))
+        Ini.WriteFailed();
 }
 
 template class TEntry<int>;

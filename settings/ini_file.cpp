@@ -25,3 +25,10 @@ bool TIniFile::Exists() const {
     std::fclose(file);
     return true;
 }
+
+void TIniFile::WriteFailed() {
+    if (report_ == nullptr || reported_)
+        return;
+    reported_ = true;
+    report_->CannotSave(Path);
+}

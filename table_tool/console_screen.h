@@ -16,6 +16,10 @@ public:
     void EndWait() override {}
     bool IsShiftDown() override { return false; }
     TDialogOutcome RunOptionsDialog(TOptions&) override { return TDialogOutcome::Unavailable; }
+    // A table is only read here: one that may not be written is read all the same.
+    TReadOnlyChoice AskReadOnly(const std::string&) override {
+        return TReadOnlyChoice::WithoutRecording;
+    }
 
     // The last problem the reader showed; empty when none.
     std::string problem;

@@ -42,6 +42,9 @@ public:
     void EndWait() override {}
     bool IsShiftDown() override { return false; }
     TDialogOutcome RunOptionsDialog(TOptions&) override { return TDialogOutcome::Unavailable; }
+    TReadOnlyChoice AskReadOnly(const std::string&) override {
+        return TReadOnlyChoice::WithoutRecording;
+    }
 
     std::string problem;
     int problems = 0;

@@ -10,6 +10,11 @@ namespace {
 
 constexpr uint32_t NoBox = TDrillOutcome::NoBox;
 const TKeys Defaults;
+// The marks as drawn without the named font.
+const TResultMarks Marks;
+const std::string Closed = Marks.Text(TResultMark::Closed);
+const std::string Open = Marks.Text(TResultMark::Open);
+const std::string No = Marks.Text(TResultMark::No);
 
 TKeys OrderTested() {
     TKeys keys;
@@ -77,7 +82,7 @@ TEST(DrillReady, AnswersInEachOthersBoxesAreRightAndOnlyTheOrderTestMakesThemWro
         EXPECT_EQ(drill.Right(), 2u);
         EXPECT_FALSE(drill.OrderOk());
         EXPECT_EQ(outcome.right, !tested);
-        EXPECT_EQ(drill.StatusTexts(true)[4], tested ? "Answer:\x9f" : "Answer:\x9d");
+        EXPECT_EQ(drill.StatusTexts(true, Marks)[4], "Answer:" + (tested ? No : Closed));
     }
 }
 
@@ -151,7 +156,7 @@ TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
     EXPECT_EQ(outcome.next, 0u) << "the next open box, after the last the first";
     EXPECT_FALSE(outcome.closed);
     EXPECT_TRUE(drill.IsJudged(1));
-    EXPECT_EQ(drill.StatusTexts(false)[4], "Answer:\x9e");
+    EXPECT_EQ(drill.StatusTexts(false, Marks)[4], "Answer:" + Open);
     // A judged box is not judged again, nor one that does not exist.
     EXPECT_TRUE(drill.CheckField(1, "das Heim").shown.empty());
     EXPECT_TRUE(drill.CheckField(7, "das Heim").shown.empty());
@@ -161,7 +166,7 @@ TEST(DrillCheckField, BoxesJudgedOneAtATimeCloseTheQuestionWithTheLast) {
     EXPECT_TRUE(outcome.right);
     EXPECT_EQ(outcome.next, NoBox);
     EXPECT_EQ(drill.Right(), 2u);
-    EXPECT_EQ(drill.StatusTexts(true)[4], "Answer:\x9d");
+    EXPECT_EQ(drill.StatusTexts(true, Marks)[4], "Answer:" + Closed);
 }
 
 TEST(DrillCheckField, AnotherBoxsTranslationJudgesThatBoxAndKeepsThisOneOpen) {
@@ -200,8 +205,8 @@ TEST(DrillRefuse, RevealsTheOpenBoxesAndRecordsTheWordWrong) {
     EXPECT_EQ(drill.Right(), 1u);
     EXPECT_FALSE(drill.OrderOk());
     // The answer mark tells what the boxes judged, not the recorded outcome.
-    EXPECT_EQ(drill.StatusTexts(true)[4], "Answer:\x9d");
-    EXPECT_EQ(drill.StatusTexts(true)[5], "Order:\x9f");
+    EXPECT_EQ(drill.StatusTexts(true, Marks)[4], "Answer:" + Closed);
+    EXPECT_EQ(drill.StatusTexts(true, Marks)[5], "Order:" + No);
 }
 
 TEST(DrillKeys, HintKeysFollowTheCountTheAnswerLeftInTheRecord) {
@@ -243,12 +248,32 @@ TDrill Scored(uint32_t right, uint32_t total) {
 }
 
 TEST(DrillStatus, TextsAndRateRoundedHalfUp) {
-    EXPECT_EQ(Scored(0, 0).StatusTexts(true)[2], "Rate:0%");
+    EXPECT_EQ(Scored(0, 0).StatusTexts(true, Marks)[2], "Rate:0%");
     EXPECT_EQ(Scored(2, 3).Rate(), 67u);
     EXPECT_EQ(Scored(1, 8).Rate(), 13u);
-    EXPECT_EQ(Scored(1, 3).StatusTexts(true),
+    EXPECT_EQ(Scored(1, 3).StatusTexts(true, Marks),
               (std::array<std::string, 6>{"Right:1", "Total:3", "Rate:33%", "Count:3",
-                                          "Answer:\x9f", "Order:\x9f"}));
+                                          "Answer:\u00D7", "Order:\u00D7"}));
 }
 
 } // namespace
+
+TEST(DrillStatus, MarksKeepTheNamedFontsGlyphCodesElseShowSymbolsEveryFontHas) {
+    const auto marks = [](const TResultMarks& given) {
+        return std::array<std::string, 3>{given.Text(TResultMark::Closed),
+                                          given.Text(TResultMark::Open),
+                                          given.Text(TResultMark::No)};
+    };
+    // Without the font: a check mark, an ellipsis and a cross, in every code page.
+    for (uint32_t codePage : {1251u, 1252u}) {
+        EXPECT_EQ(marks(TResultMarks(TMarkFont::Missing, codePage)),
+                  (std::array<std::string, 3>{"\u221A", "\u2026", "\u00D7"}));
+    }
+    // A font of a code page gets the bytes 157, 158 and 159 as the system's page has them.
+    EXPECT_EQ(marks(TResultMarks(TMarkFont::Text, 1251)),
+              (std::array<std::string, 3>{"\u045C", "\u045B", "\u045F"}));
+    EXPECT_EQ(marks(TResultMarks(TMarkFont::Text, 1252))[2], "\u0178");
+    // A symbol font gets its codes where the system keeps a symbol font's characters.
+    EXPECT_EQ(marks(TResultMarks(TMarkFont::Symbol, 1252)),
+              (std::array<std::string, 3>{"\uF09D", "\uF09E", "\uF09F"}));
+}

@@ -62,6 +62,40 @@ TEST(TableOpening, MissingTableIsReportedWhenSettingsExist) {
     EXPECT_EQ(scene.screen.problems, std::vector<std::string>{CannotOpenText});
 }
 
+TEST(TableOpening, ReadOnlyTableSaysSoAndNoLeadsToTheOptions) {
+    TableScene scene;
+    scene.Put(OneWordTable());
+    EXPECT_TRUE(scene.Open()->IsRecording());
+    EXPECT_TRUE(scene.screen.readOnlyTexts.empty()) << "a table that may be written asks nothing";
+
+    // The same table as a CD or a file marked read-only gives it: No, the default, is the
+    // options dialog, as for a table that cannot be opened, but without that one's message.
+    auto log = std::make_shared<TableAccessLog>();
+    log->readOnly = true;
+    scene.screen.dialogs = {TDialogOutcome::Cancelled};
+    auto reader = scene.Open(RecordingOpener(log));
+    EXPECT_FALSE(reader->IsLoaded());
+    EXPECT_EQ(scene.screen.dialogRuns, 1);
+    EXPECT_EQ(scene.screen.readOnlyTexts.size(), 1u);
+    EXPECT_TRUE(scene.screen.problems.empty());
+    // A table with a problem of its own tells that one first.
+    scene.Put(VocabularyFields(1).RecordCount(0).Record({"a", "b"}));
+    scene.screen.readOnlyTexts.clear();
+    scene.Open(RecordingOpener(log));
+    EXPECT_EQ(scene.screen.problems, std::vector<std::string>{NoRecordsText});
+    EXPECT_TRUE(scene.screen.readOnlyTexts.empty());
+}
+
+TEST(TableOpening, ReadOnlyMessageNamesTheTableAndBothWays) {
+    const std::string text = ReadOnlyTableText("C:\\Program Files\\Vocorix\\lesson.dbf");
+    EXPECT_EQ(text.rfind("C:\\Program Files\\Vocorix\\lesson.dbf\r\nis read-only", 0), 0u) << text;
+    for (const char* part :
+         {"your answers cannot be recorded", "Drill it without recording?",
+          "Yes: drill without recording.", "No: choose another table in the options.",
+          "copy the table into a folder of your own"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+}
+
 TEST(TableOpening, FirstStartWithoutSettingsFileGivesNoMessage) {
     TableScene scene(false);
     scene.UseFile(scene.dir.File("absent.dbf"));

@@ -112,6 +112,24 @@ TEST_F(StatisticsUpdate, FailedWriteIsReportedAndNothingIsCounted) {
     EXPECT_EQ(File(), Expected(0, "20240509 4"));
 }
 
+TEST_F(StatisticsUpdate, ReadOnlyTableDrilledWithoutRecordingStaysAsItWas) {
+    log->readOnly = true;
+    scene.screen.readOnlyChoice = TReadOnlyChoice::WithoutRecording;
+    auto reader = Open({" 3", " 3"});
+    EXPECT_EQ(scene.screen.readOnlyTexts,
+              std::vector<std::string>{ReadOnlyTableText(scene.tablePath)});
+    EXPECT_FALSE(reader->IsRecording());
+    for (bool right : {true, false, true, true}) {
+        ASSERT_TRUE(reader->Pick());
+        reader->Update(right);
+        EXPECT_EQ(reader->Count(), 3u) << "nothing is counted that is not in the table";
+    }
+    EXPECT_TRUE(log->writes.empty());
+    EXPECT_TRUE(scene.screen.problems.empty()) << "no write was tried, so none failed";
+    EXPECT_EQ(reader->EligibleCount(), 2u);
+    EXPECT_EQ(File(), original);
+}
+
 TEST_F(StatisticsUpdate, CountNeverTakesAThirdByte) {
     scene.options->MaxCount = 200;
     auto reader = Open({"99", "99"});

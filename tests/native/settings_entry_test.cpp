@@ -7,6 +7,7 @@
 #include "platform/text_codec.h"
 #include "settings/entry.h"
 #include "settings/entry_list.h"
+#include "settings/settings_messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -79,6 +80,43 @@ TEST(SettingsEntry, WriteCreatesFileSectionAndKey) {
     TEntry<TPoint> entry(point, ini, "Database", "TopLeft Point", false, "(100,100)");
     entry.Write();
     EXPECT_EQ(ReadFileBytes(ini.Path), "[Database]\r\nTopLeft Point=(-20,30)\r\n");
+}
+
+TEST(SettingsEntry, AFailedWriteIsReportedOncePerStartWithTheFilesPath) {
+    struct Report : TSaveProblemReport {
+        void CannotSave(const std::string& path) override { paths.push_back(path); }
+        std::vector<std::string> paths;
+    } report;
+    TempDir dir;
+    // A folder that is not there takes no file, as a protected one takes none.
+    TIniFile ini(dir.File("gone") + "/vocorix.INI");
+    ini.SetSaveReport(&report);
+    TPoint point{20, 30};
+    TEntry<TPoint> entry(point, ini, "Database", "TopLeft Point", false, "(100,100)");
+    unsigned zoom = 150;
+    TEntry<unsigned> zoomEntry(zoom, ini, "Database", "Zoom", false, "100");
+    entry.Write();
+    zoomEntry.Write();
+    entry.Write();
+    EXPECT_EQ(report.paths, std::vector<std::string>{ini.Path});
+    EXPECT_FALSE(ini.Exists());
+
+    // Writes that succeed report nothing.
+    TIniFile good(dir.File("vocorix.INI"));
+    good.SetSaveReport(&report);
+    TEntry<TPoint> goodEntry(point, good, "Database", "TopLeft Point", false, "(100,100)");
+    goodEntry.Write();
+    EXPECT_EQ(report.paths.size(), 1u);
+    EXPECT_TRUE(good.Exists());
+}
+
+TEST(SettingsEntry, TheSaveProblemSaysWhereAndWhatToDo) {
+    const std::string text = SettingsNotSavedText("C:\\Program Files\\Vocorix\\vocorix.INI");
+    for (const char* part :
+         {"cannot save its settings in\r\nC:\\Program Files\\Vocorix\\vocorix.INI\r\n",
+          "forgotten when Vocorix ends",
+          "Move the Vocorix folder into a folder of your own, such as Documents"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
 }
 
 TEST(SettingsEntry, KeyIsAnOwnedCopy) {

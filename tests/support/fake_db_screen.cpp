@@ -13,9 +13,10 @@ public:
         log_->furthestRead = std::max(log_->furthestRead, offset + size);
         return log_->failReads ? 0 : inner_->ReadAt(offset, buffer, size);
     }
+    bool IsWritable() const override { return !log_->readOnly && inner_->IsWritable(); }
     bool WriteAt(uint64_t offset, const void* data, size_t size) override {
         log_->writes.emplace_back(offset, std::string(static_cast<const char*>(data), size));
-        return !log_->failWrites && inner_->WriteAt(offset, data, size);
+        return !log_->failWrites && IsWritable() && inner_->WriteAt(offset, data, size);
     }
     uint64_t Length() override { return inner_->Length(); }
 

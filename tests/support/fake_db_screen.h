@@ -21,6 +21,10 @@ public:
     void EndWait() override;
     bool IsShiftDown() override;
     TDialogOutcome RunOptionsDialog(TOptions& options) override;
+    TReadOnlyChoice AskReadOnly(const std::string& text) override {
+        readOnlyTexts.push_back(text);
+        return readOnlyChoice;
+    }
 
     // Width of a measured text; 7 pixels a byte unless replaced.
     std::function<int32_t(const std::string&)> width;
@@ -32,6 +36,9 @@ public:
     std::function<void(TOptions&)> onDialog;
 
     std::vector<std::string> problems;
+    // What a read-only table's question was told, and what it answers.
+    std::vector<std::string> readOnlyTexts;
+    TReadOnlyChoice readOnlyChoice = TReadOnlyChoice::Options;
     std::vector<std::string> measured;
     uint32_t measuredPage = 0; // the code page of the texts measured last
     int dialogRuns = 0;
@@ -47,6 +54,7 @@ struct TableAccessLog {
     std::vector<std::pair<uint64_t, std::string>> writes;
     bool failWrites = false; // as a full disk or a removed medium would
     bool failReads = false;  // as a removed medium would
+    bool readOnly = false;   // as a table marked read-only opens
 };
 
 // Opens the real file, logging every access into `log` and failing writes when told to.

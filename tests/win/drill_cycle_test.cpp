@@ -60,8 +60,8 @@ TEST_F(Drill, RightAnswersAreShownCountedAndRecordedOnce) {
     EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
     EXPECT_EQ(Gadget(IDG_RATE), "Rate:100%");
     EXPECT_EQ(Gadget(IDG_COUNT), "Count:1");
-    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9d");
-    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9d");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\u221A");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\u221A");
     EXPECT_FALSE(Control(window(), CM_READY).IsEnabled());
     EXPECT_FALSE(Control(window(), IDC_FIELD_BUTTON + 0).IsEnabled());
     EXPECT_TRUE(Control(window(), CM_CONTINUE).IsEnabled());
@@ -89,13 +89,13 @@ TEST_F(Drill, CheckingOneBoxAtATime) {
     EXPECT_TRUE(Control(window(), IDC_FIELD_BUTTON + 1).IsEnabled());
     EXPECT_TRUE(Answering());
     EXPECT_EQ(GetParent(GetFocus()), box(1).GetHandle());
-    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9e");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\u2026");
     EXPECT_EQ(StoredDate(), "        ");
     // The check key judges the focused box; the last open box closes the question.
     Answer(1, "das Heim");
     Press(CM_CHECK_FIELD);
     EXPECT_FALSE(Answering());
-    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9d");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\u221A");
     EXPECT_EQ(StoredCount(), " 1");
 }
 
@@ -108,7 +108,7 @@ TEST_F(Drill, RefuseRevealsTheOpenBoxesInBoldAndRecordsTheWordWrong) {
     EXPECT_EQ(box(1).GetWindowFont(), TestFonts().Bold.GetHandle());
     EXPECT_EQ(box(1).GetText(), "das Heim");
     EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
-    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\u00D7");
     EXPECT_EQ(StoredCount(), "  ");
     EXPECT_NE(StoredDate(), "        ");
 }
@@ -165,8 +165,8 @@ TEST_F(Drill, AContinueWhileAFailedWriteIsReportedAsksTheNextWordOnceTheResultIs
     EXPECT_EQ(box(1).GetText(), "");
     EXPECT_EQ(Gadget(IDG_TOTAL), "Total:2");
     EXPECT_EQ(Gadget(IDG_COUNT), "Count:0");
-    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\x9f");
-    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+    EXPECT_EQ(Gadget(IDG_ANSWER), "Answer:\u00D7");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\u00D7");
 }
 
 TEST_F(Drill, WhenNoWordIsLeftTheLearnerHasWon) {
@@ -201,7 +201,7 @@ TEST_F(Drill, MnemonicsPressTheDrillButtons) {
     EXPECT_TRUE(Answering());
     scene.Char('e', Alt);
     EXPECT_FALSE(Answering());
-    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\x9f");
+    EXPECT_EQ(Gadget(IDG_ORDER), "Order:\u00D7");
 }
 
 // The system's comparison for the user's locale: a soft hyphen does not count.

@@ -136,8 +136,8 @@ TEST_F(DrillToTheEnd, AnsweredWordsChangeOnlyTheirStatistics) {
             EXPECT_TRUE(button(0).IsEnabled());
             EXPECT_EQ(box(0).GetText(), "das Heim");
             EXPECT_EQ(GetParent(GetFocus()), box(0).GetHandle());
-            EXPECT_EQ(Gadget(learner, IDG_ANSWER), "Answer:\x9e");
-            EXPECT_EQ(Gadget(learner, IDG_ORDER), "Order:\x9f");
+            EXPECT_EQ(Gadget(learner, IDG_ANSWER), "Answer:\u2026");
+            EXPECT_EQ(Gadget(learner, IDG_ORDER), "Order:\u00D7");
         });
         learner.Press(VK_HOME);
         learner.Press(VK_END, Shift);

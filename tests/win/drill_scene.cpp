@@ -8,6 +8,7 @@
 
 #include "framework/status_bar.h"
 #include "framework/system_menu.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 
 MessageBoxWatcher* MessageBoxWatcher::current_ = nullptr;
@@ -212,9 +213,9 @@ uint32_t FieldButtonCount(const TVocorixDlg& window) {
 std::string StatusText(const TVocorixDlg& window, int id) {
     const WPARAM part = static_cast<WPARAM>(id - IDG_RIGHT);
     TStatusBar& bar = StatusBarOf(window);
-    std::string text(LOWORD(bar.Send(SB_GETTEXTLENGTHA, part)), '\0');
-    bar.Send(SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
-    return text;
+    std::wstring text(LOWORD(bar.Send(SB_GETTEXTLENGTHW, part)), L'\0');
+    bar.Send(SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
+    return Utf16ToUtf8(text);
 }
 
 TableBuilder WordTable(const std::vector<std::string>& translations) {

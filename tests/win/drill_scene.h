@@ -113,7 +113,8 @@ void ToggleLock(TVocorixDlg& window);
 uint32_t AnswerBoxCount(const TVocorixDlg& window);
 uint32_t FieldButtonCount(const TVocorixDlg& window);
 
-// The text the status bar control shows in the gadget with this id (IDG_RIGHT ... IDG_ORDER).
+// The text the status bar control shows in the gadget with this id (IDG_RIGHT ... IDG_ORDER), in
+// UTF-8.
 std::string StatusText(const TVocorixDlg& window, int id);
 
 // A table of one translation field holding these words, one record each (word "w<n>").

@@ -11,6 +11,7 @@
 #include "app/vocorix_combo_box.h"
 #include "framework/dc.h"
 #include "framework/window_placement.h"
+#include "platform/text_codec.h"
 #include "resources/ids.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/test_fonts.h"
@@ -59,7 +60,8 @@ TEST_P(DrillWindowLayout, ClientSizeAndControlsFollowTheConstraints) {
     const int32_t h = shape.displayHeight;
     const RECT client = window.GetClientRect();
     const int32_t barHeight = StatusBarOf(window).DesiredHeight();
-    EXPECT_EQ(client.right, BoldWidth(widest) + 181);
+    // As wide as the translations need, or as the status bar does where that is wider.
+    EXPECT_EQ(client.right, std::max(BoldWidth(widest) + 181, StatusBarOf(window).DesiredWidth()));
     EXPECT_EQ(client.bottom, 30 * static_cast<int32_t>(std::max<uint32_t>(shape.translations, 3)) +
                                  h + 35 + barHeight);
 
@@ -233,19 +235,19 @@ TEST(DrillWindowLook, StatusGadgetsHoldTheirLongestTexts) {
     DrillScene scene;
     scene.Put(ShapeTable({1, {}, 20}, "Haus"));
     TVocorixDlg& window = scene.Open();
-    const char* longest[] = {"Right:999", "Total:999",   "Rate:100%",
-                             "Count:99",  "Answer:\x9d", "Order:\x9f"};
+    const wchar_t* longest[] = {L"Right:999", L"Total:999",     L"Rate:100%",
+                                L"Count:99",  L"Answer:\u2026", L"Order:\u00D7"};
     const uint32_t chars[] = {5, 5, 5, 5, 5, 4};
     TScreenDC dc;
     TSelection font(dc, TestFonts().Normal);
     int32_t right = 0;
     for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(longest[i]);
+        SCOPED_TRACE(Utf16ToUtf8(longest[i]));
         const RECT field = StatusBarOf(window).FieldRect(i);
         right += StatusBarOf(window).GadgetWidth(chars[i]);
         EXPECT_EQ(field.right, right);
         SIZE text{};
-        GetTextExtentPoint32A(dc, longest[i], static_cast<int>(strlen(longest[i])), &text);
+        GetTextExtentPoint32W(dc, longest[i], static_cast<int>(wcslen(longest[i])), &text);
         EXPECT_GT(field.right - field.left, text.cx + 4);
     }
     EXPECT_LT(StatusBarOf(window).GadgetWidth(4), StatusBarOf(window).GadgetWidth(5));
@@ -277,3 +279,22 @@ TEST(DrillWindowLook, TheLastStatusFieldShowsCapsLock) {
 }
 
 } // namespace
+
+// No font named "Vocorix Font" here: the marks are symbols that the substitute font draws.
+TEST(DrillWindowLook, ResultMarksAreDrawnWithoutTheNamedFont) {
+    ASSERT_EQ(InstalledMarkFont(), TMarkFont::Missing) << "this test needs the font absent";
+    DrillScene scene;
+    scene.Put(ShapeTable({1, {}, 20}, "Haus"));
+    TVocorixDlg& window = scene.Open();
+    AnswerBox(window, 0).SetText("Haus");
+    scene.Key(VK_RETURN, Ctrl);
+    EXPECT_EQ(StatusText(window, IDG_ANSWER), "Answer:\u221A");
+    EXPECT_EQ(StatusText(window, IDG_ORDER), "Order:\u221A");
+    TScreenDC dc;
+    TSelection font(dc, StatusBarOf(window).GetWindowFont());
+    const wchar_t marks[] = L"\u221A\u2026\u00D7";
+    WORD glyphs[3] = {};
+    ASSERT_EQ(GetGlyphIndicesW(dc, marks, 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NE(glyphs[i], 0xFFFF) << "mark " << i << " has no glyph in the bar's font";
+}

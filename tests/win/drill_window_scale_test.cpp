@@ -57,7 +57,10 @@ void ExpectScaledWindow(const TVocorixDlg& window, uint32_t percent) {
     EXPECT_EQ(FontHeight(StatusBarOf(window).GetWindowFont()), height) << percent;
 
     const RECT client = window.GetClientRect();
-    EXPECT_EQ(client.right, BoldWidth(height) + Scaled(181, percent)) << percent;
+    // As wide as the translations need, or as the status bar does where that is wider.
+    EXPECT_EQ(client.right, std::max(BoldWidth(height) + Scaled(181, percent),
+                                     StatusBarOf(window).DesiredWidth()))
+        << percent;
     const RECT bar = StatusBarOf(window).GetRectInParent();
     // Three rows for two fields, the word display without optional fields (20), margins (35).
     EXPECT_EQ(client.bottom - (bar.bottom - bar.top),
@@ -211,5 +214,27 @@ TEST(DrillWindowZoom, StoredZoomIsUsedAtStartOrTakenAsNormal) {
         TVocorixDlg& window = scene.Open();
         EXPECT_EQ(window.GetScale().Zoom(), c.zoom) << c.line;
         ExpectScaledWindow(window, c.zoom);
+    }
+}
+
+// A table of short words gives a window narrower than its status bar would need: the window is
+// as wide as the bar, at every zoom, so that no field is cut off at the right edge.
+TEST(DrillWindowZoom, EveryStatusFieldFitsAtEveryZoom) {
+    if (ScreenDpi() != 96)
+        GTEST_SKIP() << "at 300 % of a larger DPI the window outgrows the test's screen";
+    DrillScene scene;
+    scene.Put(WordTable({"Haus"}));
+    TVocorixDlg& window = scene.Open();
+    for (uint32_t zoom = 100; zoom <= 300; zoom += 25) {
+        EXPECT_EQ(window.GetScale().Zoom(), zoom);
+        const RECT client = window.GetClientRect();
+        TStatusBar& bar = StatusBarOf(window);
+        EXPECT_EQ(client.right, bar.DesiredWidth()) << zoom;
+        const RECT barRect = bar.GetRectInParent();
+        EXPECT_EQ(barRect.right, client.right) << zoom;
+        // The six gadgets and the Caps Lock field.
+        for (int field = 0; field < 7; ++field)
+            EXPECT_LE(bar.FieldRect(field).right, client.right) << zoom << " " << field;
+        scene.Key(VK_OEM_PLUS, Ctrl);
     }
 }

@@ -77,8 +77,8 @@ TEST_F(OptionsChange, OkStartsANewDrillOnTheSameTableWhereTheWindowStood) {
 
 TEST_F(OptionsChange, ATableWithMoreTranslationsGetsItsBoxesAndAWindowToFit) {
     const std::string wider = scene.dir.File("wider.dbf");
-    TableBuilder table = VocabularyFields(5);
-    table.Record({"house", "das Haus", "das Heim", "", "", "die Wohnung mit Garten"});
+    TableBuilder table = VocabularyFields(5, 40);
+    table.Record({"house", "das Haus", "das Heim", "", "", "die Wohnung mit Garten und Garage"});
     WriteFileBytes(wider, table.Bytes());
     const RECT before = window().GetClientRect();
     ChangeOptions({[&](HWND dialog) {
