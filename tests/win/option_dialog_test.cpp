@@ -8,6 +8,7 @@
 #include "dialogs/combo_option.h"
 #include "dialogs/edit_option.h"
 #include "dialogs/option_dialog.h"
+#include "framework/theme.h"
 #include "settings/options.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win/dialog_driver.h"
@@ -116,6 +117,16 @@ TEST_F(OptionDialogScene, ControlsShowTheCopiesInTheDialogFontOnLightGray) {
                                    reinterpret_cast<LPARAM>(Item(dialog, IDC_TEST_FILE_NAME))),
                       brush)
                       << "edit controls keep the standard look";
+                  {
+                      // A contrast theme's own colours, never the light grey.
+                      const TScopedHighContrast contrast(true);
+                      const LRESULT themed =
+                          SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(box));
+                      GetObjectA(reinterpret_cast<HBRUSH>(themed), sizeof look, &look);
+                      EXPECT_EQ(look.lbColor, GetSysColor(COLOR_BTNFACE));
+                      EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_BTNTEXT));
+                  }
                   ReleaseDC(dialog, dc);
                   ClickButton(dialog, IDOK);
               }}),
