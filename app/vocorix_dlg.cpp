@@ -8,6 +8,7 @@
 
 #include "app/vocorix_combo_box.h"
 #include "database/table_layout.h"
+#include "dialogs/drill_claim.h"
 #include "framework/brush.h"
 #include "framework/dpi.h"
 #include "framework/window_placement.h"
@@ -33,6 +34,8 @@ const TResponse TVocorixDlg::ResponseRows[] = {
     OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
     OnMessage<&TVocorixDlg::EvDropFiles>(WM_DROPFILES),
+    OnMessage<&TVocorixDlg::EvCopyData>(WM_COPYDATA),
+    OnMessage<&TVocorixDlg::EvHandedOver>(HandedOverMessage),
     OnMessage<&TVocorixDlg::EvDpiChanged>(WM_DPICHANGED),
     OnCommandRange<&TVocorixDlg::CmZoom>(CM_ZOOM_IN, CM_ZOOM_RESET),
 };
@@ -57,6 +60,7 @@ TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& font
     SetScale(TDrillScale(ScreenDpi(), zoom::ValidZoom(Options.Zoom)));
     Database = OpenTable(startTable);
     CreateFieldControls();
+    ClaimTable();
 }
 
 TVocorixDlg::~TVocorixDlg() {
@@ -190,6 +194,8 @@ void TVocorixDlg::SetupWindow() {
     Screen.Owner = GetHandle();
     EditSystemMenu();
     DragAcceptFiles(GetHandle(), TRUE);
+    if (Claim != nullptr)
+        Claim->Mark(GetHandle());
     // The monitor the window opened on may have another DPI than the screen's.
     if (const TDrillScale here(WindowDpi(GetHandle()), Scale.Zoom()); !(here == Scale))
         SetScale(here);
@@ -245,6 +251,8 @@ LRESULT TVocorixDlg::EvDpiChanged(WPARAM dpi, LPARAM suggested) {
 
 void TVocorixDlg::CleanupWindow() {
     StoreTopLeft();
+    // Another start may drill the table from now on.
+    Claim.reset();
     Screen.Owner = nullptr;
     TDecoratedFrame::CleanupWindow();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "platform/file.h"
 #ifndef _WIN32
@@ -42,7 +43,8 @@ struct FileCloser {
 
 class StdioTableFile : public TTableFile {
 public:
-    explicit StdioTableFile(std::FILE* file) : file_(file) {}
+    StdioTableFile(std::FILE* file, std::function<bool(std::FILE*)> flush)
+        : file_(file), flush_(std::move(flush)) {}
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
         // Reads that follow each other need no seek, which would also drop the stream's buffer.
@@ -62,8 +64,10 @@ public:
         if (!SeekTo(file_.get(), offset))
             return false;
         const bool written = std::fwrite(data, 1, size, file_.get()) == size;
-        // Flush even after a short write, so that the stream's error does not linger.
-        const bool flushed = std::fflush(file_.get()) == 0;
+        // Flush even after a short write, so that the stream's error does not linger. The
+        // statistics reach the disk before the next question is asked: an answer given is
+        // kept through a power cut.
+        const bool flushed = flush_(file_.get());
         return written && flushed;
     }
 
@@ -77,24 +81,31 @@ private:
     static constexpr uint64_t NoPosition = UINT64_MAX;
 
     std::unique_ptr<std::FILE, FileCloser> file_;
+    std::function<bool(std::FILE*)> flush_;
     // Where the last complete read ended, the stream's position; NoPosition when unknown.
     uint64_t readEnd_ = NoPosition;
 };
 
-std::unique_ptr<TTableFile> Open(const char* path, const char* mode) {
+std::unique_ptr<TTableFile> Open(const char* path, const char* mode,
+                                 std::function<bool(std::FILE*)> flush = FlushToDisk) {
     std::FILE* file = OpenFile(path, mode);
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream
     // buffer would only add a copy and split batch reads in two.
     std::setvbuf(file, nullptr, _IONBF, 0);
-    return std::make_unique<StdioTableFile>(file);
+    return std::make_unique<StdioTableFile>(file, std::move(flush));
 }
 
 } // namespace
 
 std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
     return Open(path, "r+b");
+}
+
+std::unique_ptr<TTableFile> OpenTableFileFlushedBy(const char* path,
+                                                   std::function<bool(std::FILE*)> flush) {
+    return Open(path, "r+b", std::move(flush));
 }
 
 std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {
