@@ -1,7 +1,6 @@
 #include "dialogs/drill_claim.h"
 
 #include <cstdint>
-#include <cwchar>
 #include <vector>
 
 #include "dialogs/given_file.h"
@@ -23,24 +22,25 @@ std::wstring LongPathOf(const std::wstring& path) {
     return length > 0 && length <= size ? std::wstring(buffer.data(), length) : path;
 }
 
+struct TDrillWindowSearch {
+    const std::wstring& name;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchDrillWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TDrillWindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() || GetPropW(window, search.name.c_str()) == nullptr)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 // Another program's window marked with this claim's name.
 HWND DrillWindowOf(const std::wstring& name) {
-    struct Search {
-        const std::wstring& name;
-        HWND found = nullptr;
-    } search{name};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() ||
-                GetPropW(window, search.name.c_str()) == nullptr)
-                return TRUE;
-            search.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TDrillWindowSearch search{name};
+    EnumWindows(MatchDrillWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -68,8 +68,9 @@ std::wstring DrillName(const std::string& table) {
         hash ^= static_cast<uint16_t>(unit);
         hash *= 0x100000001B3u;
     }
-    wchar_t name[40];
-    std::swprintf(name, 40, L"Vocorix.Drill.%016llx", static_cast<unsigned long long>(hash));
+    std::wstring name = L"Vocorix.Drill.";
+    for (int shift = 60; shift >= 0; shift -= 4)
+        name += L"0123456789abcdef"[(hash >> shift) & 0xF];
     return name;
 }
 
