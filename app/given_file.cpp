@@ -5,6 +5,7 @@
 
 #include "app/vocorix_dlg.h"
 #include "dialog_rules/option.h"
+#include "dialogs/drill_claim.h"
 #include "dialogs/given_file.h"
 #include "platform/text_codec.h"
 
@@ -49,7 +50,24 @@ std::unique_ptr<TDBFile> TVocorixDlg::OpenTable(const std::string& table) {
     return reader;
 }
 
+bool TVocorixDlg::HoldsItsTable() const {
+    return Claim != nullptr && Claim->Held();
+}
+
+void TVocorixDlg::ClaimTable() {
+    std::wstring name = DrillName(Options.FileName.Text);
+    if (Claim != nullptr && Claim->Name() == name)
+        return;
+    Claim.reset();
+    Claim = std::make_unique<TDrillClaim>(std::move(name));
+    if (GetHandle() != nullptr)
+        Claim->Mark(GetHandle());
+}
+
 void TVocorixDlg::OpenGivenFile(const std::string& file) {
+    // One drill per table: a table drilled by another program's window goes to that drill.
+    if (HandOverToDrillOf(TableOfGivenFile(file), file))
+        return;
     const std::optional<TTableImport> import = PrepareGivenFile(GetHandle(), file);
     if (!import || !MayReplaceTable(GetHandle(), *import))
         return;
@@ -79,9 +97,14 @@ LRESULT TVocorixDlg::EvDropFiles(WPARAM drop, LPARAM) {
         file = dropped.First();
         count = dropped.Count();
     }
+    OpenDroppedFile(file, count);
+    return 0;
+}
+
+void TVocorixDlg::OpenDroppedFile(const std::string& file, UINT count) {
     // Not under a dialog or message box of the drill's own: it is busy with its table.
     if (file.empty() || !IsWindowEnabled(GetHandle()))
-        return 0;
+        return;
     if (count > 1) {
         const std::string text =
             "Only one table is drilled at a time: of the " + std::to_string(count) +
@@ -89,5 +112,28 @@ LRESULT TVocorixDlg::EvDropFiles(WPARAM drop, LPARAM) {
         MessageBoxW(GetHandle(), Utf8ToUtf16(text).c_str(), L"Vocorix", MB_OK | MB_ICONINFORMATION);
     }
     OpenGivenFile(file);
+}
+
+LRESULT TVocorixDlg::EvCopyData(WPARAM, LPARAM data) {
+    const std::optional<std::string> file = HandedOverFile(data);
+    if (!file)
+        return DefaultProcessing();
+    ComeToTheFront(GetHandle());
+    const bool ownTable = KindOfFile(*file) == TFileKind::Table && Claim != nullptr &&
+                          DrillName(*file) == Claim->Name();
+    if (!file->empty() && !ownTable) {
+        // Taken once the start, which waits for this answer, has ended.
+        HandedOver.push_back(*file);
+        PostMessageW(GetHandle(), HandedOverMessage, 0, 0);
+    }
+    return TRUE;
+}
+
+LRESULT TVocorixDlg::EvHandedOver(WPARAM, LPARAM) {
+    if (HandedOver.empty())
+        return 0;
+    const std::string file = std::move(HandedOver.front());
+    HandedOver.pop_front();
+    OpenDroppedFile(file, 1);
     return 0;
 }

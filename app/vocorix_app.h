@@ -21,6 +21,9 @@ protected:
     void InitMainWindow() override;
 
 private:
+    // The table this start would drill: the given file's, else the settings'.
+    std::string TableOfStart();
+
     TIniFile ini_;
     TDrillFonts fonts_;
     std::string startFile_;

@@ -9,6 +9,7 @@
 #include "app/vocorix_combo_box.h"
 #include "app_rules/accessible_texts.h"
 #include "database/table_layout.h"
+#include "dialogs/drill_claim.h"
 #include "framework/brush.h"
 #include "framework/dpi.h"
 #include "framework/theme.h"
@@ -35,6 +36,8 @@ const TResponse TVocorixDlg::ResponseRows[] = {
     OnMessage<&TVocorixDlg::EvSysCommand>(WM_SYSCOMMAND),
     OnMessage<&TVocorixDlg::EvNCHitTest>(WM_NCHITTEST),
     OnMessage<&TVocorixDlg::EvDropFiles>(WM_DROPFILES),
+    OnMessage<&TVocorixDlg::EvCopyData>(WM_COPYDATA),
+    OnMessage<&TVocorixDlg::EvHandedOver>(HandedOverMessage),
     OnMessage<&TVocorixDlg::EvDpiChanged>(WM_DPICHANGED),
     OnMessage<&TVocorixDlg::EvColorsChanged>(WM_SYSCOLORCHANGE),
     OnMessage<&TVocorixDlg::EvColorsChanged>(WM_SETTINGCHANGE),
@@ -61,6 +64,7 @@ TVocorixDlg::TVocorixDlg(TWindow* parent, TIniFile& ini, const TDrillFonts& font
     SetScale(TDrillScale(ScreenDpi(), zoom::ValidZoom(Options.Zoom)));
     Database = OpenTable(startTable);
     CreateFieldControls();
+    ClaimTable();
 }
 
 TVocorixDlg::~TVocorixDlg() {
@@ -201,6 +205,8 @@ void TVocorixDlg::SetupWindow() {
     SaveReport.Owner = GetHandle();
     EditSystemMenu();
     DragAcceptFiles(GetHandle(), TRUE);
+    if (Claim != nullptr)
+        Claim->Mark(GetHandle());
     // The monitor the window opened on may have another DPI than the screen's.
     if (const TDrillScale here(WindowDpi(GetHandle()), Scale.Zoom()); !(here == Scale))
         SetScale(here);
@@ -264,6 +270,8 @@ LRESULT TVocorixDlg::EvDpiChanged(WPARAM dpi, LPARAM suggested) {
 
 void TVocorixDlg::CleanupWindow() {
     StoreTopLeft();
+    // Another start may drill the table from now on.
+    Claim.reset();
     Screen.Owner = nullptr;
     SaveReport.Owner = nullptr;
     TDecoratedFrame::CleanupWindow();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@
 #include "framework/status_bar.h"
 #include "settings/options.h"
 
+class TDrillClaim;
 class TVocorixComboBox;
 
 // The drill window: the word display, one answer box and "?" button per translation field,
@@ -52,6 +54,11 @@ public:
     // The options dialog; after OK the drill starts again on the table the settings now name.
     // Throws xmsg("") when that table cannot be opened and the learner gives up.
     void ChangeOptions();
+    // Whether this window holds the claim on its table (one drill per table): false when another
+    // program's drill claimed it first, and then drills it.
+    bool HoldsItsTable() const;
+    // The table the window drills, as the settings name it.
+    std::string DrilledTable() const { return Options.FileName.Text; }
     // A table or word list dropped on the window: drilled as after the options dialog named it.
     // A list that cannot be made into a table, or a table that the learner gives up on, leaves
     // the drill on the table it had.
@@ -92,6 +99,12 @@ protected:
     LRESULT EvSysCommand(WPARAM command, LPARAM);
     LRESULT EvNCHitTest(WPARAM, LPARAM);
     LRESULT EvDropFiles(WPARAM drop, LPARAM);
+    // Another start of the program on this window's table: the window comes to the front, and
+    // the file the start was given is taken as if dropped on it (its own table only comes to the
+    // front: the drill goes on as it was).
+    LRESULT EvCopyData(WPARAM, LPARAM data);
+    LRESULT EvHandedOver(WPARAM, LPARAM);
+    static constexpr UINT HandedOverMessage = WM_APP + 1;
     // A move to a monitor of another DPI.
     LRESULT EvDpiChanged(WPARAM dpi, LPARAM suggested);
     // A contrast theme switched on or off: the window's colours follow.
@@ -118,6 +131,10 @@ private:
     void EditSystemMenu();
     // The window's top-left corner into "TopLeft Point", written at once.
     void StoreTopLeft();
+    // Claims the table now loaded, letting go of the one before.
+    void ClaimTable();
+    // A drop's first file of `count`, or a file handed over by another start.
+    void OpenDroppedFile(const std::string& file, UINT count);
     // A reader on `table`, or on the settings' table when it is empty; a table that loads is
     // stored as "File Name".
     std::unique_ptr<TDBFile> OpenTable(const std::string& table);
@@ -143,6 +160,9 @@ private:
     TOptions Options;
     TTableOpener Opener; // how every reader of this window opens its table
     std::unique_ptr<TDBFile> Database;
+    std::unique_ptr<TDrillClaim> Claim;
+    // Files handed over by other starts, taken once the start that gave one has gone on.
+    std::deque<std::string> HandedOver;
     // The order of the reader's word list in the hint lists, worked out in idle time.
     std::unique_ptr<THintOrder> HintOrder;
     TDrill Drill;

@@ -163,6 +163,7 @@ void TVocorixDlg::Reopen(const std::function<std::unique_ptr<TDBFile>()>& open) 
         Screen.Owner = GetHandle();
     }
     CreateFieldControls();
+    ClaimTable();
     // The window may have moved to a monitor of another DPI meanwhile.
     if (const TDrillScale here(WindowDpi(GetHandle()), GetScale().Zoom()); !(here == GetScale()))
         SetScale(here);

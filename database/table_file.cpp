@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "platform/file.h"
 #ifndef _WIN32
@@ -42,7 +43,8 @@ struct FileCloser {
 
 class StdioTableFile : public TTableFile {
 public:
-    StdioTableFile(std::FILE* file, bool writable) : file_(file), writable_(writable) {}
+    StdioTableFile(std::FILE* file, bool writable, std::function<bool(std::FILE*)> flush)
+        : file_(file), writable_(writable), flush_(std::move(flush)) {}
 
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
         // Reads that follow each other need no seek, which would also drop the stream's buffer.
@@ -64,8 +66,10 @@ public:
         if (!SeekTo(file_.get(), offset))
             return false;
         const bool written = std::fwrite(data, 1, size, file_.get()) == size;
-        // Flush even after a short write, so that the stream's error does not linger.
-        const bool flushed = std::fflush(file_.get()) == 0;
+        // Flush even after a short write, so that the stream's error does not linger. The
+        // statistics reach the disk before the next question is asked: an answer given is
+        // kept through a power cut.
+        const bool flushed = flush_(file_.get());
         return written && flushed;
     }
 
@@ -80,18 +84,20 @@ private:
 
     std::unique_ptr<std::FILE, FileCloser> file_;
     bool writable_;
+    std::function<bool(std::FILE*)> flush_;
     // Where the last complete read ended, the stream's position; NoPosition when unknown.
     uint64_t readEnd_ = NoPosition;
 };
 
-std::unique_ptr<TTableFile> Open(const char* path, bool writable) {
+std::unique_ptr<TTableFile> Open(const char* path, bool writable,
+                                 std::function<bool(std::FILE*)> flush = FlushToDisk) {
     std::FILE* file = OpenFile(path, writable ? "r+b" : "rb");
     if (file == nullptr)
         return nullptr;
     // Reads come in whole batches or single records and writes are flushed at once: a stream
     // buffer would only add a copy and split batch reads in two.
     std::setvbuf(file, nullptr, _IONBF, 0);
-    return std::make_unique<StdioTableFile>(file, writable);
+    return std::make_unique<StdioTableFile>(file, writable, std::move(flush));
 }
 
 } // namespace
@@ -100,6 +106,11 @@ std::unique_ptr<TTableFile> OpenTableFile(const char* path) {
     if (auto file = Open(path, true))
         return file;
     return Open(path, false);
+}
+
+std::unique_ptr<TTableFile> OpenTableFileFlushedBy(const char* path,
+                                                   std::function<bool(std::FILE*)> flush) {
+    return Open(path, true, std::move(flush));
 }
 
 std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path) {

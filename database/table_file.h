@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,7 +18,8 @@ public:
     // Whether the file was opened for writing: false for one that may only be read, whose
     // every write fails.
     virtual bool IsWritable() const = 0;
-    // Writes all `size` bytes at `offset` and flushes them; false when any of it failed.
+    // Writes all `size` bytes at `offset` and flushes them to the disk, so that neither a crash
+    // nor a power cut loses them; false when any of it failed.
     virtual bool WriteAt(uint64_t offset, const void* data, size_t size) = 0;
     // The file's length in bytes.
     virtual uint64_t Length() = 0;
@@ -31,6 +33,10 @@ using TTableOpener = std::function<std::unique_ptr<TTableFile>(const char* path)
 // not written (marked read-only, on a CD, in a folder the program may not write to) is opened
 // for reading only.
 std::unique_ptr<TTableFile> OpenTableFile(const char* path);
+// The real opener with another flush to the disk in place of FlushToDisk: a test's, which sees
+// what reaches the disk when.
+std::unique_ptr<TTableFile> OpenTableFileFlushedBy(const char* path,
+                                                   std::function<bool(std::FILE*)> flush);
 // The same for a reader that only looks: a read-only table (a CD, a shared folder, a file
 // marked read-only) opens, and every write fails.
 std::unique_ptr<TTableFile> OpenTableFileForReading(const char* path);

@@ -25,6 +25,19 @@ std::string FullPathOf(const std::string& file) {
                                         : file;
 }
 
+std::string TableOfGivenFile(const std::string& file) {
+    const std::string path = FullPathOf(file);
+    switch (KindOfFile(path)) {
+    case TFileKind::Table:
+        return path;
+    case TFileKind::WordList:
+        return TableBesideList(path);
+    case TFileKind::Other:
+        break;
+    }
+    return {};
+}
+
 std::optional<TTableImport> PrepareGivenFile(HWND owner, const std::string& file) {
     try {
         return PrepareTableFor(FullPathOf(file), GetACP());

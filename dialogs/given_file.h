@@ -25,6 +25,10 @@ void ShowImportReport(HWND owner, const TTableImport& import);
 // The file's full path, as the settings should keep it.
 std::string FullPathOf(const std::string& file);
 
+// The table a given file would be drilled as, with nothing read or written: the table itself,
+// or the one beside a word list; empty for any other file.
+std::string TableOfGivenFile(const std::string& file);
+
 // The table to drill for a file given on the command line, made or updated as needed; empty,
 // after a message box, when the file gives none or the learner keeps the table as it is.
 std::string TableToStartWith(const std::string& file);

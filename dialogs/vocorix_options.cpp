@@ -8,6 +8,7 @@
 
 #include "dialog_rules/browse_path.h"
 #include "dialog_rules/key_list_size.h"
+#include "dialogs/drill_claim.h"
 #include "dialogs/given_file.h"
 #include "dialogs/keys_dialog.h"
 #include "framework/help.h"
@@ -147,9 +148,22 @@ void TVocorixOptions::CmOk() {
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
         return;
     }
+    const bool browsedList = !BrowsedList_.empty() && fileName == BrowsedText_;
+    // One drill per table: another program's is not given a second one, nor its table
+    // rewritten under it.
+    const std::string table = browsedList ? TableOfGivenFile(BrowsedList_) : fileName;
+    if (!table.empty() && DrilledElsewhere(DrillName(table))) {
+        const std::string text = FileNameOf(table) +
+                                 " is drilled in another Vocorix window. Close that window "
+                                 "first, or choose another table here.";
+        MessageBoxW(GetHandle(), Utf8ToUtf16(text).c_str(), L"Vocorix Options",
+                    MB_OK | MB_ICONEXCLAMATION);
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FileNameBox.GetHandle()), TRUE);
+        return;
+    }
     // The browsed list counts only while its table is the one named here.
     std::optional<TTableImport> list;
-    if (!BrowsedList_.empty() && fileName == BrowsedText_) {
+    if (browsedList) {
         list = PrepareGivenFile(GetHandle(), BrowsedList_);
         if (!list || !MayReplaceTable(GetHandle(), *list))
             return;

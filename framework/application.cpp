@@ -44,7 +44,7 @@ int TApplication::Run() {
     try {
         InitMainWindow();
         if (mainWindow_ == nullptr)
-            return -1;
+            return exitCodeWithoutWindow_;
         mainWindow_->Create();
         ResumeException();
         return MessageLoop();

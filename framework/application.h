@@ -43,12 +43,15 @@ public:
 
 protected:
     virtual void InitMainWindow();
+    // What Run returns when InitMainWindow makes no main window; -1 unless set.
+    void SetExitCodeWithoutWindow(int code) { exitCodeWithoutWindow_ = code; }
 
 private:
     void Dispatch(MSG& message);
 
     std::string name_;
     std::unique_ptr<TFrameWindow> mainWindow_;
+    int exitCodeWithoutWindow_ = -1;
     TApplication* previous_;
     static TApplication* current_;
 };

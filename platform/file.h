@@ -13,3 +13,6 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 bool PathExists(const std::string& path);
 // As std::remove; false when nothing was removed.
 bool RemoveFile(const std::string& path);
+// Sends what the stream and the system hold of its file's data to the disk (fflush, then fsync
+// or FlushFileBuffers); false when either failed.
+bool FlushToDisk(std::FILE* file);

@@ -1,6 +1,7 @@
 #include "platform/file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
@@ -13,4 +14,8 @@ bool PathExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) {
     return std::remove(path.c_str()) == 0;
+}
+
+bool FlushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/file.h"
 
+#include <io.h>
 #include <sys/stat.h>
 
 #include "platform/text_codec.h"
@@ -15,4 +16,9 @@ bool PathExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) {
     return _wremove(Utf8ToUtf16(path).c_str()) == 0;
+}
+
+bool FlushToDisk(std::FILE* file) {
+    // _commit is FlushFileBuffers on the file's handle.
+    return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
 }

@@ -8,9 +8,6 @@
 #include "platform/file.h"
 #include "platform/replace_file_system.h"
 
-using file_replacement::CreateExclusively;
-using file_replacement::MoveOver;
-
 namespace {
 
 // Names differ between calls and between programs writing at the same moment; exclusive
@@ -29,13 +26,34 @@ uint32_t NextNameNumber() {
 
 } // namespace
 
-TFileReplacement::TFileReplacement(const std::string& target) : target_(target) {
+namespace file_replacement {
+
+bool IsTemporarySuffix(std::string_view suffix) {
+    if (suffix.size() != TemporarySuffixLength || suffix.substr(0, 2) != ".~" ||
+        suffix.substr(10) != ".tmp")
+        return false;
+    for (const char c : suffix.substr(2, 8))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+size_t FileNameStart(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+} // namespace file_replacement
+
+TFileReplacement::TFileReplacement(const std::string& target, file_replacement::TSystem& system)
+    : system_(system), target_(target) {
+    RemoveLeftovers();
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".~%08x.tmp", static_cast<unsigned>(NextNameNumber()));
         std::string candidate = target + suffix;
         bool taken = false;
-        stream_ = CreateExclusively(candidate, taken);
+        stream_ = system_.CreateExclusively(candidate, taken);
         if (stream_ != nullptr) {
             temporary_ = std::move(candidate);
             return;
@@ -49,6 +67,12 @@ TFileReplacement::~TFileReplacement() {
     Discard();
 }
 
+void TFileReplacement::RemoveLeftovers() {
+    // One held open belongs to a replacement under way, in this process or another.
+    for (const std::string& left : system_.TemporaryFilesOf(target_))
+        system_.RemoveUnlessOpen(left);
+}
+
 void TFileReplacement::Discard() {
     if (stream_ != nullptr)
         std::fclose(std::exchange(stream_, nullptr));
@@ -59,16 +83,19 @@ void TFileReplacement::Discard() {
 bool TFileReplacement::Commit() {
     if (stream_ == nullptr)
         return false;
-    std::FILE* stream = std::exchange(stream_, nullptr);
-    // A short write leaves the stream's error set, so writers need not check each fwrite.
-    bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
-    ok = std::fclose(stream) == 0 && ok;
-    if (ok && MoveOver(temporary_, target_)) {
-        temporary_.clear();
-        return true;
+    // A short write leaves the stream's error set, so writers need not check each fwrite. The
+    // data goes to the disk before the rename: NTFS journals names, not data, so a power
+    // cut after a rename of unwritten data leaves a file of zeros or one cut short.
+    if (std::fflush(stream_) != 0 || std::ferror(stream_) || !system_.FlushToDisk(stream_) ||
+        !system_.MoveOver(temporary_, target_)) {
+        Discard();
+        return false;
     }
-    Discard();
-    return false;
+    // Open until it is in the target's place, so that no other replacement takes it for a
+    // leftover meanwhile. Its data is on the disk: closing cannot lose any.
+    temporary_.clear();
+    std::fclose(std::exchange(stream_, nullptr));
+    return true;
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "database/db_messages.h"
+#include "database/table_file.h"
 #include "platform/clock.h"
+#include "platform/file.h"
 #include "tests/support/fake_db_screen.h"
 
 namespace {
@@ -137,6 +141,29 @@ TEST_F(StatisticsUpdate, CountNeverTakesAThirdByte) {
     reader->Update(true);
     EXPECT_EQ(reader->Count(), 99u);
     EXPECT_EQ(File(), Expected(reader->CurrentIndex(), "2024050999"));
+}
+
+TEST_F(StatisticsUpdate, TheAnswerIsOnTheDiskBeforeUpdateReturnsAndAFailedFlushIsAFailedWrite) {
+    table.Record({"w0", "t", "20240101", " 3"});
+    original = table.Bytes();
+    scene.Put(original);
+    std::vector<std::string> flushed; // the file as each flush to the disk found it
+    bool flushFails = false;
+    auto reader = scene.Open([&](const char* path) {
+        return OpenTableFileFlushedBy(path, [&](std::FILE* file) {
+            flushed.push_back(File());
+            return FlushToDisk(file) && !flushFails;
+        });
+    });
+    ASSERT_TRUE(reader->Pick());
+    EXPECT_TRUE(reader->Update(true));
+    EXPECT_EQ(flushed, std::vector<std::string>{Expected(0, "20240509 4")});
+
+    flushFails = true;
+    ASSERT_TRUE(reader->Pick());
+    reader->Update(true);
+    EXPECT_EQ(scene.screen.problems, std::vector<std::string>{CannotWriteText});
+    EXPECT_EQ(reader->Count(), 4u) << "nothing is counted that may not be on the disk";
 }
 
 TEST_F(StatisticsUpdate, NothingIsWrittenBeforeAPick) {

@@ -10,6 +10,7 @@
 #include "platform/date.h"
 #include "platform/random.h"
 #include "platform/replace_file.h"
+#include "platform/replace_file_system.h"
 #include "tests/support/temp_dir.h"
 
 TEST(DateTest, DayNumbersCountCalendarDays) {
@@ -141,4 +142,105 @@ TEST(ReplaceFileTest, TheTemporaryFileIsANewOneAndNothingIsLeftOfItOnAnyWayOut) 
     EXPECT_EQ(NamesIn(dir.Path()),
               (std::vector<std::string>{"folder.dbf", "words.dbf", "words.dbf.new"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.dbf")));
+}
+
+namespace {
+
+// The system's own calls, each noted as it is made.
+class RecordingSystem : public file_replacement::TSystem {
+public:
+    explicit RecordingSystem(std::string target) : target_(std::move(target)) {}
+
+    std::FILE* CreateExclusively(const std::string& path, bool& taken) override {
+        temporary_ = path;
+        calls.push_back("create");
+        return real_.CreateExclusively(path, taken);
+    }
+    bool FlushToDisk(std::FILE* stream) override {
+        const bool flushed = real_.FlushToDisk(stream);
+        calls.push_back("flush " + ReadFileBytes(temporary_) + ", target " +
+                        ReadFileBytes(target_));
+        return flushed && !failFlush;
+    }
+    bool MoveOver(const std::string& from, const std::string& to) override {
+        calls.push_back(from == temporary_ && to == target_ ? "rename" : "rename elsewhere");
+        return real_.MoveOver(from, to);
+    }
+    std::vector<std::string> TemporaryFilesOf(const std::string& target) override {
+        return real_.TemporaryFilesOf(target);
+    }
+    bool RemoveUnlessOpen(const std::string& path) override { return real_.RemoveUnlessOpen(path); }
+
+    std::vector<std::string> calls;
+    bool failFlush = false;
+
+private:
+    file_replacement::TSystem& real_ = file_replacement::RealSystem();
+    std::string target_;
+    std::string temporary_;
+};
+
+} // namespace
+
+TEST(ReplaceFileTest, TheNewDataIsOnTheDiskBeforeTheRenameAndAFailedFlushIsAFailedWrite) {
+    TempDir dir;
+    const std::string target = dir.File("vocorix.INI");
+    WriteFileBytes(target, "old");
+    RecordingSystem system(target);
+    {
+        TFileReplacement replacement(target, system);
+        std::fputs("new", replacement.Stream());
+        ASSERT_TRUE(replacement.Commit());
+    }
+    EXPECT_EQ(system.calls,
+              (std::vector<std::string>{"create", "flush new, target old", "rename"}));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+
+    system.calls.clear();
+    system.failFlush = true;
+    {
+        TFileReplacement replacement(target, system);
+        std::fputs("newer", replacement.Stream());
+        EXPECT_FALSE(replacement.Commit());
+    }
+    EXPECT_EQ(system.calls, (std::vector<std::string>{"create", "flush newer, target new"}));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"vocorix.INI"});
+}
+
+TEST(ReplaceFileTest, ATemporaryFileLeftByACrashGoesAtTheNextReplacementAndNothingElseDoes) {
+    TempDir dir;
+    const std::string target = dir.File("words.dbf");
+    WriteFileBytes(target, "old");
+    const std::vector<std::string> others = {
+        "words.dbf.~0123abc.tmp",     // seven digits
+        "words.dbf.~0123abcg.tmp",    // not hex
+        "words.dbf.~0123ABCD.tmp",    // not as written
+        "words.dbf.~0123abcd.tmp.1",  // more after it
+        "lesson.dbf.~0123abcd.tmp",   // another target's
+        "awords.dbf.~0123abcd.tmp",   // another target's
+        "words.dbf.~0123abcd.tmp.bak" // more after it
+    };
+    for (const std::string& name : others)
+        WriteFileBytes(dir.File(name), "mine");
+    std::filesystem::create_directory(dir.File("words.dbf.~00000000.tmp"));
+    WriteFileBytes(dir.File("words.dbf.~deadbeef.tmp"), "left by a crash");
+    WriteFileBytes(dir.File("words.dbf.~0123abcd.tmp"), "left by a crash");
+
+    // A replacement under way holds its temporary file open.
+    TFileReplacement underWay(target);
+    ASSERT_NE(underWay.Stream(), nullptr);
+    const std::string held = underWay.TemporaryPath();
+    ASSERT_TRUE(ReplaceFileContents(target, "new"));
+
+    std::vector<std::string> expected = others;
+    expected.push_back("words.dbf");
+    expected.push_back("words.dbf.~00000000.tmp");
+    expected.push_back(std::filesystem::path(held).filename().string());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(NamesIn(dir.Path()), expected);
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    std::fputs("newer", underWay.Stream());
+    EXPECT_TRUE(underWay.Commit());
+    EXPECT_EQ(ReadFileBytes(target), "newer");
 }
