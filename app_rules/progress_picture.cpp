@@ -101,6 +101,11 @@ public:
         const size_t columns = (rows.size() + MostRowsInAColumn - 1) / MostRowsInAColumn;
         const size_t perColumn = columns == 0 ? 0 : (rows.size() + columns - 1) / columns;
         const int32_t columnWidth = labelWidth + gap + barArea + gap + numberWidth + scale_(20);
+        // Room for the longest bar and its number in every column, whatever the figures: the
+        // window keeps its size as they change.
+        if (columns > 0)
+            right_ =
+                std::max(right_, left + static_cast<int32_t>(columns) * columnWidth - scale_(20));
         for (size_t i = 0; i < rows.size(); ++i) {
             const TRow& row = rows[i];
             const int32_t x = left + static_cast<int32_t>(i / perColumn) * columnWidth;

@@ -230,6 +230,10 @@ TEST_F(ProgressWindowScene, OpensFromKeysAndMenuAlsoLockedAndShowsTheFiguresOfCh
     // Alt+P and the system menu, also while the drill is locked; Enter and the Close button.
     EXPECT_EQ(ReadProgress([&] { scene.Char('p', Alt); }, [](HWND) { PressInWindow(VK_RETURN); }),
               text);
+    // Alt with the Cyrillic letter on the P key.
+    EXPECT_EQ(ReadProgress([&] { scene.WideChar(L'\u0437', Alt); },
+                           [](HWND) { PressInWindow(VK_ESCAPE); }),
+              text);
     ToggleLock(window());
     ASSERT_TRUE(IsLocked(window()));
     EXPECT_EQ(ReadProgress([&] { scene.Char(0x10, Ctrl); },
