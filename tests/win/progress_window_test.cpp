@@ -99,10 +99,11 @@ struct Figures {
     std::map<std::string, uint32_t> comeDue;
 };
 
-Figures WindowFigures(const std::vector<std::string>& lines) {
+// The figures in lines of one of the two forms: a level's line gives its COUNT's words in its
+// second group and COUNT 0's parts in its third; a day's line its date and words.
+Figures ReadFigures(const std::vector<std::string>& lines, const std::regex& level,
+                    const std::regex& day) {
     Figures figures;
-    const std::regex level(R"(^COUNT (\d+): (\d+) words?(?: (\(\d+ new, \d+ answered wrong\)))?$)");
-    const std::regex day(R"(^(\d{4}-\d\d-\d\d) \(\w{3}\): (\d+) words?$)");
     std::smatch match;
     for (const std::string& line : lines) {
         if (std::regex_match(line, match, level)) {
@@ -116,21 +117,16 @@ Figures WindowFigures(const std::vector<std::string>& lines) {
     return figures;
 }
 
+Figures WindowFigures(const std::vector<std::string>& lines) {
+    return ReadFigures(
+        lines, std::regex(R"(^COUNT (\d+): (\d+) words?(?: (\(\d+ new, \d+ answered wrong\)))?$)"),
+        std::regex(R"(^(\d{4}-\d\d-\d\d) \(\w{3}\): (\d+) words?$)"));
+}
+
 Figures CheckFigures(const std::vector<std::string>& lines) {
-    Figures figures;
-    const std::regex level(R"(^ +(\d+) +(\d+)(?: #+)?(?:  (\(\d+ new, \d+ answered wrong\)))?$)");
-    const std::regex day(R"(^  (\d{4}-\d\d-\d\d)  (\d+) words?$)");
-    std::smatch match;
-    for (const std::string& line : lines) {
-        if (std::regex_match(line, match, level)) {
-            figures.byCount.push_back(static_cast<uint32_t>(std::stoul(match[2])));
-            if (match[3].matched)
-                figures.zeroParts = match[3];
-        } else if (std::regex_match(line, match, day)) {
-            figures.comeDue[match[1]] = static_cast<uint32_t>(std::stoul(match[2]));
-        }
-    }
-    return figures;
+    return ReadFigures(
+        lines, std::regex(R"(^ +(\d+) +(\d+)(?: #+)?(?:  (\(\d+ new, \d+ answered wrong\)))?$)"),
+        std::regex(R"(^  (\d{4}-\d\d-\d\d)  (\d+) words?$)"));
 }
 
 class ProgressWindowScene : public testing::Test {
