@@ -18,7 +18,7 @@ native native32 win64 win32: deps
 
 bench: deps
 	bash scripts/build.sh bench $(BUILD)
-	bash scripts/build.sh win64 $(BUILD) bench_drill_window
+	bash scripts/build.sh win64 $(BUILD) bench_drill_window bench_progress_window
 	bash scripts/bench.sh $(BUILD)
 
 fuzz: deps

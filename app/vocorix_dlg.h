@@ -63,6 +63,8 @@ public:
     // A list that cannot be made into a table, or a table that the learner gives up on, leaves
     // the drill on the table it had.
     void OpenGivenFile(const std::string& file);
+    // The progress window over the table being drilled; the drill is as it was when it closes.
+    void ShowProgress();
 
     // The drill.
     void CmReady();

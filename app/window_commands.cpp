@@ -1,13 +1,17 @@
 // The drill window's commands in its system menu, and its border that moves instead of sizing.
 #include <windows.h>
 
+#include "app/progress_window.h"
 #include "app/vocorix_dlg.h"
+#include "database/db_messages.h"
 #include "dialogs/given_file.h"
 #include "dialogs/vocorix_options.h"
 #include "framework/dpi.h"
 #include "framework/help.h"
 #include "framework/system_menu.h"
+#include "platform/date.h"
 #include "resources/ids.h"
+#include "table_tool/list_table.h"
 
 #include <vector>
 
@@ -16,8 +20,9 @@ const char LockText[] = "&Lock";
 const char UnlockText[] = "Un&lock";
 
 bool IsSystemMenuCommand(uint32_t command) {
-    return command == CM_ABOUT || command == CM_OPTIONS || command == CM_LOCK ||
-           command == CM_HELP || command == CM_ZOOM_IN || command == CM_ZOOM_OUT;
+    return command == CM_ABOUT || command == CM_OPTIONS || command == CM_PROGRESS ||
+           command == CM_LOCK || command == CM_HELP || command == CM_ZOOM_IN ||
+           command == CM_ZOOM_OUT;
 }
 
 // Whether an accelerator row stands for this key message, with the modifiers now held.
@@ -71,6 +76,7 @@ void TVocorixDlg::EditSystemMenu() {
     menu.AppendSeparator();
     menu.AppendItem(CM_ABOUT, "&About...");
     menu.AppendItem(CM_OPTIONS, "&Options...");
+    menu.AppendItem(CM_PROGRESS, "&Progress...");
     menu.AppendItem(CM_LOCK, LockText);
     menu.AppendItem(CM_HELP, "&Help");
 }
@@ -87,6 +93,9 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
     case CM_OPTIONS:
         ChangeOptions();
         break;
+    case CM_PROGRESS:
+        ShowProgress();
+        break;
     case CM_LOCK:
         Locked = !Locked;
         TSystemMenu(GetHandle()).SetItemText(CM_LOCK, Locked ? UnlockText : LockText);
@@ -102,6 +111,21 @@ LRESULT TVocorixDlg::EvSysCommand(WPARAM command, LPARAM) {
         break;
     }
     return result;
+}
+
+void TVocorixDlg::ShowProgress() {
+    if (Database == nullptr || !Database->IsLoaded())
+        return;
+    Screen.BeginWait();
+    const std::optional<TProgress> progress = Database->Progress(TDate().DayNumber());
+    Screen.EndWait();
+    if (!progress) {
+        // The drill goes on: its next answer tells whether the table is still there.
+        Screen.ShowProblem(CannotReadText);
+        return;
+    }
+    TProgressWindow window(this, *progress, FileNameOf(Options.FileName.Text), fonts_, Scale);
+    window.Execute();
 }
 
 namespace {

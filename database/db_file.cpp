@@ -246,3 +246,17 @@ bool TDBFile::CountEligible() {
     eligibleCount_ = eligible;
     return true;
 }
+
+std::optional<TProgress> TDBFile::Progress(int32_t today) {
+    if (!IsLoaded())
+        return std::nullopt;
+    TProgressCount count(options_.MaxCount, options_.AgeList, today);
+    const uint64_t position = position_;
+    const uint32_t recordLength = layout_.RecordLength;
+    const bool complete =
+        ForEachRecord([&](const unsigned char* record, bool) { count.Add(record, recordLength); });
+    position_ = position;
+    if (!complete)
+        return std::nullopt;
+    return count.Figures();
+}

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "database/day_numbers.h"
 #include "database/db_screen.h"
+#include "database/progress.h"
 #include "database/table_file.h"
 #include "database/table_layout.h"
 #include "database/word_list.h"
@@ -44,6 +46,9 @@ public:
     // Records an answer to the current record; returns whether it is still eligible. A table
     // drilled without recording is left as it is.
     bool Update(bool right);
+    // Every record's statistics counted afresh from the file, ages from the day number `today`;
+    // nothing when the file cannot be read to its end. Changes nothing the drill uses.
+    std::optional<TProgress> Progress(int32_t today);
 
     bool IsLoaded() const { return file_ != nullptr; }
     // False for a read-only table that the learner drills without recording.

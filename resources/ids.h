@@ -23,6 +23,7 @@
 #define CM_ZOOM_IN 116       /* system menu "Larger Text" */
 #define CM_ZOOM_OUT 117      /* system menu "Smaller Text" */
 #define CM_ZOOM_RESET 118    /* back to 100 % */
+#define CM_PROGRESS 119      /* system menu "Progress...": the progress window */
 #define IDC_ANSWER_BOX 200   /* + translation field number */
 #define CM_CHECK_FIELD 299   /* the check key: the answer box that has the focus */
 #define IDC_FIELD_BUTTON 300 /* + translation field number: its "?" button */
@@ -41,6 +42,12 @@
 #define CM_TOGGLE_HINTS 511
 #define CM_NEXT_HINT 512
 #define CM_CLEAR_HINTS 513
+
+// Progress window: its keys, its figures (drawn; their window text holds every figure) and the
+// copy command. Its Close button is IDOK.
+#define IDA_PROGRESS 402
+#define IDC_PROGRESS_FIGURES 140
+#define CM_PROGRESS_COPY 141
 
 // Options dialog.
 #define IDD_OPTIONS 120

@@ -15,12 +15,15 @@ for b in "$build_root"/bench/bench/*; do
 done
 
 drill=$build_root/win64/bench/win/bench_drill_window.exe
-echo "== $(basename "$drill") (under Wine)"
+progress=$build_root/win64/bench/win/bench_progress_window.exe
 run_drill_bench() {
+    echo "== $(basename "$drill") (under Wine)"
     "$root/scripts/wine.sh" "$drill"
+    echo "== $(basename "$progress") (under Wine)"
+    "$root/scripts/wine.sh" "$progress"
     # Wine's server holds the display open; end it before the display goes.
     WINEPREFIX="$build_root/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
 export -f run_drill_bench
-export root drill build_root
+export root drill progress build_root
 VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c run_drill_bench

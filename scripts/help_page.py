@@ -2,10 +2,13 @@
 """Turns the help's Markdown source (docs/help.md) into the one HTML page the program opens.
 
 Knows what that source uses: headings with an anchor ("## Keys {#keys}"), paragraphs, "-" lists,
-pipe tables, `code`, *emphasis*, **strong** and [links](#anchor).
+pipe tables, `code`, *emphasis*, **strong**, [links](#anchor) and pictures on lines of their own
+(![text](file.png), beside the source), which go into the page itself: the page is one file.
 Usage: help_page.py SOURCE.md PAGE.html
 """
+import base64
 import html
+import pathlib
 import re
 import sys
 
@@ -14,6 +17,7 @@ STYLE = """body { font-family: Segoe UI, Tahoma, sans-serif; max-width: 48em; ma
 table { border-collapse: collapse; margin: 0.5em 0; }
 th, td { border: 1px solid #999; padding: 0.2em 0.5em; text-align: left; vertical-align: top; }
 code { font-family: Consolas, monospace; }
+img { max-width: 100%; }
 nav a { margin-right: 1em; }"""
 
 
@@ -36,13 +40,19 @@ def cells(line):
     return [c.strip() for c in line.strip().strip("|").split("|")]
 
 
-def convert(source):
+def picture(text, file):
+    data = base64.b64encode(file.read_bytes()).decode("ascii")
+    return f'<p><img src="data:image/png;base64,{data}" alt="{html.escape(text)}"></p>'
+
+
+def convert(source, folder):
     lines = source.splitlines()
     body, sections, title = [], [], "Help"
     i = 0
     while i < len(lines):
         line = lines[i]
         heading = re.match(r"(#{1,3}) (.*?)(?: \{#([a-z0-9-]+)\})?$", line)
+        image = re.fullmatch(r"!\[([^\]]*)\]\(([^)\s]+\.png)\)", line.strip())
         if not line.strip() or line.startswith("<!--"):
             # Blank lines, and the marks of the generated keys tables.
             i += 1
@@ -54,6 +64,9 @@ def convert(source):
                 sections.append((anchor, text))
             ident = f' id="{anchor}"' if anchor else ""
             body.append(f"<h{level}{ident}>{inline(text)}</h{level}>")
+            i += 1
+        elif image:
+            body.append(picture(image.group(1), folder / image.group(2)))
             i += 1
         elif line.startswith("|"):
             rows = []
@@ -77,7 +90,7 @@ def convert(source):
             body.append("</ul>")
         else:
             paragraph = []
-            while i < len(lines) and lines[i].strip() and not re.match(r"#|\||- |<!--", lines[i]):
+            while i < len(lines) and lines[i].strip() and not re.match(r"#|\||- |<!--|!\[", lines[i]):
                 paragraph.append(lines[i].strip())
                 i += 1
             body.append(f"<p>{inline(' '.join(paragraph))}</p>")
@@ -93,7 +106,7 @@ def main():
     if len(sys.argv) != 3:
         sys.exit("usage: help_page.py SOURCE.md PAGE.html")
     with open(sys.argv[1], encoding="utf-8") as f:
-        page = convert(f.read())
+        page = convert(f.read(), pathlib.Path(sys.argv[1]).resolve().parent)
     with open(sys.argv[2], "w", encoding="utf-8", newline="\r\n") as f:
         f.write(page)
 

@@ -13,17 +13,17 @@ export VOCORIX_BUILD=$build_root
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 # Wine shows the build machine's root as drive Z:.
-# The drill window at 100 % and at 200 % (a screen of 192 DPI) comes from the test of its
-# scaling, run once at each DPI of the Wine prefix's screen.
+# The drill window and the progress window at 100 % and at 200 % (a screen of 192 DPI) come from
+# the tests of their scaling, run once at each DPI of the Wine prefix's screen.
 export root build_root
 VOCORIX_SCREENSHOTS="Z:$shots" VOCORIX_XVFB=1 "$root/scripts/with-display.sh" bash -c '
     wine=$root/scripts/wine.sh
     tests=$build_root/win64/tests/win_tests.exe
     status=0
     "$wine" --dpi 96
-    "$wine" "$tests" --gtest_filter="DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions:OptionsDialogScene.TheResourceHoldsTheControlsInTabOrder:DrillWindowDpi.OpensScaledToTheScreen" || status=1
+    "$wine" "$tests" --gtest_filter="DrillToTheEnd.AnsweredWordsChangeOnlyTheirStatistics:KeysDialogScene.ASwitchClearedAndAcceptedIsThereOnReopeningAndStoredWithTheOptions:OptionsDialogScene.TheResourceHoldsTheControlsInTabOrder:DrillWindowDpi.OpensScaledToTheScreen:ProgressWindowDpi.OpensAtTheDrillWindowsScale" || status=1
     "$wine" --dpi 192
-    "$wine" "$tests" --gtest_filter=DrillWindowDpi.OpensScaledToTheScreen || status=1
+    "$wine" "$tests" --gtest_filter=DrillWindowDpi.OpensScaledToTheScreen:ProgressWindowDpi.OpensAtTheDrillWindowsScale || status=1
     "$wine" --dpi 96
     exit $status'
 

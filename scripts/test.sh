@@ -40,12 +40,13 @@ run_windows_suites() {
     "$root/scripts/wine.sh" --dpi 96
     run_suite wine-core "$root/scripts/wine.sh" "$build_root/win64/tests/core_tests.exe"
     run_suite wine-win "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe"
-    # The drill window on screens of 150 % and 200 %: the prefix's DPI is read as a program
-    # starts, so each is a run of its own; the prefix goes back to 96 DPI after them.
+    # The drill window and its progress window on screens of 150 % and 200 %: the prefix's DPI
+    # is read as a program starts, so each is a run of its own; the prefix goes back to 96 DPI
+    # after them.
     for dpi in 144 192; do
         "$root/scripts/wine.sh" --dpi "$dpi"
         run_suite "wine-dpi-$dpi" "$root/scripts/wine.sh" "$build_root/win64/tests/win_tests.exe" \
-            --gtest_filter='DrillWindowDpi.OpensScaledToTheScreen'
+            --gtest_filter='DrillWindowDpi.OpensScaledToTheScreen:ProgressWindowDpi.OpensAtTheDrillWindowsScale'
     done
     "$root/scripts/wine.sh" --dpi 96
     # Wine's server holds the display open; end it before the display goes.

@@ -90,7 +90,7 @@ void RunCheck(const TCheckCommand& command, std::ostream& out) {
     options.FileName = character(command.table.c_str());
 
     TConsoleScreen screen;
-    uint32_t eligible;
+    std::optional<TProgress> progress;
     {
         // Only looking: a table on a CD or marked read-only is checked like any other.
         TDBFile reader(options, screen, OpenTableFileForReading);
@@ -100,12 +100,14 @@ void RunCheck(const TCheckCommand& command, std::ostream& out) {
                 command.table + ": " +
                 TerminalText(screen.problem.empty() ? CannotOpenText : screen.problem.c_str()));
         }
-        eligible = reader.EligibleCount();
+        // The drill's progress window counts with the same reader.
+        progress = reader.Progress(TDate().DayNumber());
+        if (!progress)
+            throw TToolError(command.table + ": " + TerminalText(CannotReadText));
     }
     const TTableBytes table = ReadCheckedTable(command.table);
-    const int32_t today = TDate().DayNumber();
-    out << TableReport(command.table, table, CountWords(table, options, today), options,
-                       command.settings.value_or("defaults"), eligible, today);
+    out << TableReport(command.table, table, *progress, options,
+                       command.settings.value_or("defaults"));
 }
 
 void RunExport(const TExportCommand& command, std::ostream& out) {

@@ -98,13 +98,13 @@ TEST(TableToolCheck, TheReportCountsWordsByCountAndDatesWhenRestingOnesComeDue) 
                            "Settings: " +
                            settings +
                            " (Maximum Count 4, age ranges 1:2 3:30)\n"
-                           "Today, 2024-03-10: 3 words to drill\n"
+                           "Today, 2024-03-10: 3 words to drill, 3 resting\n"
                            "By COUNT (right answers in a row):\n"
-                           "   0      1 ####################\n"
+                           "   0      1 ####################  (1 new, 0 answered wrong)\n"
                            "   1      2 ########################################\n"
                            "   2      1 ####################\n"
                            "   3      2 ########################################\n"
-                           "Retired (COUNT 4 or more): 1 word\n"
+                           "Learnt (COUNT 4 or more): 1 word\n"
                            "Resting words come due:\n"
                            "  2024-03-11  1 word\n"
                            "  2024-03-12  1 word\n"

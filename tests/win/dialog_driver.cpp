@@ -48,8 +48,8 @@ namespace {
 DialogWatch* watching = nullptr;
 } // namespace
 
-DialogWatch::DialogWatch(std::string caption, std::vector<DialogStep> steps)
-    : caption_(std::move(caption)), steps_(std::move(steps)),
+DialogWatch::DialogWatch(std::string caption, std::vector<DialogStep> steps, std::string className)
+    : caption_(std::move(caption)), steps_(std::move(steps)), className_(std::move(className)),
       timer_(SetTimer(nullptr, 0, StepInterval, &DialogWatch::Tick)) {
     watching = this;
 }
@@ -64,7 +64,7 @@ void CALLBACK DialogWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (watching == nullptr || watching->next_ == watching->steps_.size())
         return;
     // A dialog that was just closed may linger hidden until its loop ends.
-    HWND dialog = FindWindowA("#32770", watching->caption_.c_str());
+    HWND dialog = FindWindowA(watching->className_.c_str(), watching->caption_.c_str());
     if (dialog != nullptr && IsWindowVisible(dialog))
         watching->steps_[watching->next_++](dialog);
 }

@@ -20,10 +20,12 @@ int RunDialog(TDialog& dialog, std::vector<DialogStep> steps);
 // Plays steps on the dialogs captioned `caption` that the code under test shows by itself (the
 // table reader's options dialog), one step per timer tick while such a dialog is shown; a step
 // may close it, and the next one then waits until it is shown again. Steps left unplayed when
-// the watch ends fail the test. One watch at a time.
+// the watch ends fail the test. One watch at a time. A window of the program's own class is
+// watched the same way when `className` names it.
 class DialogWatch {
 public:
-    DialogWatch(std::string caption, std::vector<DialogStep> steps);
+    DialogWatch(std::string caption, std::vector<DialogStep> steps,
+                std::string className = "#32770");
     ~DialogWatch();
     DialogWatch(const DialogWatch&) = delete;
     DialogWatch& operator=(const DialogWatch&) = delete;
@@ -34,6 +36,7 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     std::string caption_;
     std::vector<DialogStep> steps_;
+    std::string className_;
     size_t next_ = 0;
     UINT_PTR timer_;
 };

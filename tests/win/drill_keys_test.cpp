@@ -56,6 +56,9 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
         {0, 0x0C, CM_LOCK},
         {FALT, 'l', CM_LOCK},
         {FALT, 0x0434, CM_LOCK}, // д
+        {0, 0x10, CM_PROGRESS},
+        {FALT, 'p', CM_PROGRESS},
+        {FALT, 0x0437, CM_PROGRESS}, // з
         {V | FCONTROL, VK_OEM_PLUS, CM_ZOOM_IN},
         {V | FCONTROL | FSHIFT, VK_OEM_PLUS, CM_ZOOM_IN},
         {V | FCONTROL, VK_ADD, CM_ZOOM_IN},
@@ -68,6 +71,13 @@ TEST(KeyboardTables, DrillTableHoldsExactlyItsRows) {
     // every system.
     EXPECT_EQ(Rows(IDA_DRILL), expected);
     EXPECT_EQ(TableEntries(IDA_DRILL).size(), expected.size());
+}
+
+TEST(KeyboardTables, ProgressWindowTableHoldsExactlyItsRows) {
+    const std::set<Row> expected{{0, 0x03, CM_PROGRESS_COPY},
+                                 {FVIRTKEY | FCONTROL, VK_INSERT, CM_PROGRESS_COPY}};
+    EXPECT_EQ(Rows(IDA_PROGRESS), expected);
+    EXPECT_EQ(TableEntries(IDA_PROGRESS).size(), expected.size());
 }
 
 TEST(KeyboardTables, AnswerBoxTableHoldsExactlyItsRows) {

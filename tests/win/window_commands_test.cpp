@@ -31,13 +31,14 @@ TEST_F(WindowCommands, TheSystemMenuHoldsTheProgramsCommands) {
     EXPECT_TRUE(menu.HasItem(SC_MOVE));
     EXPECT_EQ(menu.GetItemText(SC_CLOSE), "&Close");
     const int count = GetMenuItemCount(menu.GetHandle());
-    ASSERT_GE(count, 5);
+    ASSERT_GE(count, 6);
     std::vector<UINT> last;
-    for (int i = count - 5; i < count; ++i)
+    for (int i = count - 6; i < count; ++i)
         last.push_back(GetMenuItemID(menu.GetHandle(), i));
-    EXPECT_EQ(last, (std::vector<UINT>{0, CM_ABOUT, CM_OPTIONS, CM_LOCK, CM_HELP}));
+    EXPECT_EQ(last, (std::vector<UINT>{0, CM_ABOUT, CM_OPTIONS, CM_PROGRESS, CM_LOCK, CM_HELP}));
     EXPECT_EQ(menu.GetItemText(CM_ABOUT), "&About...");
     EXPECT_EQ(menu.GetItemText(CM_OPTIONS), "&Options...");
+    EXPECT_EQ(menu.GetItemText(CM_PROGRESS), "&Progress...");
     EXPECT_EQ(menu.GetItemText(CM_LOCK), "&Lock");
     EXPECT_EQ(menu.GetItemText(CM_HELP), "&Help");
 }
