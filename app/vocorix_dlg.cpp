@@ -76,6 +76,8 @@ void TVocorixDlg::CreateFieldControls() {
         throw xmsg("");
     const uint32_t fieldCount = Database->TranslationCount();
     Drill = TDrill(fieldCount, Options.KeyList, Database->CodePage());
+    // A read-only table drilled without recording says so for as long as it is drilled.
+    SetText(Database->IsRecording() ? "Vocorix" : "Vocorix \xE2\x80\x93 not recording");
     // Measured by the reader in the fonts of the present scale.
     widest_ = Database->WidestTranslation();
     widestScale_ = Scale;

@@ -71,6 +71,7 @@ TEST(CannotSave, ReadOnlyTableIsDrilledWithoutRecordingOnYes) {
     EXPECT_EQ(box.text, ReadOnlyTableText(scene.tablePath));
     EXPECT_EQ(box.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_FALSE(window.GetDatabase().IsRecording());
+    EXPECT_EQ(window.GetText(), "Vocorix \xE2\x80\x93 not recording") << "said while it lasts";
 
     for (const char* typed : {"Haus", "Hans", "Haus"}) {
         AnswerBox(window, 0).SetText(typed);
