@@ -1,23 +1,30 @@
 #include "platform/console_streams.h"
 
-#include <windows.h>
-
-#include <shellapi.h>
-
+#include <cstdint>
 #include <memory>
 #include <streambuf>
 
+#include "platform/text_codec.h"
+
+// The console calls needed here; declared rather than pulling all of <windows.h> into the core.
+extern "C" {
+__declspec(dllimport) void* __stdcall GetStdHandle(unsigned long which);
+__declspec(dllimport) int __stdcall GetConsoleMode(void* console, unsigned long* mode);
+__declspec(dllimport) int __stdcall WriteConsoleW(void* console, const wchar_t* text,
+                                                  unsigned long length, unsigned long* written,
+                                                  void* reserved);
+__declspec(dllimport) int __stdcall WriteFile(void* file, const void* data, unsigned long size,
+                                              unsigned long* written, void* overlapped);
+__declspec(dllimport) wchar_t* __stdcall GetCommandLineW();
+__declspec(dllimport) wchar_t** __stdcall CommandLineToArgvW(const wchar_t* line, int* count);
+__declspec(dllimport) void* __stdcall LocalFree(void* memory);
+}
+
 namespace {
 
-std::string Utf8Of(const wchar_t* wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    text.pop_back();
-    return text;
-}
+constexpr unsigned long StandardOutput = static_cast<unsigned long>(-11); // STD_OUTPUT_HANDLE
+constexpr unsigned long StandardError = static_cast<unsigned long>(-12);  // STD_ERROR_HANDLE
+void* const InvalidHandle = reinterpret_cast<void*>(static_cast<intptr_t>(-1));
 
 struct LocalFreer {
     void operator()(wchar_t** memory) const { LocalFree(memory); }
@@ -27,10 +34,10 @@ struct LocalFreer {
 // character cut at the end of the buffer waits for the rest of its bytes.
 class ConsoleBuffer : public std::streambuf {
 public:
-    explicit ConsoleBuffer(DWORD which) : handle_(GetStdHandle(which)) {
-        DWORD mode;
-        console_ = handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE &&
-                   GetConsoleMode(handle_, &mode) != 0;
+    explicit ConsoleBuffer(unsigned long which) : handle_(GetStdHandle(which)) {
+        unsigned long mode = 0;
+        console_ =
+            handle_ != nullptr && handle_ != InvalidHandle && GetConsoleMode(handle_, &mode) != 0;
     }
     ~ConsoleBuffer() override { sync(); }
 
@@ -74,23 +81,19 @@ private:
     bool WriteWide(size_t size) {
         if (size == 0)
             return true;
-        const int length =
-            MultiByteToWideChar(CP_UTF8, 0, pending_.data(), static_cast<int>(size), nullptr, 0);
-        std::wstring wide(static_cast<size_t>(length), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, pending_.data(), static_cast<int>(size), wide.data(),
-                            length);
-        DWORD written = 0;
-        return WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written,
-                             nullptr) != 0;
+        const TUtf16 wide = Utf8ToUtf16(std::string_view(pending_.data(), size));
+        unsigned long written = 0;
+        return WriteConsoleW(handle_, wide.data(), static_cast<unsigned long>(wide.size()),
+                             &written, nullptr) != 0;
     }
     bool WriteBytes(size_t size) {
-        DWORD written = 0;
-        return size == 0 || (WriteFile(handle_, pending_.data(), static_cast<DWORD>(size), &written,
-                                       nullptr) != 0 &&
+        unsigned long written = 0;
+        return size == 0 || (WriteFile(handle_, pending_.data(), static_cast<unsigned long>(size),
+                                       &written, nullptr) != 0 &&
                              written == size);
     }
 
-    HANDLE handle_;
+    void* handle_;
     bool console_ = false;
     std::string pending_;
 };
@@ -104,18 +107,18 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
         return std::vector<std::string>(argv, argv + argc);
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i)
-        arguments.push_back(Utf8Of(wide.get()[i]));
+        arguments.push_back(Utf16ToUtf8(wide.get()[i]));
     return arguments;
 }
 
 std::ostream& ConsoleOut() {
-    static ConsoleBuffer buffer(STD_OUTPUT_HANDLE);
+    static ConsoleBuffer buffer(StandardOutput);
     static std::ostream stream(&buffer);
     return stream;
 }
 
 std::ostream& ConsoleErr() {
-    static ConsoleBuffer buffer(STD_ERROR_HANDLE);
+    static ConsoleBuffer buffer(StandardError);
     static std::ostream stream(&buffer);
     stream.setf(std::ios::unitbuf);
     return stream;
