@@ -38,25 +38,6 @@ void AppendCodePoint(char32_t codePoint, TUtf16& text) {
     text.push_back(static_cast<TUtf16Char>(0xDC00 + (codePoint & 0x3FF)));
 }
 
-void AppendUtf8(char32_t codePoint, std::string& text) {
-    const auto put = [&text](uint32_t byte) { text.push_back(static_cast<char>(byte)); };
-    if (codePoint < 0x80) {
-        put(codePoint);
-    } else if (codePoint < 0x800) {
-        put(0xC0 | codePoint >> 6);
-        put(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        put(0xE0 | codePoint >> 12);
-        put(0x80 | (codePoint >> 6 & 0x3F));
-        put(0x80 | (codePoint & 0x3F));
-    } else {
-        put(0xF0 | codePoint >> 18);
-        put(0x80 | (codePoint >> 12 & 0x3F));
-        put(0x80 | (codePoint >> 6 & 0x3F));
-        put(0x80 | (codePoint & 0x3F));
-    }
-}
-
 // The character at `at` of a UTF-16 text, moving `at` past it; a lone surrogate is U+FFFD.
 char32_t NextCharacter(TUtf16View text, size_t& at) {
     const char32_t unit = static_cast<char16_t>(text[at++]);

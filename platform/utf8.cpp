@@ -1,8 +1,6 @@
 #include "platform/utf8.h"
 
-namespace {
-
-void AppendUtf8(std::string& text, uint32_t codePoint) {
+void AppendUtf8(uint32_t codePoint, std::string& text) {
     const auto add = [&text](uint32_t byte) { text += static_cast<char>(byte); };
     if (codePoint < 0x80) {
         add(codePoint);
@@ -20,8 +18,6 @@ void AppendUtf8(std::string& text, uint32_t codePoint) {
         add(0x80 | (codePoint & 0x3F));
     }
 }
-
-} // namespace
 
 TUtf8Char NextUtf8Char(std::string_view text) {
     constexpr TUtf8Char invalid{0, 0};
@@ -91,7 +87,7 @@ size_t Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& utf8) {
             codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
             length = 4;
         }
-        AppendUtf8(utf8, codePoint);
+        AppendUtf8(codePoint, utf8);
         at += length;
     }
     return at;

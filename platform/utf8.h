@@ -12,6 +12,8 @@ struct TUtf8Char {
     uint32_t codePoint;
 };
 
+// Appends the UTF-8 bytes of a code point (at most U+10FFFF).
+void AppendUtf8(uint32_t codePoint, std::string& text);
 // The character at the start of `text`. Overlong forms, surrogates, code points beyond
 // U+10FFFF and sequences cut short are invalid.
 TUtf8Char NextUtf8Char(std::string_view text);
