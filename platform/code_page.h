@@ -7,6 +7,9 @@
 // Conversions between UTF-8 and the single-byte code pages that tables store their texts in,
 // through the platform's own converter (the Windows conversion functions, or iconv).
 
+// The number Windows gives UTF-8 among its code pages; a table marked as UTF-8 has it as its page.
+constexpr uint32_t Utf8CodePage = 65001;
+
 enum class TConversion {
     Ok,
     Invalid,     // the input is not valid text in its encoding
