@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "answer/character_alphabet.h"
 #include "answer/match.h"
+#include "platform/code_page.h"
 #include "platform/text_compare.h"
 
 namespace {
@@ -46,11 +48,16 @@ uint32_t TDrill::FindAnswer(std::string_view text, uint32_t own) {
     return 0;
 }
 
+bool TDrill::Interlaced(std::string_view typed, std::string_view translation) const {
+    return codePage_ == Utf8CodePage ? MatchInterlacedUtf8(typed, translation, 0)
+                                     : MatchInterlaced(typed, translation, 0);
+}
+
 uint32_t TDrill::FindInterlaced(std::string_view text) {
     if (text.empty())
         return 0;
     for (uint32_t t = 0; t < fieldCount_; ++t)
-        if (!matched_[t] && !boxes_[t].judged && MatchInterlaced(text, translations_[t], 0)) {
+        if (!matched_[t] && !boxes_[t].judged && Interlaced(text, translations_[t])) {
             interlaceHit_ = true;
             matched_[t] = true;
             return t + 1;

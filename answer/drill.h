@@ -101,6 +101,8 @@ private:
     uint32_t FindAnswer(std::string_view text, uint32_t own);
     // 0, or 1 + the number of the first open translation the text nearly equals.
     uint32_t FindInterlaced(std::string_view text);
+    // The tolerant comparison, on characters where the table's texts are UTF-8.
+    bool Interlaced(std::string_view typed, std::string_view translation) const;
     // Whether the box's text passed only the interlaced comparison.
     bool CheckInterlaced(uint32_t box, std::string_view typed);
     void ShowResult(uint32_t box, TDrillOutcome& outcome);

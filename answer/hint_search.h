@@ -5,20 +5,26 @@
 #include <string>
 #include <string_view>
 
+#include "answer/character_alphabet.h"
 #include "answer/hint_keys.h"
 #include "answer/interlaced.h"
 #include "answer/separators.h"
+
+class TCodePageText;
 
 // One key press's search over the word list: made once from the typed text, then asked once
 // per word. Each verdict is the key's matcher's for (word, typed text, the key's argument).
 // Whatever depends only on the typed text is prepared here once. Each interlaced comparison keeps
 // its own time limit, measured from its first clock reading (see TDeadline), so time the caller
 // spends between words does not count. The word keys end words at the separators of the
-// words' code page.
+// words' code page. On a UTF-8 table every rule counts and compares characters: the texts go
+// through a TCharacterAlphabet to the same matchers.
 class THintSearch {
 public:
     THintSearch(THintMode mode, std::string_view typed,
                 const TWordSeparators& separators = TWordSeparators());
+    // The typed text and the words in a table's code page.
+    THintSearch(THintMode mode, std::string_view typed, const TCodePageText& page);
     // Its matcher points into its own copy of the typed text.
     THintSearch(const THintSearch&) = delete;
     THintSearch& operator=(const THintSearch&) = delete;
@@ -26,9 +32,14 @@ public:
     bool Accepts(std::string_view word);
 
 private:
+    void Prepare(std::string_view typedText);
+
     const THintKey& key;
+    std::optional<TCharacterAlphabet> characters;
+    // A starting key reads no more of a word than the typed text and one character after it.
+    std::size_t wordCharacters = std::string_view::npos;
     std::string typed;
-    int32_t argument;
+    int32_t argument = 0;
     TWordSeparators separators;
     std::optional<TInterlacedMatcher> interlaced;
 };

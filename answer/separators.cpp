@@ -65,6 +65,12 @@ bool IsWordSeparator(unsigned char byte) {
     return wordSeparators[byte];
 }
 
+bool IsWordSeparatorCharacter(uint32_t codePoint) {
+    if (codePoint < 0x80)
+        return wordSeparators[codePoint];
+    return codePoint <= 0xFFFF && IsUpperHalfSeparator(static_cast<char16_t>(codePoint));
+}
+
 TWordSeparators::TWordSeparators() : separates_(wordSeparators) {}
 
 TWordSeparators::TWordSeparators(const TCodePageText& page) : separates_(wordSeparators) {

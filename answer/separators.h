@@ -13,6 +13,8 @@ class TCodePageText;
 // Word separators end a word for the word matchers; the end of a text counts as one as well.
 // These are the bytes of code page 1252.
 bool IsWordSeparator(unsigned char byte);
+// The same characters as Unicode code points, wherever they stand in a text.
+bool IsWordSeparatorCharacter(uint32_t codePoint);
 
 // The word separators of one code page: the same characters, wherever the page keeps them. So
 // "ё" of code page 1251 and "ą" of 1250, whose bytes are "¸" and "¹" in 1252, stay letters, and
@@ -22,6 +24,8 @@ class TWordSeparators {
 public:
     TWordSeparators(); // those of code page 1252
     explicit TWordSeparators(const TCodePageText& page);
+    // Bytes chosen one by one, for texts recoded to bytes of their own (character_alphabet.h).
+    explicit TWordSeparators(const std::array<bool, 256>& separates) : separates_(separates) {}
 
     bool operator()(unsigned char byte) const { return separates_[byte]; }
 

@@ -147,7 +147,7 @@ void TVocorixComboBox::EmptyList() {
 void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     CloseHints();
     const std::string typed = ReadText();
-    THintSearch search(mode, typed, TWordSeparators(source_.codePage));
+    THintSearch search(mode, typed, source_.codePage);
 
     // Until the word list is free of duplicates, a short list is kept free of them here; the
     // keys are equal where the control's exact search finds words equal.

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include <map>
+
 #include "answer/juggler.h"
 #include "platform/clock.h"
+#include "platform/utf8.h"
 
 namespace reference {
 
@@ -197,6 +200,44 @@ bool MatchInterlaced(const std::string& W, const std::string& P, int32_t mode) {
 int32_t FindSeparator(const std::string& text, char sep, int32_t from) {
     const char* found = FindOutside(text.c_str() + from, sep);
     return found == nullptr ? -1 : static_cast<int32_t>(found - text.c_str());
+}
+
+bool MatchForKeyOnCharacters(THintMode mode, const std::string& W, const std::string& P) {
+    // The separating characters of 1252's upper half, by their bytes there.
+    static const std::map<uint32_t, char> separators = {
+        {0x201A, '\x82'}, {0x201E, '\x84'}, {0x2026, '\x85'}, {0x2020, '\x86'}, {0x2021, '\x87'},
+        {0x02C6, '\x88'}, {0x2030, '\x89'}, {0x2039, '\x8B'}, {0x2018, '\x91'}, {0x2019, '\x92'},
+        {0x201C, '\x93'}, {0x201D, '\x94'}, {0x2022, '\x95'}, {0x2013, '\x96'}, {0x2014, '\x97'},
+        {0x2122, '\x99'}, {0x203A, '\x9B'}, {0xA1, '\xA1'},   {0xA6, '\xA6'},   {0xA7, '\xA7'},
+        {0xA9, '\xA9'},   {0xAB, '\xAB'},   {0xAE, '\xAE'},   {0xB8, '\xB8'},   {0xB9, '\xB9'},
+        {0xBA, '\xBA'},   {0xBB, '\xBB'},   {0xBF, '\xBF'},   {0xF7, '\xF7'}};
+    std::map<uint32_t, char> letters;
+    char nextLetter = '\x80';
+    const auto recode = [&](const std::string& text) {
+        std::string bytes;
+        for (std::size_t at = 0; at < text.size();) {
+            TUtf8Char next = NextUtf8Char(std::string_view(text).substr(at));
+            if (next.length == 0)
+                next = {1, 0xFFFD};
+            at += next.length;
+            if (next.codePoint < 0x80) {
+                bytes += static_cast<char>(next.codePoint);
+            } else if (const auto separator = separators.find(next.codePoint);
+                       separator != separators.end()) {
+                bytes += separator->second;
+            } else {
+                auto [letter, added] = letters.emplace(next.codePoint, nextLetter);
+                if (added)
+                    do
+                        ++nextLetter;
+                    while (IsWordSeparator(nextLetter));
+                bytes += letter->second;
+            }
+        }
+        return bytes;
+    };
+    const std::string p = recode(P);
+    return MatchForKey(mode, recode(W), p);
 }
 
 bool MatchForKey(THintMode mode, const std::string& W, const std::string& P) {

@@ -23,6 +23,12 @@ bool MatchInterlaced(const std::string& W, const std::string& P, int32_t mode);
 // The rule behind one hint key, with the arguments that key passes for the typed text P.
 bool MatchForKey(THintMode mode, const std::string& W, const std::string& P);
 
+// The same rule on the characters of two UTF-8 texts, as a table in UTF-8 holds them: each
+// character of either text is given a byte of its own, ASCII its own, a separator its byte in
+// code page 1252 and any other character, or a byte that starts none (shown as U+FFFD), a letter
+// byte of 1252's upper half. For texts of at most 97 different such letters.
+bool MatchForKeyOnCharacters(THintMode mode, const std::string& W, const std::string& P);
+
 // The search for a separator outside parentheses, from `from`: the position found, or -1.
 int32_t FindSeparator(const std::string& text, char sep, int32_t from);
 
