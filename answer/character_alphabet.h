@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "answer/separators.h"
+#include "platform/utf8.h"
 
 // The characters of a UTF-8 text, given a byte each, so that the byte matchers count and compare
 // characters. A hint search on a UTF-8 table recodes the typed text once and then each word, one
@@ -37,14 +38,16 @@ public:
     // A text recoded, its first `characters` characters at most; kept until the next call.
     std::string_view Recode(std::string_view utf8, std::size_t characters = std::string_view::npos);
 
+    // The byte of a character.
+    uint8_t ByteOf(uint32_t character) const;
+
 private:
     bool HasFree();
     uint8_t TakeFree();
-    const std::pair<uint32_t, uint8_t>* Assigned(uint32_t character) const;
-    uint8_t ByteOf(uint32_t character) const;
+    bool Assigned(uint32_t character) const;
 
-    std::array<uint8_t, 128> ascii_{};
-    std::vector<std::pair<uint32_t, uint8_t>> others_; // beyond ASCII, by character
+    std::vector<uint8_t> firstPlane_;                  // the byte of each character up to U+FFFF
+    std::vector<std::pair<uint32_t, uint8_t>> beyond_; // the typed ones beyond, by character
     std::array<bool, 256> taken_{};
     std::size_t nextFree_ = 0;
     uint8_t otherLetter_ = 0;
@@ -55,6 +58,11 @@ private:
     std::string typed_;
     std::string recoded_;
 };
+
+// The character at the start of a non-empty text and its length in bytes, as the matchers take
+// it: a byte that starts no valid character is one character, the replacement character, as
+// the screen shows it.
+TUtf8Char NextCharacter(std::string_view text);
 
 // The tolerant comparison (interlaced.h) on the characters of two UTF-8 texts.
 bool MatchInterlacedUtf8(std::string_view W, std::string_view P, int32_t mode);

@@ -1,7 +1,51 @@
 #include "answer/hint_search.h"
 
+#include <cstring>
+
+#include "answer/comments.h"
 #include "platform/code_page.h"
 #include "platform/text_codec.h"
+#include "platform/utf8.h"
+
+namespace {
+
+constexpr uint32_t Replacement = 0xFFFD;
+constexpr uint32_t DoubleDagger = 0x2021;
+
+bool HoldsOnlyValidCharacters(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const TUtf8Char next = NextUtf8Char(utf8.substr(at));
+        if (next.length == 0 || next.codePoint == Replacement)
+            return false;
+        at += next.length;
+    }
+    return true;
+}
+
+// Whether `part`, valid UTF-8, stands in `text`: a search for the last byte of its first
+// character, which tells the letters of most scripts apart where their first bytes are alike,
+// then a comparison of the whole.
+bool Contains(std::string_view text, std::string_view part) {
+    if (part.empty())
+        return true;
+    if (text.size() < part.size())
+        return false;
+    const std::size_t key = NextCharacter(part).length - 1;
+    const char keyByte = part[key];
+    const char* from = text.data() + key;
+    const char* const last = text.data() + text.size() - (part.size() - key);
+    while (from <= last) {
+        const auto* found = static_cast<const char*>(std::memchr(from, keyByte, last - from + 1));
+        if (found == nullptr)
+            return false;
+        if (std::memcmp(found - key, part.data(), part.size()) == 0)
+            return true;
+        from = found + 1;
+    }
+    return false;
+}
+
+} // namespace
 
 THintSearch::THintSearch(THintMode mode, std::string_view typed, const TWordSeparators& separators)
     : key(HintKeyOf(mode)), separators(separators) {
@@ -20,6 +64,7 @@ THintSearch::THintSearch(THintMode mode, std::string_view typed, const TCodePage
     Prepare(characters->Typed());
     if (mode == THintMode::StartingChars || mode == THintMode::StartingWord)
         wordCharacters = static_cast<std::size_t>(argument) + 1;
+    PrepareBytes(typed);
 }
 
 void THintSearch::Prepare(std::string_view typedText) {
@@ -30,11 +75,115 @@ void THintSearch::Prepare(std::string_view typedText) {
         interlaced.emplace(typed, argument, false);
 }
 
+void THintSearch::PrepareBytes(std::string_view typedText) {
+    typedUtf8 = typedText;
+    bytesDecide = HoldsOnlyValidCharacters(typedUtf8);
+    const std::size_t first = typedUtf8.find_first_of("*?");
+    head = std::string_view(typedUtf8).substr(0, first);
+    if (first != std::string::npos)
+        tail = std::string_view(typedUtf8).substr(typedUtf8.find_last_of("*?") + 1);
+    if (interlaced)
+        PrepareInterlacedBytes();
+}
+
+// Every rule of the interlaced comparison ends in common subsequences of pieces of the typed text
+// (without comments) with pieces of the word, apart from one another, each of three quarters of
+// its piece at least; the pieces hold all characters but the separators and parentheses. So a
+// word needs at least three quarters of that many characters equal to typed ones, and each of
+// them ends with the last byte of a typed character. Compared whole, the rule is the exact one.
+void THintSearch::PrepareInterlacedBytes() {
+    const std::string compared = RemoveComments(typedUtf8);
+    std::size_t characters = 0;
+    std::size_t splitting = 0;
+    for (std::size_t at = 0; at < compared.size(); ++characters) {
+        const TUtf8Char next = NextCharacter(std::string_view(compared).substr(at));
+        at += next.length;
+        typedLastBytes[static_cast<unsigned char>(compared[at - 1])] = 1;
+        const bool splits = next.codePoint == DoubleDagger ||
+                            (next.codePoint < 0x80 &&
+                             std::string_view("|;, ()").find(static_cast<char>(next.codePoint)) !=
+                                 std::string_view::npos);
+        splitting += splits;
+    }
+    if (interlaced->ComparesWhole()) {
+        leastCommon = 3 * (characters + 1) / 4;
+        // Compared as phrases, three quarters of the longer text: a longer word cannot have them.
+        if (key.mode == THintMode::InterlacingPhrases)
+            for (longestWhole = characters; 3 * (longestWhole + 2) / 4 <= characters;)
+                ++longestWhole;
+    } else {
+        leastCommon = 3 * (characters - splitting) / 4;
+    }
+}
+
+THintSearch::TByteVerdict THintSearch::ByteVerdict(std::string_view word) const {
+    if (!bytesDecide)
+        return TByteVerdict::Recode;
+    const auto decided = [](bool yes) { return yes ? TByteVerdict::Yes : TByteVerdict::No; };
+    switch (key.mode) {
+    case THintMode::StartingChars:
+        return decided(word.starts_with(typedUtf8));
+    case THintMode::StartingWord: {
+        if (!word.starts_with(typedUtf8))
+            return TByteVerdict::No;
+        const std::string_view rest = word.substr(typedUtf8.size());
+        return decided(rest.empty() ||
+                       separators(characters->ByteOf(NextCharacter(rest).codePoint)));
+    }
+    case THintMode::ContiguousChars:
+        return decided(Contains(word, typedUtf8));
+    case THintMode::ContiguousWord:
+        return Contains(word, typedUtf8) ? TByteVerdict::Recode : TByteVerdict::No;
+    case THintMode::WildcardMatches:
+        if (head.size() == typedUtf8.size())
+            return decided(word == typedUtf8);
+        return word.size() >= head.size() + tail.size() && word.starts_with(head) &&
+                       word.ends_with(tail)
+                   ? TByteVerdict::Recode
+                   : TByteVerdict::No;
+    default:
+        return InterlacedByteVerdict(word);
+    }
+}
+
+THintSearch::TByteVerdict THintSearch::InterlacedByteVerdict(std::string_view word) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
+    const std::size_t size = word.size();
+    if (longestWhole == std::string_view::npos) {
+        // Any length may do: enough characters equal to typed ones are all it takes.
+        std::size_t common = 0;
+        for (std::size_t i = 0; i < size && common < leastCommon; ++i)
+            common += typedLastBytes[bytes[i]];
+        return common < leastCommon ? TByteVerdict::No : TByteVerdict::Recode;
+    }
+    const bool comment = word.find('[') != std::string_view::npos;
+    // A character takes four bytes at most.
+    if (!comment && size > 4 * longestWhole + 3)
+        return TByteVerdict::No;
+    std::size_t common = 0;
+    std::size_t starts = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        common += typedLastBytes[bytes[i]];
+        starts += (bytes[i] & 0xC0) != 0x80;
+    }
+    // Each character starts with one byte that continues none, a broken one too.
+    if (common < leastCommon || (!comment && starts > longestWhole))
+        return TByteVerdict::No;
+    return TByteVerdict::Recode;
+}
+
 bool THintSearch::Accepts(std::string_view word) {
     if (characters) {
         if (!characters->Fits())
             return false;
-        word = characters->Recode(word, wordCharacters);
+        switch (ByteVerdict(word)) {
+        case TByteVerdict::No:
+            return false;
+        case TByteVerdict::Yes:
+            return true;
+        case TByteVerdict::Recode:
+            word = characters->Recode(word, wordCharacters);
+        }
     }
     if (interlaced)
         return interlaced->Match(word);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,12 +33,30 @@ public:
     bool Accepts(std::string_view word);
 
 private:
+    // What a word's UTF-8 bytes alone tell, before it is recoded.
+    enum class TByteVerdict { No, Yes, Recode };
+
     void Prepare(std::string_view typedText);
+    void PrepareBytes(std::string_view typedUtf8);
+    TByteVerdict ByteVerdict(std::string_view word) const;
+    void PrepareInterlacedBytes();
+    TByteVerdict InterlacedByteVerdict(std::string_view word) const;
 
     const THintKey& key;
     std::optional<TCharacterAlphabet> characters;
     // A starting key reads no more of a word than the typed text and one character after it.
     std::size_t wordCharacters = std::string_view::npos;
+    // Where the typed text is valid UTF-8 without a replacement character, its bytes stand in a
+    // word exactly where its characters do: the raw bytes decide, or rule most words out.
+    bool bytesDecide = false;
+    std::string typedUtf8;
+    std::string_view head; // of a pattern, before its first wildcard
+    std::string_view tail; // after its last
+    // For the interlaced comparison: the last bytes of the typed characters, which each word
+    // character equal to a typed one ends with, and how many such characters a word needs.
+    std::array<uint8_t, 256> typedLastBytes{};
+    std::size_t leastCommon = 0;
+    std::size_t longestWhole = std::string_view::npos; // characters, for a word without comments
     std::string typed;
     int32_t argument = 0;
     TWordSeparators separators;

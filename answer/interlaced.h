@@ -34,6 +34,10 @@ public:
 
     bool Match(std::string_view W);
 
+    // Whether every word meets the typed text whole: it holds no separator outside parentheses
+    // and no trailing group, so no rule splits it.
+    bool ComparesWhole() const { return typedIsPlain; }
+
 private:
     // A piece of P with what the comparison learns about it, kept for the following words: a
     // hint search meets the same pieces of P with every word. Pieces are made when first

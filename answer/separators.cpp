@@ -65,6 +65,10 @@ bool IsWordSeparator(unsigned char byte) {
     return wordSeparators[byte];
 }
 
+std::span<const char16_t> WordSeparatorCharactersBeyondAscii() {
+    return UpperHalfSeparators;
+}
+
 bool IsWordSeparatorCharacter(uint32_t codePoint) {
     if (codePoint < 0x80)
         return wordSeparators[codePoint];

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory_resource>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,8 @@ class TCodePageText;
 bool IsWordSeparator(unsigned char byte);
 // The same characters as Unicode code points, wherever they stand in a text.
 bool IsWordSeparatorCharacter(uint32_t codePoint);
+// Those of them beyond ASCII.
+std::span<const char16_t> WordSeparatorCharactersBeyondAscii();
 
 // The word separators of one code page: the same characters, wherever the page keeps them. So
 // "ё" of code page 1251 and "ą" of 1250, whose bytes are "¸" and "¹" in 1252, stay letters, and

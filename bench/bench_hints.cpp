@@ -1,16 +1,24 @@
 // One hint search per key press: every word of a 100,000-entry list through one matcher, for
 // each hint key and typed texts of 3, 8 and 20 bytes; the same searches through the recursive
-// rules where they finish; and the adversarial pair of the interlaced comparison.
+// rules where they finish; and the adversarial pair of the interlaced comparison. Then the same
+// words in Japanese letters, as a UTF-8 table holds them, against the single-byte ones.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "answer/hint_search.h"
 #include "answer/match.h"
+#include "database/word_list.h"
+#include "platform/code_page.h"
+#include "platform/text_codec.h"
 #include "tests/support/reference_matchers.h"
 
 namespace {
@@ -170,6 +178,84 @@ void AdversarialPairByRules(benchmark::State& state) {
     state.counters["matched"] = matched;
 }
 
+// The same texts with each ASCII letter a Japanese one of three bytes in UTF-8: the same words
+// in another script, every rule giving the same verdicts on them.
+std::string InJapanese(const std::string& text) {
+    static const char* const letters[26] = {"あ", "ば", "ち", "で", "え", "ふ", "が", "ひ", "い",
+                                            "じ", "か", "る", "ま", "な", "お", "ぱ", "ク", "ら",
+                                            "す", "た", "う", "ヴ", "ワ", "ズ", "や", "ぞ"};
+    std::string japanese;
+    for (const char c : text)
+        japanese += c >= 'a' && c <= 'z' ? letters[c - 'a'] : std::string(1, c);
+    return japanese;
+}
+
+// The words as the drill keeps them, back to back in one block.
+TWordList InWordList(const std::vector<std::string>& words) {
+    TWordList list;
+    for (const std::string& word : words)
+        list.Add(word.data(), word.size());
+    return list;
+}
+
+// The median time of one key press's search over a list, and the hints it found.
+template <class MakeSearch>
+double MedianSearch(const TWordList& words, MakeSearch makeSearch, std::size_t& matches) {
+    std::vector<double> times;
+    for (int run = 0; run < 15; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        auto search = makeSearch();
+        matches = 0;
+        for (uint32_t i = 0; i < words.Count(); ++i)
+            matches += search->Accepts(words.Item(i));
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::nth_element(times.begin(), times.begin() + 7, times.end());
+    return times[7];
+}
+
+// Each key and length on both lists, in turns; prints each ratio and the worst.
+void CompareUtf8WithSingleByte() {
+    const TCodePageText utf8(Utf8CodePage);
+    const TWordList singleByteWords = InWordList(WordList());
+    std::vector<std::string> japanese;
+    for (const std::string& word : WordList())
+        japanese.push_back(InJapanese(word));
+    const TWordList utf8Words = InWordList(japanese);
+    double worst = 0;
+    std::string worstKey;
+    std::size_t compared = 0;
+    for (const auto& key : keys)
+        for (const std::size_t length : {3, 8, 20}) {
+            const std::string typed = Typed(key.mode, length);
+            const std::string typedInJapanese = InJapanese(typed);
+            std::size_t singleByteHints = 0;
+            std::size_t utf8Hints = 0;
+            const double singleByte = MedianSearch(
+                singleByteWords, [&] { return std::make_unique<THintSearch>(key.mode, typed); },
+                singleByteHints);
+            const double characters = MedianSearch(
+                utf8Words,
+                [&] { return std::make_unique<THintSearch>(key.mode, typedInJapanese, utf8); },
+                utf8Hints);
+            const double ratio = characters / singleByte;
+            std::printf("utf-8 hint search %s \"%s\": %zu hints, median %.2f ms, single-byte "
+                        "%.2f ms, ratio %.2f%s\n",
+                        key.name, typedInJapanese.c_str(), utf8Hints, characters, singleByte, ratio,
+                        utf8Hints == singleByteHints ? "" : " (the hints differ)");
+            ++compared;
+            if (ratio > worst) {
+                worst = ratio;
+                worstKey = std::string(key.name) + " \"" + typedInJapanese + "\"";
+            }
+        }
+    std::printf(
+        "UTF-8 hint search / single-byte: %.2f (worst of %zu keys: %s; goal: at most 1.5)\n", worst,
+        compared, worstKey.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -193,5 +279,6 @@ int main(int argc, char** argv) {
         ->Iterations(1);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    CompareUtf8WithSingleByte();
     return 0;
 }
