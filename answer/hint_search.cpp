@@ -1,5 +1,6 @@
 #include "answer/hint_search.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "answer/comments.h"
@@ -20,6 +21,13 @@ bool HoldsOnlyValidCharacters(std::string_view utf8) {
         at += next.length;
     }
     return true;
+}
+
+// Whether `text` starts with `part`, valid UTF-8: the last byte of the first character first,
+// since the first bytes of the letters of a script are mostly alike.
+bool StartsWith(std::string_view text, std::string_view part, std::size_t key) {
+    return text.size() >= part.size() && (part.empty() || text[key] == part[key]) &&
+           std::memcmp(text.data(), part.data(), part.size()) == 0;
 }
 
 // Whether `part`, valid UTF-8, stands in `text`: a search for the last byte of its first
@@ -82,6 +90,9 @@ void THintSearch::PrepareBytes(std::string_view typedText) {
     head = std::string_view(typedUtf8).substr(0, first);
     if (first != std::string::npos)
         tail = std::string_view(typedUtf8).substr(typedUtf8.find_last_of("*?") + 1);
+    oneStar = typedUtf8.find('?') == std::string::npos &&
+              std::count(typedUtf8.begin(), typedUtf8.end(), '*') == 1;
+    firstKey = typedUtf8.empty() ? 0 : NextCharacter(typedUtf8).length - 1;
     if (interlaced)
         PrepareInterlacedBytes();
 }
@@ -122,9 +133,9 @@ THintSearch::TByteVerdict THintSearch::ByteVerdict(std::string_view word) const 
     const auto decided = [](bool yes) { return yes ? TByteVerdict::Yes : TByteVerdict::No; };
     switch (key.mode) {
     case THintMode::StartingChars:
-        return decided(word.starts_with(typedUtf8));
+        return decided(StartsWith(word, typedUtf8, firstKey));
     case THintMode::StartingWord: {
-        if (!word.starts_with(typedUtf8))
+        if (!StartsWith(word, typedUtf8, firstKey))
             return TByteVerdict::No;
         const std::string_view rest = word.substr(typedUtf8.size());
         return decided(rest.empty() ||
@@ -137,10 +148,11 @@ THintSearch::TByteVerdict THintSearch::ByteVerdict(std::string_view word) const 
     case THintMode::WildcardMatches:
         if (head.size() == typedUtf8.size())
             return decided(word == typedUtf8);
-        return word.size() >= head.size() + tail.size() && word.starts_with(head) &&
-                       word.ends_with(tail)
-                   ? TByteVerdict::Recode
-                   : TByteVerdict::No;
+        if (word.size() < head.size() + tail.size() || !StartsWith(word, head, firstKey) ||
+            !word.ends_with(tail))
+            return TByteVerdict::No;
+        // One star and no question mark: the two ends are all there is to compare.
+        return oneStar ? TByteVerdict::Yes : TByteVerdict::Recode;
     default:
         return InterlacedByteVerdict(word);
     }

@@ -52,6 +52,8 @@ private:
     std::string typedUtf8;
     std::string_view head; // of a pattern, before its first wildcard
     std::string_view tail; // after its last
+    bool oneStar = false;
+    std::size_t firstKey = 0; // the last byte of the first typed character
     // For the interlaced comparison: the last bytes of the typed characters, which each word
     // character equal to a typed one ends with, and how many such characters a word needs.
     std::array<uint8_t, 256> typedLastBytes{};
