@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "bench/bench_table.h"
 #include "database/table_writer.h"
 #include "framework/application.h"
+#include "platform/code_page.h"
 #include "platform/text_codec.h"
 #include "resources/ids.h"
 
@@ -77,9 +79,33 @@ std::string MakeEntry(uint32_t& seed) {
     }
 }
 
-void WriteTable(const std::string& path) {
+// The same words in Japanese letters, as a UTF-8 table holds them: each Latin letter one of three
+// bytes, so that the words keep their shapes.
+std::string InJapanese(const std::string& text) {
+    static const char* const letters[26] = {"あ", "ば", "ち", "で", "え", "ふ", "が", "ひ", "い",
+                                            "じ", "か", "る", "ま", "な", "お", "ぱ", "ク", "ら",
+                                            "す", "た", "う", "ヴ", "ワ", "ズ", "や", "ぞ"};
+    std::string japanese;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= 'a' && c <= 'z')
+            japanese += letters[c - 'a'];
+        else if (c >= 'A' && c <= 'Z')
+            japanese += std::string("東") + letters[c - 'A'];
+        else if (static_cast<unsigned char>(c) >= 0x80)
+            japanese += "京"; // the bytes of "ß", "ü" and "ö"
+        else
+            japanese += c;
+    }
+    return japanese;
+}
+
+// The table, its texts in code page 1252 or, for `utf8`, in Japanese letters in UTF-8 with the
+// mark that says so beside it.
+void WriteTable(const std::string& path, bool utf8) {
     const std::vector<TTableField> fields =
-        BenchTableFields(WordWidth, Translations, TranslationWidth);
+        BenchTableFields(utf8 ? 3 * WordWidth : WordWidth, Translations,
+                         utf8 ? 3 * TranslationWidth : TranslationWidth);
     std::string bytes = TableHeader(fields, Records, 0, TDate());
     uint32_t seed = 2024;
     std::vector<std::string> texts;
@@ -87,11 +113,19 @@ void WriteTable(const std::string& path) {
         texts = {MakeWord(seed, 2)};
         for (uint32_t t = 0; t < Translations; ++t)
             texts.push_back(MakeEntry(seed));
+        if (utf8)
+            for (std::string& text : texts)
+                text = InJapanese(text);
         texts.resize(fields.size());
         AppendRecord(bytes, fields, texts);
     }
     AppendEndOfFile(bytes);
     std::ofstream(path, std::ios::binary) << bytes;
+    const std::filesystem::path mark = std::filesystem::path(path).replace_extension(".cpg");
+    if (utf8)
+        std::ofstream(mark, std::ios::binary) << "UTF-8";
+    else
+        std::filesystem::remove(mark);
 }
 
 double Milliseconds(std::chrono::steady_clock::duration span) {
@@ -126,12 +160,12 @@ const THintKeyName HintKeyNames[] = {
     {"F9", VK_F9, THintMode::WildcardMatches},
 };
 
-bool IsSeparator(char c) {
-    return IsWordSeparator(static_cast<unsigned char>(c));
+bool IsSeparator(wchar_t c) {
+    return IsWordSeparatorCharacter(static_cast<uint32_t>(c));
 }
 
 // Two neighbouring letters swapped: the slip the interlacing keys forgive.
-std::string WithSlip(std::string text) {
+std::wstring WithSlip(std::wstring text) {
     for (size_t i = text.size() / 2; i + 1 < text.size() && i > 0; ++i)
         if (!IsSeparator(text[i]) && !IsSeparator(text[i + 1]) && text[i] != text[i + 1]) {
             std::swap(text[i], text[i + 1]);
@@ -140,15 +174,15 @@ std::string WithSlip(std::string text) {
     return text;
 }
 
-// What a learner who knows this entry might have typed, `length` bytes, before pressing the
-// key; nothing when the entry gives no such text.
-std::optional<std::string> TypedFor(THintMode mode, std::string_view entry, size_t length) {
+// What a learner who knows this entry might have typed, `length` characters, before pressing
+// the key; nothing when the entry gives no such text.
+std::optional<std::wstring> TypedFor(THintMode mode, std::wstring_view entry, size_t length) {
     switch (mode) {
     case THintMode::StartingWord:
         // A whole first word.
         if (entry.size() >= length && !IsSeparator(entry[length - 1]) &&
             (entry.size() == length || IsSeparator(entry[length])))
-            return std::string(entry.substr(0, length));
+            return std::wstring(entry.substr(0, length));
         return std::nullopt;
     case THintMode::ContiguousWord:
         // A whole word of the entry, from inside it where there is one.
@@ -158,45 +192,50 @@ std::optional<std::string> TypedFor(THintMode mode, std::string_view entry, size
                 while (end < entry.size() && !IsSeparator(entry[end]))
                     ++end;
                 if (end - start == length && (start > 0 || !inside))
-                    return std::string(entry.substr(start, length));
+                    return std::wstring(entry.substr(start, length));
                 start = end + 1;
             }
         }
         return std::nullopt;
     case THintMode::StartingChars:
         if (entry.size() > length)
-            return std::string(entry.substr(0, length));
+            return std::wstring(entry.substr(0, length));
         return std::nullopt;
     case THintMode::ContiguousChars:
         if (entry.size() > length + 1)
-            return std::string(entry.substr(1, length));
+            return std::wstring(entry.substr(1, length));
         return std::nullopt;
     case THintMode::InterlacingChars:
         if (entry.size() > length)
-            return WithSlip(std::string(entry.substr(0, length)));
+            return WithSlip(std::wstring(entry.substr(0, length)));
         return std::nullopt;
     case THintMode::InterlacingPhrases:
         // Three quarters of the longer text must agree: an entry about as long as the text.
         if (entry.size() >= length && entry.size() <= length + 2)
-            return WithSlip(std::string(entry.substr(0, length)));
+            return WithSlip(std::wstring(entry.substr(0, length)));
         return std::nullopt;
     case THintMode::WildcardMatches:
         if (length == 1)
-            return entry.size() == 1 ? std::optional<std::string>("?") : std::nullopt;
+            return entry.size() == 1 ? std::optional<std::wstring>(L"?") : std::nullopt;
         if (entry.size() > length)
-            return "*" + std::string(entry.substr(1, length - 2)) + "*";
+            return L"*" + std::wstring(entry.substr(1, length - 2)) + L"*";
         return std::nullopt;
     }
     return std::nullopt;
 }
 
 // The first text the entries from the middle of the list on give that the key accepts for its
-// own entry: a text that finds hints.
-std::optional<std::string> ChooseTyped(THintMode mode, const TWordList& words, size_t length) {
+// own entry: a text that finds hints, in the table's code page.
+std::optional<std::string> ChooseTyped(THintMode mode, const TWordList& words, size_t length,
+                                       const TCodePageText& codePage) {
     for (uint32_t i = words.Count() / 3; i < words.Count(); ++i) {
-        const std::optional<std::string> typed = TypedFor(mode, words.Item(i), length);
-        if (typed && typed->size() == length && THintSearch(mode, *typed).Accepts(words.Item(i)))
-            return typed;
+        const std::optional<std::wstring> typed =
+            TypedFor(mode, codePage.ToUtf16(words.Item(i)), length);
+        if (!typed || typed->size() != length)
+            continue;
+        const std::string bytes = codePage.FromUtf16(*typed);
+        if (THintSearch(mode, bytes, codePage).Accepts(words.Item(i)))
+            return bytes;
     }
     return std::nullopt;
 }
@@ -253,10 +292,10 @@ public:
     ~TFloorBench() { box_.Destroy(); }
 
     TFloor Measure(const TWordList& words, THintMode mode, const std::string& typed,
-                   const std::vector<std::string>& texts) {
+                   const std::vector<std::string>& texts, const TCodePageText& codePage) {
         TFloor floor;
         const auto t0 = std::chrono::steady_clock::now();
-        THintSearch search(mode, typed);
+        THintSearch search(mode, typed, codePage);
         uint32_t accepted = 0;
         for (uint32_t i = 0; i < words.Count(); ++i)
             accepted += search.Accepts(words.Item(i)) ? 1 : 0;
@@ -267,20 +306,19 @@ public:
 
         std::vector<std::wstring> wide;
         wide.reserve(texts.size());
-        std::vector<wchar_t> buffer(256);
+        TUtf16 buffer;
         unsigned char key[1024];
         const auto t2 = std::chrono::steady_clock::now();
         for (const std::string& text : texts) {
-            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), 256);
-            LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, buffer.data(), -1,
+            buffer.clear();
+            codePage.AppendUtf16(text, buffer);
+            LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, buffer.c_str(), -1,
                          reinterpret_cast<LPWSTR>(key), sizeof key);
         }
         const auto t3 = std::chrono::steady_clock::now();
         floor.keys = Milliseconds(t3 - t2);
-        for (const std::string& text : texts) {
-            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), 256);
-            wide.emplace_back(buffer.data());
-        }
+        for (const std::string& text : texts)
+            wide.push_back(codePage.ToUtf16(text));
 
         Send(WM_SETREDRAW, FALSE, 0);
         const auto t4 = std::chrono::steady_clock::now();
@@ -334,8 +372,9 @@ struct TCase {
 
 class TBench {
 public:
-    TBench(TApplication& app, TVocorixDlg& window)
-        : app_(app), window_(window), floors_(app, Box()) {}
+    // `prefix` begins each line printed.
+    TBench(TApplication& app, TVocorixDlg& window, const char* prefix = "")
+        : app_(app), window_(window), floors_(app, Box()), prefix_(prefix) {}
 
     TVocorixComboBox& Box() {
         return *dynamic_cast<TVocorixComboBox*>(
@@ -351,8 +390,9 @@ public:
     void Type(const std::string& typed) {
         TVocorixComboBox& box = Box();
         box.CloseHints();
-        box.SetText(TableText().ToUtf16(typed));
-        box.SetEditSel(static_cast<uint32_t>(typed.size()), static_cast<uint32_t>(typed.size()));
+        const TUtf16 wide = TableText().ToUtf16(typed);
+        box.SetText(wide);
+        box.SetEditSel(static_cast<uint32_t>(wide.size()), static_cast<uint32_t>(wide.size()));
         app_.PumpWaitingMessages();
     }
 
@@ -375,14 +415,14 @@ public:
         TVocorixComboBox& box = Box();
         result.hints = box.GetCount();
         if (result.hints > 0 && box.GetText() != box.GetString(0))
-            std::printf("hint %s \"%s\": the box does not show the first hint\n", key.name,
-                        typed.c_str());
+            std::printf("%shint %s \"%s\": the box does not show the first hint\n", prefix_,
+                        key.name, typed.c_str());
         const std::vector<std::string> hints = Items(box, TableText());
         Type("");
         std::vector<TFloor> floors;
         for (int run = 0; run < Runs; ++run)
-            floors.push_back(
-                floors_.Measure(window_.GetDatabase().Words(), key.mode, typed, hints));
+            floors.push_back(floors_.Measure(window_.GetDatabase().Words(), key.mode, typed, hints,
+                                             TableText()));
         // Each part's median.
         TFloor floor;
         const auto part = [&](double TFloor::*member) {
@@ -396,10 +436,10 @@ public:
             part(member);
         result.median = Median(runs);
         result.floor = floor.Total();
-        std::printf("hint %s \"%s\": %d hints, median %.1f ms, floor %.1f ms, ratio %.2f "
+        std::printf("%shint %s \"%s\": %d hints, median %.1f ms, floor %.1f ms, ratio %.2f "
                     "(runs: %s; floor: search %.1f, sort keys %.1f, insertions %.1f, "
                     "drop-down %.1f)\n",
-                    key.name, typed.c_str(), result.hints, result.median, result.floor,
+                    prefix_, key.name, typed.c_str(), result.hints, result.median, result.floor,
                     result.Ratio(), RunList(runs).c_str(), floor.search, floor.keys,
                     floor.insertions, floor.dropDown);
         std::fflush(stdout);
@@ -410,6 +450,7 @@ private:
     TApplication& app_;
     TVocorixDlg& window_;
     TFloorBench floors_;
+    const char* prefix_;
 };
 
 // Runs the window's idle work as the loop does while the learner reads the question, up to the
@@ -434,11 +475,54 @@ TIdleWork IdleUntilDuplicateRemoval(TVocorixDlg& window) {
     return work;
 }
 
+// Every hint key on the window's table, for typed texts of 1, 3 and 8 characters, and the worst
+// ratio and the worst short list among them; each line begins with `prefix`.
+void MeasureHintKeys(TApplication& app, TVocorixDlg& window,
+                     const std::function<bool(const char*)>& wanted, const char* prefix) {
+    const TWordList& words = window.GetDatabase().Words();
+    std::vector<TCase> cases;
+    TBench bench(app, window, prefix);
+    bench.Box().SetFocus();
+    if (wanted("F5"))
+        cases.push_back(bench.Measure(HintKeyNames[2], ""));
+    for (const THintKeyName& key : HintKeyNames) {
+        if (!wanted(key.name))
+            continue;
+        for (size_t length : {1u, 3u, 8u}) {
+            const std::optional<std::string> typed =
+                ChooseTyped(key.mode, words, length, bench.TableText());
+            if (!typed) {
+                std::printf("%shint %s: no text of %zu characters finds hints\n", prefix, key.name,
+                            length);
+                continue;
+            }
+            cases.push_back(bench.Measure(key, *typed));
+        }
+    }
+
+    const TCase* worstRatio = nullptr;
+    const TCase* worstShort = nullptr;
+    for (const TCase& c : cases) {
+        if (worstRatio == nullptr || c.Ratio() > worstRatio->Ratio())
+            worstRatio = &c;
+        if (c.hints <= ShortList && (worstShort == nullptr || c.median > worstShort->median))
+            worstShort = &c;
+    }
+    if (worstRatio != nullptr)
+        std::printf("%sworst ratio: %.2f (%s \"%s\"; goal: at most 1.25)\n", prefix,
+                    worstRatio->Ratio(), worstRatio->key->name, worstRatio->typed.c_str());
+    if (worstShort != nullptr)
+        std::printf("%sworst median of lists of at most %d hints: %.1f ms (%s \"%s\", %d hints; "
+                    "goal: below 50 ms)\n",
+                    prefix, ShortList, worstShort->median, worstShort->key->name,
+                    worstShort->typed.c_str(), worstShort->hints);
+}
+
 } // namespace
 
 // Arguments: the hint keys to measure (F2 ... F9); all of them when none is given.
 int main(int argc, char** argv) {
-    const auto wanted = [&](const char* name) {
+    const std::function<bool(const char*)> wanted = [&](const char* name) {
         return argc < 2 || std::any_of(argv + 1, argv + argc, [name](const char* arg) {
                    return std::strcmp(arg, name) == 0;
                });
@@ -448,7 +532,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir);
     const std::string table = (dir / "large.dbf").string();
     const std::string iniPath = (dir / "bench.INI").string();
-    WriteTable(table);
+    WriteTable(table, false);
     std::ofstream(iniPath, std::ios::binary) << "[Database]\r\nFile Name=" << table << "\r\n";
     TIniFile ini(iniPath);
     const TDrillFonts fonts;
@@ -468,7 +552,8 @@ int main(int argc, char** argv) {
         {
             TBench bench(app, *window);
             bench.Box().SetFocus();
-            firstTyped = ChooseTyped(THintMode::StartingChars, window->GetDatabase().Words(), 1)
+            firstTyped = ChooseTyped(THintMode::StartingChars, window->GetDatabase().Words(), 1,
+                                     bench.TableText())
                              .value_or("");
             bench.Type(firstTyped);
             atOnce.push_back(bench.Press(VK_F5));
@@ -482,9 +567,8 @@ int main(int argc, char** argv) {
     auto window = std::make_unique<TVocorixDlg>(nullptr, ini, fonts);
     window->Create();
     app.PumpWaitingMessages();
-    const TWordList& words = window->GetDatabase().Words();
     std::printf("table: %u records, %u translation fields, %u words in the list\n", Records,
-                Translations, words.Count());
+                Translations, window->GetDatabase().Words().Count());
     std::printf("start to first question: median %.0f ms (runs: %s)\n", Median(starts),
                 RunList(starts).c_str());
     std::printf("F5 \"%s\" at once after the first question, before idle time: median %.0f ms, "
@@ -493,43 +577,25 @@ int main(int argc, char** argv) {
     const TIdleWork idle = IdleUntilDuplicateRemoval(*window);
     std::printf("idle work before duplicate removal: %.0f ms, longest step %.0f ms\n", idle.total,
                 idle.longestStep);
-    {
-        std::vector<TCase> cases;
-        TBench bench(app, *window);
-        bench.Box().SetFocus();
-        if (wanted("F5"))
-            cases.push_back(bench.Measure(HintKeyNames[2], ""));
-        for (const THintKeyName& key : HintKeyNames) {
-            if (!wanted(key.name))
-                continue;
-            for (size_t length : {1u, 3u, 8u}) {
-                const std::optional<std::string> typed = ChooseTyped(key.mode, words, length);
-                if (!typed) {
-                    std::printf("hint %s: no text of %zu characters finds hints\n", key.name,
-                                length);
-                    continue;
-                }
-                cases.push_back(bench.Measure(key, *typed));
-            }
-        }
+    MeasureHintKeys(app, *window, wanted, "");
+    window->Destroy();
+    window.reset();
+    app.PumpWaitingMessages();
 
-        const TCase* worstRatio = nullptr;
-        const TCase* worstShort = nullptr;
-        for (const TCase& c : cases) {
-            if (worstRatio == nullptr || c.Ratio() > worstRatio->Ratio())
-                worstRatio = &c;
-            if (c.hints <= ShortList && (worstShort == nullptr || c.median > worstShort->median))
-                worstShort = &c;
-        }
-        if (worstRatio != nullptr)
-            std::printf("worst ratio: %.2f (%s \"%s\"; goal: at most 1.25)\n", worstRatio->Ratio(),
-                        worstRatio->key->name, worstRatio->typed.c_str());
-        if (worstShort != nullptr)
-            std::printf("worst median of lists of at most %d hints: %.1f ms (%s \"%s\", %d hints; "
-                        "goal: below 50 ms)\n",
-                        ShortList, worstShort->median, worstShort->key->name,
-                        worstShort->typed.c_str(), worstShort->hints);
-    }
+    // The same words in Japanese letters in a UTF-8 table.
+    const std::string utf8Table = (dir / "japanese.dbf").string();
+    const std::string utf8IniPath = (dir / "japanese.INI").string();
+    WriteTable(utf8Table, true);
+    std::ofstream(utf8IniPath, std::ios::binary)
+        << "[Database]\r\nFile Name=" << utf8Table << "\r\n";
+    TIniFile utf8Ini(utf8IniPath);
+    window = std::make_unique<TVocorixDlg>(nullptr, utf8Ini, fonts);
+    window->Create();
+    app.PumpWaitingMessages();
+    if (window->GetDatabase().CodePage() != Utf8CodePage)
+        std::printf("utf-8 table: not read as UTF-8\n");
+    IdleUntilDuplicateRemoval(*window);
+    MeasureHintKeys(app, *window, wanted, "utf-8 ");
     window->Destroy();
     window.reset();
     app.PumpWaitingMessages();

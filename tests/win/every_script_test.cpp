@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/vocorix_combo_box.h"
 #include "dialogs/given_file.h"
 #include "framework/dc.h"
+#include "platform/code_page.h"
 #include "platform/text_codec.h"
 #include "resources/ids.h"
+#include "tests/support/data_file.h"
 #include "tests/win/drill_scene.h"
 #include "tests/win/test_fonts.h"
 
@@ -127,6 +131,86 @@ TEST(EveryScript, AListOfEachScriptGivenToTheProgramDrillsInItsCodePage) {
         const std::wstring shown = WordDisplayOf(window).ShownText();
         EXPECT_TRUE(shown == Question(script.records[0]) || shown == Question(script.records[1]))
             << Utf16ToUtf8(shown);
+    }
+}
+
+} // namespace
+
+namespace {
+
+struct TDictionaryWord {
+    std::string writing;
+    std::string reading;
+    std::string english;
+};
+
+// The list's rows below its header: written, reading, English.
+std::vector<TDictionaryWord> DictionaryWords(std::string csv) {
+    std::vector<TDictionaryWord> words;
+    csv.erase(0, csv.find('\n') + 1);
+    for (size_t at = 0; at < csv.size();) {
+        const size_t end = csv.find("\r\n", at);
+        const std::string line = csv.substr(at, end - at);
+        const size_t comma = line.find(',');
+        const size_t second = line.find(',', comma + 1);
+        words.push_back({line.substr(0, comma), line.substr(comma + 1, second - comma - 1),
+                         line.substr(second + 1)});
+        at = end + 2;
+    }
+    return words;
+}
+
+// FreeDict's Japanese words as a spreadsheet saves them ("CSV UTF-8"), given to the program on
+// an English Windows: no single-byte code page holds them, so their table is UTF-8. The
+// Japanese shows, a reading's first kana find the readings that start so, and the answers typed
+// are judged right.
+TEST(EveryScript, JapaneseWordsOfADictionaryGivenToTheProgramDrillInUtf8) {
+    ASSERT_EQ(GetACP(), 1252u) << "Wine's default prefix";
+    const std::string csv = ReadFileBytes(DataFile("freedict-jpn-eng.csv"));
+    const std::vector<TDictionaryWord> words = DictionaryWords(csv);
+    ASSERT_EQ(words.size(), 30u);
+    DrillScene scene;
+    scene.Put(WordTable({"Haus"}));
+    const std::string list = scene.dir.File("日本語.csv");
+    WriteFileBytes(list, csv);
+    scene.startTable = TableToStartWith(list);
+    ASSERT_EQ(scene.startTable, scene.dir.File("日本語.dbf"));
+    EXPECT_TRUE(scene.messages.boxes.empty());
+    EXPECT_EQ(ReadFileBytes(scene.dir.File("日本語.cpg")), "UTF-8");
+    TVocorixDlg& window = scene.Open();
+    ASSERT_EQ(window.GetDatabase().CodePage(), Utf8CodePage);
+
+    for (int question = 0; question < 2; ++question) {
+        const std::string shown = Utf16ToUtf8(WordDisplayOf(window).ShownText());
+        const auto asked = std::find_if(words.begin(), words.end(), [&](const auto& word) {
+            return shown == "Translate " + word.writing;
+        });
+        ASSERT_NE(asked, words.end()) << shown;
+        EXPECT_TRUE(HasGlyphs(window.Fonts().Bold, Utf8ToUtf16(asked->writing)));
+
+        // The first two kana of the reading, then F5: every reading that starts with them.
+        TVocorixComboBox& reading = AnswerBox(window, 0);
+        reading.SetFocus();
+        const std::string prefix = asked->reading.substr(0, 6);
+        scene.Type(Utf8ToUtf16(prefix));
+        scene.Key(VK_F5);
+        std::set<std::string> expected;
+        for (const TDictionaryWord& word : words)
+            if (word.reading.starts_with(prefix))
+                expected.insert(word.reading);
+        std::set<std::string> listed;
+        for (int32_t i = 0; i < reading.GetCount(); ++i)
+            listed.insert(Utf16ToUtf8(reading.GetWideString(i)));
+        EXPECT_EQ(listed, expected) << prefix;
+
+        reading.SetText(L"");
+        scene.Type(Utf8ToUtf16(asked->reading));
+        TVocorixComboBox& english = AnswerBox(window, 1);
+        english.SetFocus();
+        scene.Type(Utf8ToUtf16(asked->english));
+        scene.Key(VK_RETURN, Ctrl);
+        EXPECT_EQ(window.GetDrill().Right(), static_cast<uint32_t>(question + 1)) << shown;
+        scene.Key(VK_RETURN);
     }
 }
 
