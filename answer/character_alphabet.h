@@ -40,6 +40,9 @@ public:
 
     // The byte of a character.
     uint8_t ByteOf(uint32_t character) const;
+    // The two bytes shared by the characters the typed text lacks.
+    uint8_t OtherLetter() const { return otherLetter_; }
+    uint8_t OtherSeparator() const { return otherSeparator_; }
 
 private:
     bool HasFree();

@@ -60,7 +60,8 @@ THintSearch::THintSearch(THintMode mode, std::string_view typed, const TWordSepa
     Prepare(typed);
 }
 
-THintSearch::THintSearch(THintMode mode, std::string_view typed, const TCodePageText& page)
+THintSearch::THintSearch(THintMode mode, std::string_view typed, const TCodePageText& page,
+                         const TCharacterWords* words)
     : key(HintKeyOf(mode)) {
     if (page.CodePage() != Utf8CodePage) {
         separators = TWordSeparators(page);
@@ -73,6 +74,18 @@ THintSearch::THintSearch(THintMode mode, std::string_view typed, const TCodePage
     if (mode == THintMode::StartingChars || mode == THintMode::StartingWord)
         wordCharacters = static_cast<std::size_t>(argument) + 1;
     PrepareBytes(typed);
+    if (words == nullptr || !words->Fits() || !characters->Fits())
+        return;
+    listCharacters = words;
+    byteOfNumber.resize(words->DifferentCharacters());
+    for (uint32_t number = 0; number < byteOfNumber.size(); ++number)
+        byteOfNumber[number] =
+            characters->ByteOf(words->CodePointOf(static_cast<uint16_t>(number)));
+    for (std::size_t at = 0; at < typed.size();) {
+        const TUtf8Char next = NextCharacter(typed.substr(at));
+        at += next.length;
+        typedHolds |= HoldsBit(next.codePoint);
+    }
 }
 
 void THintSearch::Prepare(std::string_view typedText) {
@@ -93,6 +106,13 @@ void THintSearch::PrepareBytes(std::string_view typedText) {
     oneStar = typedUtf8.find('?') == std::string::npos &&
               std::count(typedUtf8.begin(), typedUtf8.end(), '*') == 1;
     firstKey = typedUtf8.empty() ? 0 : NextCharacter(typedUtf8).length - 1;
+    const bool starting = key.mode == THintMode::StartingChars ||
+                          key.mode == THintMode::StartingWord ||
+                          (key.mode == THintMode::WildcardMatches && !head.empty());
+    if (bytesDecide && starting && !head.empty()) {
+        keyAt = firstKey;
+        keyByte = typedUtf8[firstKey];
+    }
     if (interlaced)
         PrepareInterlacedBytes();
 }
@@ -184,19 +204,57 @@ THintSearch::TByteVerdict THintSearch::InterlacedByteVerdict(std::string_view wo
     return TByteVerdict::Recode;
 }
 
-bool THintSearch::Accepts(std::string_view word) {
-    if (characters) {
-        if (!characters->Fits())
-            return false;
-        switch (ByteVerdict(word)) {
-        case TByteVerdict::No:
-            return false;
-        case TByteVerdict::Yes:
-            return true;
-        case TByteVerdict::Recode:
-            word = characters->Recode(word, wordCharacters);
-        }
+bool THintSearch::AcceptsCharacters(std::string_view word, uint32_t index) {
+    if (!characters->Fits())
+        return false;
+    if (keyAt != NoKeyByte && (word.size() <= keyAt || word[keyAt] != keyByte))
+        return false;
+    if (listCharacters == nullptr || index == NoIndex)
+        return AcceptsDecoding(word);
+    if (!interlaced) {
+        // The starting keys and patterns are decided by a word's first bytes faster than by
+        // anything worked out before; a contiguous text needs every typed character.
+        if (key.mode != THintMode::ContiguousChars && key.mode != THintMode::ContiguousWord)
+            return AcceptsDecoding(word);
+        return (typedHolds & ~listCharacters->Holds(index)) == 0 && AcceptsDecoding(word);
     }
+    const std::span<const uint16_t> numbers = listCharacters->Characters(index);
+    if (numbers.size() > longestWhole && word.find('[') == std::string_view::npos)
+        return false;
+    if (leastCommon > 0 && (typedHolds & listCharacters->Holds(index)) == 0)
+        return false;
+    recoded.resize(numbers.size());
+    // Locals, which stores through a char pointer cannot change.
+    char* const out = recoded.data();
+    const uint8_t* const byteOf = byteOfNumber.data();
+    const uint8_t otherLetter = characters->OtherLetter();
+    const uint8_t otherSeparator = characters->OtherSeparator();
+    std::size_t common = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const uint8_t byte = byteOf[numbers[i]];
+        out[i] = static_cast<char>(byte);
+        common += (byte != otherLetter) & (byte != otherSeparator);
+    }
+    // Characters the typed text lacks are not counted; bytes that stand for themselves (blanks,
+    // punctuation) are, whether typed or not: a count of those that may be typed ones.
+    if (common < leastCommon)
+        return false;
+    return Matches(recoded);
+}
+
+bool THintSearch::AcceptsDecoding(std::string_view word) {
+    switch (ByteVerdict(word)) {
+    case TByteVerdict::No:
+        return false;
+    case TByteVerdict::Yes:
+        return true;
+    case TByteVerdict::Recode:
+        break;
+    }
+    return Matches(characters->Recode(word, wordCharacters));
+}
+
+bool THintSearch::Matches(std::string_view word) {
     if (interlaced)
         return interlaced->Match(word);
     switch (key.mode) {

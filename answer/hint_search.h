@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "answer/character_alphabet.h"
+#include "answer/character_words.h"
 #include "answer/hint_keys.h"
 #include "answer/interlaced.h"
 #include "answer/separators.h"
@@ -24,23 +26,36 @@ class THintSearch {
 public:
     THintSearch(THintMode mode, std::string_view typed,
                 const TWordSeparators& separators = TWordSeparators());
-    // The typed text and the words in a table's code page.
-    THintSearch(THintMode mode, std::string_view typed, const TCodePageText& page);
+    // The typed text and the words in a table's code page. On a UTF-8 table, `words` may give
+    // the characters of the word list, worked out once for it: Accepts with a word's index
+    // then reads them instead of decoding the word.
+    THintSearch(THintMode mode, std::string_view typed, const TCodePageText& page,
+                const TCharacterWords* words = nullptr);
     // Its matcher points into its own copy of the typed text.
     THintSearch(const THintSearch&) = delete;
     THintSearch& operator=(const THintSearch&) = delete;
 
-    bool Accepts(std::string_view word);
+    bool Accepts(std::string_view word) {
+        return characters ? AcceptsCharacters(word, NoIndex) : Matches(word);
+    }
+    // The word at this index of the word list whose characters the search was given.
+    bool Accepts(std::string_view word, uint32_t index) {
+        return characters ? AcceptsCharacters(word, index) : Matches(word);
+    }
 
 private:
     // What a word's UTF-8 bytes alone tell, before it is recoded.
     enum class TByteVerdict { No, Yes, Recode };
 
+    static constexpr uint32_t NoIndex = 0xFFFFFFFF;
+    bool AcceptsCharacters(std::string_view word, uint32_t index);
+    bool AcceptsDecoding(std::string_view word);
     void Prepare(std::string_view typedText);
     void PrepareBytes(std::string_view typedUtf8);
     TByteVerdict ByteVerdict(std::string_view word) const;
     void PrepareInterlacedBytes();
     TByteVerdict InterlacedByteVerdict(std::string_view word) const;
+    bool Matches(std::string_view recoded);
 
     const THintKey& key;
     std::optional<TCharacterAlphabet> characters;
@@ -54,11 +69,21 @@ private:
     std::string_view tail; // after its last
     bool oneStar = false;
     std::size_t firstKey = 0; // the last byte of the first typed character
+    // A word of a starting key or of a pattern with a head has the typed text's byte at keyAt:
+    // the last byte of the first character, which tells the letters of a script apart.
+    static constexpr std::size_t NoKeyByte = static_cast<std::size_t>(-1);
+    std::size_t keyAt = NoKeyByte;
+    char keyByte = 0;
     // For the interlaced comparison: the last bytes of the typed characters, which each word
     // character equal to a typed one ends with, and how many such characters a word needs.
     std::array<uint8_t, 256> typedLastBytes{};
     std::size_t leastCommon = 0;
     std::size_t longestWhole = std::string_view::npos; // characters, for a word without comments
+    // The word list's characters, and the byte each of their numbers stands for.
+    const TCharacterWords* listCharacters = nullptr;
+    std::vector<uint8_t> byteOfNumber;
+    uint64_t typedHolds = 0; // HoldsBit of each typed character
+    std::string recoded;
     std::string typed;
     int32_t argument = 0;
     TWordSeparators separators;

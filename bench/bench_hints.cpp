@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "answer/character_words.h"
 #include "answer/hint_search.h"
 #include "answer/match.h"
 #include "database/word_list.h"
@@ -198,22 +199,21 @@ TWordList InWordList(const std::vector<std::string>& words) {
     return list;
 }
 
-// The median time of one key press's search over a list, and the hints it found.
+// One key press's search over a list: its time, and the hints it found.
 template <class MakeSearch>
-double MedianSearch(const TWordList& words, MakeSearch makeSearch, std::size_t& matches) {
-    std::vector<double> times;
-    for (int run = 0; run < 15; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        auto search = makeSearch();
-        matches = 0;
-        for (uint32_t i = 0; i < words.Count(); ++i)
-            matches += search->Accepts(words.Item(i));
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::nth_element(times.begin(), times.begin() + 7, times.end());
-    return times[7];
+double TimeSearch(const TWordList& words, MakeSearch makeSearch, std::size_t& matches) {
+    const auto start = std::chrono::steady_clock::now();
+    auto search = makeSearch();
+    matches = 0;
+    for (uint32_t i = 0; i < words.Count(); ++i)
+        matches += search->Accepts(words.Item(i), i);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double Median(std::vector<double> times) {
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
 }
 
 // Each key and length on both lists, in turns; prints each ratio and the worst.
@@ -224,6 +224,9 @@ void CompareUtf8WithSingleByte() {
     for (const std::string& word : WordList())
         japanese.push_back(InJapanese(word));
     const TWordList utf8Words = InWordList(japanese);
+    // As the drill works them out once for its word list.
+    const TCharacterWords utf8Characters(utf8Words.Count(),
+                                         [&](uint32_t i) { return utf8Words.Item(i); });
     double worst = 0;
     std::string worstKey;
     std::size_t compared = 0;
@@ -233,13 +236,23 @@ void CompareUtf8WithSingleByte() {
             const std::string typedInJapanese = InJapanese(typed);
             std::size_t singleByteHints = 0;
             std::size_t utf8Hints = 0;
-            const double singleByte = MedianSearch(
-                singleByteWords, [&] { return std::make_unique<THintSearch>(key.mode, typed); },
-                singleByteHints);
-            const double characters = MedianSearch(
-                utf8Words,
-                [&] { return std::make_unique<THintSearch>(key.mode, typedInJapanese, utf8); },
-                utf8Hints);
+            // The two in turns, so that whatever else the machine does weighs on both alike.
+            std::vector<double> singleByteTimes;
+            std::vector<double> utf8Times;
+            for (int run = 0; run < 21; ++run) {
+                singleByteTimes.push_back(TimeSearch(
+                    singleByteWords, [&] { return std::make_unique<THintSearch>(key.mode, typed); },
+                    singleByteHints));
+                utf8Times.push_back(TimeSearch(
+                    utf8Words,
+                    [&] {
+                        return std::make_unique<THintSearch>(key.mode, typedInJapanese, utf8,
+                                                             &utf8Characters);
+                    },
+                    utf8Hints));
+            }
+            const double singleByte = Median(singleByteTimes);
+            const double characters = Median(utf8Times);
             const double ratio = characters / singleByte;
             std::printf("utf-8 hint search %s \"%s\": %zu hints, median %.2f ms, single-byte "
                         "%.2f ms, ratio %.2f%s\n",
