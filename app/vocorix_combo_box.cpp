@@ -4,6 +4,7 @@
 #include <string>
 
 #include "answer/drill.h"
+#include "app/hint_characters.h"
 #include "app/hint_order.h"
 #include "database/word_list.h"
 #include "platform/text_codec.h"
@@ -147,7 +148,7 @@ void TVocorixComboBox::EmptyList() {
 void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     CloseHints();
     const std::string typed = ReadText();
-    THintSearch search(mode, typed, source_.codePage);
+    THintSearch search(mode, typed, source_.codePage, source_.characters.Current());
 
     // Until the word list is free of duplicates, a short list is kept free of them here; the
     // keys are equal where the control's exact search finds words equal.
@@ -155,7 +156,7 @@ void TVocorixComboBox::FillHints(THintMode mode, bool show) {
     std::vector<std::string> listedKeys;
     std::vector<uint32_t> hints;
     for (uint32_t i = 0; i < source_.words.Count(); ++i) {
-        if (!search.Accepts(source_.words.Item(i)))
+        if (!search.Accepts(source_.words.Item(i), i))
             continue;
         if (guard && hints.size() <= 100) {
             std::string key = source_.order.EqualityKey(i);

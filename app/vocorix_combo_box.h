@@ -14,6 +14,7 @@
 
 class TCodePageText;
 class TDrill;
+class THintCharacters;
 class THintOrder;
 class TWordList;
 
@@ -22,6 +23,7 @@ struct TAnswerBoxSource {
     const TDrill& drill;           // tells which hint keys the open record's COUNT level grants
     const TWordList& words;        // the hints are found here
     const THintOrder& order;       // and put into the list's order
+    THintCharacters& characters;   // what the search reads of each word of a UTF-8 table
     const TCodePageText& codePage; // the table's texts are in it
     uint32_t textLimit;            // the table's translation size
     HFONT normalFont;              // for typed text and right answers

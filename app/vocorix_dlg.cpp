@@ -87,9 +87,10 @@ void TVocorixDlg::CreateFieldControls() {
     Place(WordDisplay, WordDisplay.Layout());
     const TCodePageText& codePage = CodePageText(Database->CodePage());
     HintOrder = std::make_unique<THintOrder>(Database->Words(), codePage);
-    const TAnswerBoxSource source{Drill,       Database->Words(),           *HintOrder,
-                                  codePage,    Database->TranslationSize(), Fonts().Normal,
-                                  Fonts().Bold};
+    HintCharacters = std::make_unique<THintCharacters>(Database->Words(), codePage);
+    const TAnswerBoxSource source{Drill,           Database->Words(), *HintOrder,
+                                  *HintCharacters, codePage,          Database->TranslationSize(),
+                                  Fonts().Normal,  Fonts().Bold};
     for (uint32_t i = 0; i < fieldCount; ++i) {
         const TEdgeConstraint top = i == 0 ? SiblingEdge(WordDisplay, TEdge::Bottom, 5)
                                            : SiblingEdge(*AnswerBoxes.back(), TEdge::Top, 30);
@@ -192,6 +193,7 @@ void TVocorixDlg::DeleteFieldControls() {
     BoxLabels.clear();
     Drill = TDrill();
     HintOrder.reset();
+    HintCharacters.reset();
     design_.clear();
     Database.reset();
 }

@@ -13,6 +13,7 @@
 #include "answer/drill.h"
 #include "app/db_screen_win.h"
 #include "app/drill_fonts.h"
+#include "app/hint_characters.h"
 #include "app/hint_order.h"
 #include "app/save_report_win.h"
 #include "app/vocorix_static.h"
@@ -167,6 +168,7 @@ private:
     std::deque<std::string> HandedOver;
     // The order of the reader's word list in the hint lists, worked out in idle time.
     std::unique_ptr<THintOrder> HintOrder;
+    std::unique_ptr<THintCharacters> HintCharacters;
     TDrill Drill;
     std::vector<std::unique_ptr<TButton>> FieldButtons;
     TButton ReadyButton;

@@ -19,6 +19,7 @@ void TWordList::Grow(size_t more) {
 }
 
 void TWordList::Clear() {
+    ++changes_;
     size_ = 0;
     bounds_.assign(1, 0);
     next_ = 0;
@@ -54,6 +55,8 @@ bool TWordList::RemoveNextDuplicate() {
             end += length;
             bounds_[++kept] = end;
         }
+        if (kept + 1 < bounds_.size())
+            ++changes_;
         bounds_.resize(kept + 1);
         if (tagged)
             tags_.resize(kept);

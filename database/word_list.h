@@ -64,6 +64,9 @@ public:
     // it. True when the list is free of duplicates (IsFreeOfDuplicates).
     bool RemoveNextDuplicate();
     bool IsFreeOfDuplicates() const { return next_ + 1 >= bounds_.size() - 1; }
+    // Counts the times the list lost words, so that a user that keeps something of each word
+    // can tell, with Count, whether the list is still the one it knows.
+    uint32_t Changes() const { return changes_; }
 
 private:
     void Grow(size_t more);
@@ -75,4 +78,5 @@ private:
     std::vector<size_t> bounds_{0};
     size_t next_ = 0;
     std::vector<uint32_t> tags_;
+    uint32_t changes_ = 0;
 };

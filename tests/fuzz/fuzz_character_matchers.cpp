@@ -1,5 +1,6 @@
 // A word and a typed text of a UTF-8 table through every hint key and the tolerant judging: no
-// crash, no read outside the texts, and, where the texts are short enough for the rules as
+// crash, no read outside the texts, the same verdicts with the word list's characters worked out
+// before as without, and, where the texts are short enough for the rules as
 // written to finish, the verdicts of those rules on the texts' characters. The texts are made of
 // pieces that matter to the rules (letters of several scripts, separators, brackets, wildcards,
 // bytes that start no character), or are the input's bytes as they are.
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "answer/character_alphabet.h"
+#include "answer/character_words.h"
 #include "answer/hint_search.h"
 #include "platform/code_page.h"
 #include "platform/text_codec.h"
@@ -59,9 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string W = Text(input, raw);
     const std::string P = Text(input, raw);
 
+    // The word as one of a list whose characters were worked out before, and on its own.
+    const TCharacterWords list(1, [&](uint32_t) { return std::string_view(W); });
     bool verdicts[HintModeCount];
-    for (const THintKey& key : HintKeys)
-        verdicts[static_cast<uint32_t>(key.mode)] = THintSearch(key.mode, P, utf8).Accepts(W);
+    for (const THintKey& key : HintKeys) {
+        const bool verdict = THintSearch(key.mode, P, utf8).Accepts(W);
+        Require(THintSearch(key.mode, P, utf8, &list).Accepts(W, 0) == verdict);
+        verdicts[static_cast<uint32_t>(key.mode)] = verdict;
+    }
     Require(MatchInterlacedUtf8(W, P, 0) ==
             verdicts[static_cast<uint32_t>(THintMode::InterlacingPhrases)]);
     Require(MatchInterlacedUtf8(W, P, 1) ==
