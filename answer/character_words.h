@@ -5,6 +5,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The characters of a UTF-8 word list, worked out once for the list, so that a key press's
@@ -13,11 +14,15 @@
 // replacement character, as everywhere), and a set of the characters it holds.
 class TCharacterWords {
 public:
+    TCharacterWords();
     // `wordAt(i)` gives the word at index i, for i below `count`.
     TCharacterWords(uint32_t count, const std::function<std::string_view(uint32_t)>& wordAt);
 
+    // The next word of the list.
+    void Add(std::string_view word);
+
     // Whether the numbers tell every character of the list apart; a list of more than 65,536
-    // different characters has none.
+    // different characters has none, and Add does nothing more.
     bool Fits() const { return fits_; }
     uint32_t Count() const { return static_cast<uint32_t>(starts_.size() - 1); }
 
@@ -36,6 +41,9 @@ private:
     std::vector<uint16_t> numbers_;
     std::vector<uint64_t> holds_;
     std::vector<uint32_t> codePoints_;
+    // The number of each character met so far: a table for the first plane, a map beyond.
+    std::vector<int32_t> firstPlane_;
+    std::unordered_map<uint32_t, uint16_t> beyond_;
 };
 
 // The bit of a character in TCharacterWords::Holds.

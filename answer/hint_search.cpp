@@ -219,9 +219,12 @@ bool THintSearch::AcceptsCharacters(std::string_view word, uint32_t index) {
         return (typedHolds & ~listCharacters->Holds(index)) == 0 && AcceptsDecoding(word);
     }
     const std::span<const uint16_t> numbers = listCharacters->Characters(index);
-    if (numbers.size() > longestWhole && word.find('[') == std::string_view::npos)
+    const uint64_t holds = listCharacters->Holds(index);
+    // Too long to be compared whole, unless a comment makes it shorter.
+    if (numbers.size() > longestWhole &&
+        ((holds & HoldsBit('[')) == 0 || word.find('[') == std::string_view::npos))
         return false;
-    if (leastCommon > 0 && (typedHolds & listCharacters->Holds(index)) == 0)
+    if (leastCommon > 0 && (typedHolds & holds) == 0)
         return false;
     recoded.resize(numbers.size());
     // Locals, which stores through a char pointer cannot change.

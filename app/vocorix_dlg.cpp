@@ -290,8 +290,13 @@ void TVocorixDlg::StoreTopLeft() {
 bool TVocorixDlg::IdleAction(int32_t idleCount) {
     if (Database == nullptr)
         return false;
-    // The hint lists' order first: it is ready for a hint key long before removal would begin.
+    // The hint lists' order, and the characters a UTF-8 table's hint search reads, first: they are
+    // ready for a hint key long before removal would begin. Each removal changes the list, so
+    // the characters wait until removal is done; a key pressed meanwhile works them out itself.
     if (HintOrder != nullptr && HintOrder->Step())
+        return true;
+    const bool removing = idleCount > 5000 && !Database->Words().IsFreeOfDuplicates();
+    if (!removing && HintCharacters != nullptr && HintCharacters->Step())
         return true;
     if (Database->Words().IsFreeOfDuplicates())
         return false;
