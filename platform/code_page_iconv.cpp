@@ -56,8 +56,7 @@ std::string IconvName(uint32_t codePage) {
 
 } // namespace
 
-TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage,
-                                 std::string& converted) {
+TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
     return Convert(utf8, IconvName(codePage), "UTF-8", TConversion::Unmappable, converted);
 }
 

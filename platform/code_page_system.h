@@ -10,5 +10,4 @@
 
 // UTF-8, known to be valid, to the code page, every character exactly.
 TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted);
-TConversion SystemCodePageToUtf8(std::string_view bytes, uint32_t codePage,
-                                 std::string& converted);
+TConversion SystemCodePageToUtf8(std::string_view bytes, uint32_t codePage, std::string& converted);

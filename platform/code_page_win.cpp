@@ -59,8 +59,7 @@ TConversion FromWide(const std::vector<wchar_t>& wide, unsigned int codePage, un
 
 } // namespace
 
-TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage,
-                                 std::string& converted) {
+TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
     converted.clear();
     std::vector<wchar_t> wide;
     TConversion result = ToWide(utf8, Utf8CodePage, wide);

@@ -171,7 +171,8 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage) {
     const uint32_t oldCodePage = old ? TableCodePage(*old, systemCodePage) : systemCodePage;
     // A system set to UTF-8 as its own page makes new tables as any other does: UTF-8 only
     // for a list that no single-byte page holds.
-    const uint32_t preferred = old || systemCodePage != Utf8CodePage ? oldCodePage : DefaultCodePage;
+    const uint32_t preferred =
+        old || systemCodePage != Utf8CodePage ? oldCodePage : DefaultCodePage;
     TListTable made = MakeListTable(file, std::nullopt, TCodePageRule{std::nullopt, preferred},
                                     old ? &*old : nullptr, oldCodePage, systemCodePage);
     // The same bytes in another page (a UTF-8 table that lost its mark) are another table.

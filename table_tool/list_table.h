@@ -49,7 +49,7 @@ struct TTableImport {
     std::optional<std::string> bytes;
     uint32_t codePage = 0; // of the new contents
     std::string list;      // the word list the new contents come from
-    uint32_t words = 0; // records of the new contents
+    uint32_t words = 0;    // records of the new contents
     // What the new contents do with the words of the table they replace, when there is one.
     std::optional<TUpdateCount> update;
 };

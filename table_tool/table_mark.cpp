@@ -17,10 +17,15 @@ std::vector<std::string> MarkPaths(const std::string& table) {
     return {lower, upper};
 }
 
+// A mark's contents; none when there is none that can be read.
 std::optional<std::string> Contents(const std::string& path) {
     if (!FileExists(path))
         return std::nullopt;
-    return ReadWholeFile(path);
+    try {
+        return ReadWholeFile(path);
+    } catch (const TToolError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -33,7 +38,9 @@ TTableMarkChange::TTableMarkChange(const std::string& table, uint32_t codePage) 
             const std::optional<std::string> before = Contents(path);
             if (before && MarkSaysUtf8(*before))
                 return;
-            if (!ReplaceFileContents(path, std::string(Utf8MarkText)))
+            // One that cannot be read could not be put back.
+            if ((!before && FileExists(path)) ||
+                !ReplaceFileContents(path, std::string(Utf8MarkText)))
                 throw TToolError("cannot write " + path + "; " + table + " is as it was");
             changed_.emplace_back(path, before);
             return;

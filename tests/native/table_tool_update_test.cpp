@@ -86,7 +86,9 @@ TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWould
     const ToolRun update = RunTool({"update", bad, table});
     EXPECT_EQ(update.status, 1);
     EXPECT_EQ(update.err, RunTool({"new", bad, dir.File("other.dbf")}).err);
-    EXPECT_NE(update.err.find("bad.csv, line 3, column 2 (German): \"☺\n:-)\": it holds a line break"), std::string::npos)
+    EXPECT_NE(
+        update.err.find("bad.csv, line 3, column 2 (German): \"☺\n:-)\": it holds a line break"),
+        std::string::npos)
         << update.err;
     EXPECT_EQ(ReadFileBytes(table), before);
 
@@ -101,7 +103,7 @@ TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWould
 
     EXPECT_THROW(WriteCheckedTable(dir.File("missing/words.dbf"), before, 1252), TToolError);
     EXPECT_THROW(WriteCheckedTable(table, "not a table", 1252), TToolError) << "checked before it "
-                                                                         "replaces the table";
+                                                                               "replaces the table";
     EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
 }
 
