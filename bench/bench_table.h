@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "database/code_pages.h"
+#include "database/field_text.h"
 #include "database/table_format.h"
 #include "database/table_writer.h"
+#include "platform/code_page.h"
 
 // The fields of the benchmarks' tables: WORD, TRANS1 to TRANSn, then the statistics.
 inline std::vector<TTableField> BenchTableFields(uint32_t wordWidth, uint32_t translations,
@@ -17,4 +20,59 @@ inline std::vector<TTableField> BenchTableFields(uint32_t wordWidth, uint32_t tr
     fields.push_back(LastChangeField());
     fields.push_back(CountField());
     return fields;
+}
+
+// A UTF-8 table of `records` Japanese words, kana and kanji with a number that makes each its
+// own ("図書館 12"), each with `translations` English translations ("library 12"); LASTCHANGE
+// and COUNT as the drill writes them, COUNT below 10; fields 30 and 40 bytes wide. The bytes of
+// the .dbf file: written
+// somewhere, it needs its mark beside it (database/code_page_mark.h: CodePageMarkPath,
+// Utf8MarkText) to be read as UTF-8.
+inline std::string MakeUtf8BenchTable(uint32_t records, uint32_t translations) {
+    struct Word {
+        const char* japanese;
+        const char* english;
+    };
+    static constexpr Word Words[] = {
+        {"犬", "dog"},
+        {"猫", "cat"},
+        {"水", "water"},
+        {"仕事", "work"},
+        {"ありがとう", "thank you"},
+        {"東京", "Tokyo"},
+        {"学校", "school"},
+        {"先生", "teacher"},
+        {"図書館", "library"},
+        {"食べる", "to eat"},
+        {"飲み物", "a drink"},
+        {"新しい", "new"},
+        {"電車", "train"},
+        {"天気", "the weather"},
+        {"友達", "friend"},
+        {"勉強する", "to study"},
+        {"しごと", "job"},
+        {"おはよう", "good morning"},
+    };
+    constexpr uint32_t WordCount = sizeof Words / sizeof Words[0];
+    // The field widths of the other benchmarks' tables; the longest word takes 22 bytes here
+    // (5 characters of 3 bytes, a blank and 6 digits).
+    const std::vector<TTableField> fields = BenchTableFields(30, translations, 40);
+    std::string bytes =
+        TableHeader(fields, records, *LanguageDriverOf(Utf8CodePage), TDate(1, 1, 2024));
+    bytes.reserve(bytes.size() + size_t{records} * RecordLengthOf(fields) + 1);
+    char statistics[table_format::StatisticsWidth];
+    std::vector<std::string> texts;
+    for (uint32_t r = 0; r < records; ++r) {
+        const std::string number = " " + std::to_string(r);
+        texts = {Words[r % WordCount].japanese + number};
+        // Other words' meanings beside the word's own, as a learner's table has synonyms.
+        for (uint32_t t = 0; t < translations; ++t)
+            texts.push_back(Words[(r + 5 * t) % WordCount].english + number);
+        FormatStatistics(statistics, 2023, r % 12 + 1, r % 28 + 1, r % 10);
+        texts.emplace_back(statistics, table_format::LastChangeWidth);
+        texts.emplace_back(statistics + table_format::LastChangeWidth, table_format::CountWidth);
+        AppendRecord(bytes, fields, texts);
+    }
+    AppendEndOfFile(bytes);
+    return bytes;
 }

@@ -5,7 +5,7 @@
 #include <new>
 #include <optional>
 
-#include "database/code_pages.h"
+#include "database/code_page_mark.h"
 #include "database/day_numbers.h"
 #include "database/db_messages.h"
 #include "database/field_text.h"
@@ -110,7 +110,8 @@ bool TDBFile::OpenAndCheck() {
     if (problem != nullptr)
         return Problem(problem);
     translationNames_ = ReadTranslationNames(*file_, layout_);
-    codePage_ = CodePageOfDriver(layout_.LanguageDriver).value_or(SystemCodePage());
+    codePage_ =
+        CodePageOfTable(options_.FileName.Text, layout_.LanguageDriver).value_or(SystemCodePage());
     recording_ = file_->IsWritable();
     if (!recording_ && screen_.AskReadOnly(ReadOnlyTableText(options_.FileName.Text)) ==
                            TReadOnlyChoice::Options) {

@@ -69,7 +69,8 @@ public:
     uint32_t EligibleCount() const { return eligibleCount_; }
     uint32_t QuestionSize() const { return questionSize_; }
     int32_t WidestTranslation() const { return widestTranslation_; }
-    // The code page of the table's texts: the one its header names, else the system's.
+    // The code page of the table's texts: UTF-8 where the mark beside the table says so, else
+    // the one its header names, else the system's.
     uint32_t CodePage() const { return codePage_; }
     const TWordList& Words() const { return words_; }
     // For the tags that the hint lists keep beside the words.

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// Conversions between UTF-8 and the single-byte code pages that tables store their texts in,
-// through the platform's own converter (the Windows conversion functions, or iconv).
+// Conversions between UTF-8 and the code pages that tables store their texts in: UTF-8 itself,
+// or a single-byte page, which goes through the platform's own converter (the Windows
+// conversion functions, or iconv).
 
 // The number Windows gives UTF-8 among its code pages; a table marked as UTF-8 has it as its page.
 constexpr uint32_t Utf8CodePage = 65001;

@@ -1,9 +1,7 @@
-#include "platform/code_page.h"
+#include "platform/code_page_system.h"
 
 #include <cerrno>
 #include <iconv.h>
-
-#include "platform/utf8.h"
 
 namespace {
 
@@ -58,13 +56,11 @@ std::string IconvName(uint32_t codePage) {
 
 } // namespace
 
-TConversion Utf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
-    // iconv reports a bad UTF-8 sequence and a missing character alike: tell them apart first.
-    if (FirstInvalidUtf8(utf8) != utf8.size())
-        return TConversion::Invalid;
+TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
     return Convert(utf8, IconvName(codePage), "UTF-8", TConversion::Unmappable, converted);
 }
 
-TConversion CodePageToUtf8(std::string_view bytes, uint32_t codePage, std::string& converted) {
+TConversion SystemCodePageToUtf8(std::string_view bytes, uint32_t codePage,
+                                 std::string& converted) {
     return Convert(bytes, "UTF-8", IconvName(codePage), TConversion::Invalid, converted);
 }

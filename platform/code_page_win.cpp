@@ -1,8 +1,6 @@
-#include "platform/code_page.h"
+#include "platform/code_page_system.h"
 
 #include <vector>
-
-#include "platform/utf8.h"
 
 // The two kernel calls needed here; declared rather than pulling all of <windows.h> into the
 // core.
@@ -19,7 +17,6 @@ __declspec(dllimport) unsigned long __stdcall GetLastError();
 
 namespace {
 
-constexpr unsigned int Utf8 = 65001;           // CP_UTF8
 constexpr unsigned long ErrorOnInvalid = 0x08; // MB_ERR_INVALID_CHARS
 constexpr unsigned long NoBestFit = 0x400;     // WC_NO_BEST_FIT_CHARS
 constexpr unsigned long InvalidParameter = 87; // ERROR_INVALID_PARAMETER
@@ -62,14 +59,10 @@ TConversion FromWide(const std::vector<wchar_t>& wide, unsigned int codePage, un
 
 } // namespace
 
-TConversion Utf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
+TConversion SystemUtf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string& converted) {
     converted.clear();
-    // Windows takes overlong forms and surrogates in its stride on some versions: the rule of
-    // what is valid UTF-8 is ours.
-    if (FirstInvalidUtf8(utf8) != utf8.size())
-        return TConversion::Invalid;
     std::vector<wchar_t> wide;
-    TConversion result = ToWide(utf8, Utf8, wide);
+    TConversion result = ToWide(utf8, Utf8CodePage, wide);
     if (result != TConversion::Ok)
         return result;
     int usedDefault = 0;
@@ -83,11 +76,12 @@ TConversion Utf8ToCodePage(std::string_view utf8, uint32_t codePage, std::string
     return TConversion::Ok;
 }
 
-TConversion CodePageToUtf8(std::string_view bytes, uint32_t codePage, std::string& converted) {
+TConversion SystemCodePageToUtf8(std::string_view bytes, uint32_t codePage,
+                                 std::string& converted) {
     converted.clear();
     std::vector<wchar_t> wide;
     const TConversion result = ToWide(bytes, codePage, wide);
     if (result != TConversion::Ok)
         return result;
-    return FromWide(wide, Utf8, 0, nullptr, converted);
+    return FromWide(wide, Utf8CodePage, 0, nullptr, converted);
 }

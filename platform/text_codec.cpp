@@ -49,6 +49,22 @@ char32_t NextCharacter(TUtf16View text, size_t& at) {
     return IsHighSurrogate(unit) || IsLowSurrogate(unit) ? Replacement : unit;
 }
 
+// UTF-8 as UTF-16, appended; a byte that is no part of a valid character becomes U+FFFD.
+void AppendUtf8AsUtf16(std::string_view utf8, TUtf16& text) {
+    text.reserve(text.size() + utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (byte < 0x80) {
+            text.push_back(static_cast<TUtf16Char>(byte));
+            ++at;
+            continue;
+        }
+        const TUtf8Char next = NextUtf8Char(utf8.substr(at));
+        AppendCodePoint(next.length == 0 ? Replacement : next.codePoint, text);
+        at += next.length == 0 ? 1 : next.length;
+    }
+}
+
 // The one character the system gives for these bytes of the page, or none.
 bool SystemCharacter(std::string_view bytes, uint32_t codePage, char32_t& character) {
     std::string utf8;
@@ -76,7 +92,8 @@ TScopedSystemCodePage::~TScopedSystemCodePage() {
 }
 
 TCodePageText::TCodePageText(uint32_t codePage)
-    : codePage_(codePage), singleByte_(IsSingleBytePage(codePage)) {
+    : codePage_(codePage), singleByte_(IsSingleBytePage(codePage)),
+      utf8_(codePage == Utf8CodePage) {
     if (!singleByte_)
         return;
     for (uint32_t byte = 0; byte < 256; ++byte) {
@@ -101,6 +118,10 @@ void TCodePageText::AppendUtf16(std::string_view bytes, TUtf16& text) const {
         text.resize(start + bytes.size());
         for (size_t i = 0; i < bytes.size(); ++i)
             text[start + i] = toUtf16_[static_cast<unsigned char>(bytes[i])];
+        return;
+    }
+    if (utf8_) {
+        AppendUtf8AsUtf16(bytes, text);
         return;
     }
     std::string utf8;
@@ -130,6 +151,10 @@ TUtf16 TCodePageText::ToUtf16(std::string_view bytes) const {
 }
 
 bool TCodePageText::FromUtf16(TUtf16View text, std::string& bytes) const {
+    if (utf8_) {
+        bytes = Utf16ToUtf8(text);
+        return true;
+    }
     bytes.clear();
     bytes.reserve(text.size());
     bool complete = true;
@@ -187,18 +212,7 @@ const TCodePageText& CodePageText(uint32_t codePage) {
 
 TUtf16 Utf8ToUtf16(std::string_view utf8) {
     TUtf16 text;
-    text.reserve(utf8.size());
-    for (size_t at = 0; at < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[at]);
-        if (byte < 0x80) {
-            text.push_back(static_cast<TUtf16Char>(byte));
-            ++at;
-            continue;
-        }
-        const TUtf8Char next = NextUtf8Char(utf8.substr(at));
-        AppendCodePoint(next.length == 0 ? Replacement : next.codePoint, text);
-        at += next.length == 0 ? 1 : next.length;
-    }
+    AppendUtf8AsUtf16(utf8, text);
     return text;
 }
 

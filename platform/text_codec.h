@@ -35,9 +35,10 @@ private:
     uint32_t previous_;
 };
 
-// The texts of one code page. A single-byte page (874 and 1250 to 1258, every page a table can
-// name) is converted through a table made once from the system's own converter; any other
-// (a double-byte system code page) through that converter each time.
+// The texts of one code page. A single-byte page (874 and 1250 to 1258) is converted through a
+// table made once from the system's own converter; UTF-8 (Utf8CodePage) by the functions below,
+// the same on every platform; any other (a double-byte system code page) through the system's
+// converter each time.
 class TCodePageText {
 public:
     // The page must be one the platform converts (CodePageText checks that).
@@ -45,19 +46,22 @@ public:
 
     uint32_t CodePage() const { return codePage_; }
 
-    // The UTF-16 of the page's bytes, appended; a byte the page leaves undefined shows as U+FFFD.
+    // The UTF-16 of the page's bytes, appended; a byte the page leaves undefined, or in UTF-8 a
+    // byte that is no part of a valid character, shows as U+FFFD.
     void AppendUtf16(std::string_view bytes, TUtf16& text) const;
     TUtf16 ToUtf16(std::string_view bytes) const;
     // The page's bytes of a UTF-16 text, each character exactly as the page has it, never a
     // look-alike ("ä" never becomes "a"). A character the page lacks becomes a NUL byte, which
     // no text of a table holds, so that it matches nothing. Returns whether every character
-    // was in the page.
+    // was in the page. UTF-8 has every character; a surrogate without its partner becomes
+    // U+FFFD there, as in Utf16ToUtf8.
     bool FromUtf16(TUtf16View text, std::string& bytes) const;
     std::string FromUtf16(TUtf16View text) const;
 
 private:
     uint32_t codePage_;
     bool singleByte_;
+    bool utf8_;
     std::array<TUtf16Char, 256> toUtf16_{};
     // The page's characters with their bytes, sorted by character, for the way back.
     std::vector<std::pair<TUtf16Char, uint8_t>> fromUtf16_;

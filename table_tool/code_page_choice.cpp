@@ -6,14 +6,13 @@
 #include "database/code_pages.h"
 #include "platform/code_page.h"
 #include "platform/utf8.h"
-#include "table_tool/table_text.h"
-#include "table_tool/tool_error.h"
 
 namespace {
 
 // In the order a list is tried in after the preferred page. Vietnamese (1258) is not among
 // them: no language-driver byte names it, so another reader would take its texts for the
-// system's, and its letters are mostly precomposed ones the page lacks anyway.
+// system's, and its letters are mostly precomposed ones the page lacks anyway: it goes into
+// UTF-8.
 constexpr uint32_t OtherPages[] = {1250, 1251, 1253, 1254, 1255, 1256, 1257, 874};
 
 // The characters beyond ASCII of the list's data rows, each once, in the order they first
@@ -56,33 +55,13 @@ std::vector<uint32_t> Candidates(uint32_t preferred) {
     return pages;
 }
 
-[[noreturn]] void RefuseCharacter(const std::vector<TDelimitedRow>& rows,
-                                  std::string_view character, uint32_t codePoint,
-                                  const std::string& source) {
-    for (size_t r = 1; r < rows.size(); ++r) {
-        const std::vector<std::string>& cells = rows[r].cells;
-        for (size_t c = 0; c < cells.size(); ++c) {
-            if (cells[c].find(character) == std::string::npos)
-                continue;
-            const std::string& header = c < rows[0].cells.size() ? rows[0].cells[c] : "";
-            throw TToolError(source + ", line " + std::to_string(rows[r].line) + ", column " +
-                             std::to_string(c + 1) + " (" + header + "): " + Quoted(cells[c]) +
-                             ": it holds " + Quoted(character) + " (" + CodePointName(codePoint) +
-                             "), which no code page of a table has (" + SupportedCodePages() + ")");
-        }
-    }
-    throw TToolError(source + ": it holds " + Quoted(character) +
-                     ", which no code page of a "
-                     "table has");
-}
-
 } // namespace
 
-uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageRule& rule,
-                        const std::string& source) {
+uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageRule& rule) {
     if (rule.given)
         return *rule.given;
-    // A system whose own page no table can have (a double-byte one) prefers the Western page.
+    // A system whose own page no table can have (a double-byte one) prefers the Western page;
+    // a UTF-8 table being updated stays UTF-8.
     const uint32_t preferred = LanguageDriverOf(rule.preferred) ? rule.preferred : DefaultCodePage;
     const std::string characters = DistinctCharacters(rows);
     if (characters.empty())
@@ -91,18 +70,7 @@ uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageR
     const auto holdsAll = [&](uint32_t page) { return Holds(page, characters); };
     if (const auto found = std::find_if(pages.begin(), pages.end(), holdsAll); found != pages.end())
         return *found;
-    // One character at a time: the first that no page holds, or the page of the first.
-    std::optional<uint32_t> pageOfFirst;
-    for (size_t at = 0; at < characters.size();) {
-        const TUtf8Char next = NextUtf8Char(std::string_view(characters).substr(at));
-        const std::string_view character = std::string_view(characters).substr(at, next.length);
-        const auto holder = std::find_if(pages.begin(), pages.end(),
-                                         [&](uint32_t page) { return Holds(page, character); });
-        if (holder == pages.end())
-            RefuseCharacter(rows, character, next.codePoint, source);
-        if (!pageOfFirst)
-            pageOfFirst = *holder;
-        at += next.length;
-    }
-    return *pageOfFirst;
+    // Every character has its place in UTF-8; it comes last, so that every list that a
+    // single-byte page holds makes the table it always made, one that other dBASE readers read.
+    return Utf8CodePage;
 }

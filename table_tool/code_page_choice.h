@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "table_tool/delimited_text.h"
@@ -15,8 +14,6 @@ struct TCodePageRule {
 
 // `given`, else `preferred` when it holds every text of the list's rows below the header, else
 // the first single-byte page of a table that does: Central European, Cyrillic, Greek, Turkish,
-// Hebrew, Arabic, Baltic, Thai. Where no page holds them all, the page of the list's first
-// character beyond ASCII: the maker then names the first text that page lacks. Throws
-// TToolError naming the cell of the first character that no table's page holds.
-uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageRule& rule,
-                        const std::string& source);
+// Hebrew, Arabic, Baltic, Thai; else UTF-8, which holds them all. A preferred UTF-8 (the page
+// of a UTF-8 table being updated) is kept.
+uint32_t ChooseCodePage(const std::vector<TDelimitedRow>& rows, const TCodePageRule& rule);

@@ -52,8 +52,8 @@ void RunNew(const TNewCommand& command, std::ostream& out) {
     const std::string report = Report(command.list, command.listCodePage, made) + command.table +
                                ": " + std::to_string(made.records) +
                                (made.records == 1 ? " word" : " words") + " in code page " +
-                               std::to_string(made.codePage) + ".\n";
-    WriteCheckedTable(command.table, made.table.bytes);
+                               CodePageName(made.codePage) + ".\n";
+    WriteCheckedTable(command.table, made.table.bytes, made.codePage);
     out << report;
 }
 
@@ -68,7 +68,7 @@ void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
         old ? &*old : nullptr, oldCodePage, command.listCodePage.value_or(DefaultCodePage));
     std::string report = Report(command.list, command.listCodePage, made);
     if (old && !command.codePage && made.codePage != oldCodePage)
-        report += "The table is in code page " + std::to_string(made.codePage) + " from now on.\n";
+        report += "The table is in code page " + CodePageName(made.codePage) + " from now on.\n";
     report += UpdateReport(made.update.value_or(TUpdateCount{0, made.records, 0})) + "\n";
     if (!command.dryRun) {
         // As the program does: the table as it was stays beside it until the next update.
@@ -76,7 +76,7 @@ void RunUpdate(const TUpdateCommand& command, std::ostream& out) {
             KeepBackup(command.table);
             report += BackupReport(command.table) + "\n";
         }
-        WriteCheckedTable(command.table, made.table.bytes);
+        WriteCheckedTable(command.table, made.table.bytes, made.codePage);
     }
     out << report;
 }
@@ -114,7 +114,7 @@ void RunExport(const TExportCommand& command, std::ostream& out) {
     if (command.list && !command.force)
         RefuseExisting(*command.list);
     if (command.codePage && !LanguageDriverOf(*command.codePage))
-        throw TToolError("code page " + std::to_string(*command.codePage) +
+        throw TToolError("code page " + CodePageName(*command.codePage) +
                          " is not one a table can have; these are: " + SupportedCodePages());
     const TTableBytes table = ReadCheckedTable(command.table);
     const TExportedList list =

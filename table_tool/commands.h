@@ -11,7 +11,8 @@
 struct TNewCommand {
     std::string list;                     // WORDS.csv or WORDS.tsv
     std::string table;                    // TABLE.dbf
-    std::optional<uint32_t> codePage;     // none: the first that holds every text, 1252 first
+    std::optional<uint32_t> codePage;     // none: the first that holds every text, 1252 first,
+                                          // UTF-8 last
     std::optional<char> separator;        // none: from the list's header row
     std::optional<uint32_t> listCodePage; // for a list that is not UTF-8; none: 1252, said so
     bool force = false;                   // replace an existing table

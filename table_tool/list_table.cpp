@@ -3,12 +3,16 @@
 #include <new>
 #include <stdexcept>
 
+#include "database/code_page_mark.h"
+#include "database/code_pages.h"
 #include "database/table_format.h"
+#include "platform/code_page.h"
 #include "platform/replace_file.h"
 #include "table_tool/delimited_text.h"
 #include "table_tool/list_text.h"
 #include "table_tool/table_export.h"
 #include "table_tool/table_maker.h"
+#include "table_tool/table_mark.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
@@ -94,13 +98,14 @@ TListTable MakeListTable(const std::string& list, std::optional<char> separator,
         if (!text.error.empty())
             throw TToolError(list + ", line " + std::to_string(text.errorLine) + ": " + text.error);
         TListTable result;
-        result.codePage = ChooseCodePage(text.rows, codePage, list);
+        result.codePage = ChooseCodePage(text.rows, codePage);
         TMadeTable made = MakeTable(text.rows, result.codePage, list);
         // The reader's own checks on the result, before anything is written: what they refuse
         // would never drill.
         if (const char* problem = CheckTableBytes(made.bytes, result.table.layout))
             throw TToolError(list + ": the table would not load: " + TerminalText(problem));
         result.table.bytes = std::move(made.bytes);
+        result.table.codePage = result.codePage;
         result.records = made.records;
         result.plan = std::move(made.plan);
         result.listCodePage = decoded.codePage;
@@ -114,8 +119,11 @@ TListTable MakeListTable(const std::string& list, std::optional<char> separator,
     }
 }
 
-void WriteCheckedTable(const std::string& path, const std::string& bytes) {
+void WriteCheckedTable(const std::string& path, const std::string& bytes, uint32_t codePage) {
     const std::string failed = "cannot write " + path + "; it is as it was";
+    // The mark first: one that cannot be written has changed nothing, and a table that cannot
+    // be written puts it back.
+    TTableMarkChange mark(path, codePage);
     TFileReplacement replacement(path);
     if (replacement.Stream() == nullptr)
         throw TToolError(failed);
@@ -132,6 +140,7 @@ void WriteCheckedTable(const std::string& path, const std::string& bytes) {
     TTableLayout layout;
     if (written != bytes || CheckTableBytes(written, layout) != nullptr || !replacement.Commit())
         throw TToolError(failed);
+    mark.Keep();
 }
 
 TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage) {
@@ -160,14 +169,20 @@ TTableImport PrepareTableFor(const std::string& file, uint32_t systemCodePage) {
     // that gives the table as it is writes nothing, so a start does not rewrite the table.
     // An old table keeps its page unless the list needs another.
     const uint32_t oldCodePage = old ? TableCodePage(*old, systemCodePage) : systemCodePage;
-    TListTable made = MakeListTable(file, std::nullopt, TCodePageRule{std::nullopt, oldCodePage},
+    // A system set to UTF-8 as its own page makes new tables as any other does: UTF-8 only
+    // for a list that no single-byte page holds.
+    const uint32_t preferred =
+        old || systemCodePage != Utf8CodePage ? oldCodePage : DefaultCodePage;
+    TListTable made = MakeListTable(file, std::nullopt, TCodePageRule{std::nullopt, preferred},
                                     old ? &*old : nullptr, oldCodePage, systemCodePage);
-    if (old && SameBesideDate(made.table.bytes, old->bytes))
+    // The same bytes in another page (a UTF-8 table that lost its mark) are another table.
+    if (old && SameBesideDate(made.table.bytes, old->bytes) && made.codePage == oldCodePage)
         return import;
     // Said now, before the learner is asked anything or the drill lets go of its table.
     if (const TFileReplacement probe(import.table); probe.Stream() == nullptr)
         throw TToolError(UnwritableFolderText(file, import.table));
     import.bytes = std::move(made.table.bytes);
+    import.codePage = made.codePage;
     import.words = made.records;
     import.update = made.update;
     return import;
@@ -178,20 +193,29 @@ void CommitTableImport(const TTableImport& import) {
         return;
     if (FileExists(import.table))
         KeepBackup(import.table);
-    WriteCheckedTable(import.table, *import.bytes);
+    WriteCheckedTable(import.table, *import.bytes, import.codePage);
 }
 
 void KeepBackup(const std::string& table) {
     const std::string backup = BackupOf(table);
     try {
         WriteWholeFile(backup, ReadWholeFile(table));
+        // Its mark with it: the two are the table as it was.
+        if (!KeepMarkBackup(table))
+            throw TToolError(backup);
     } catch (const TToolError&) {
         throw TToolError("cannot keep " + table + " as " + backup + "; " + table + " is as it was");
     }
 }
 
 std::string BackupReport(const std::string& table) {
-    return FileNameOf(table) + " as it was is kept as " + FileNameOf(BackupOf(table)) + ".";
+    const std::string kept =
+        FileNameOf(table) + " as it was is kept as " + FileNameOf(BackupOf(table));
+    const std::string markBackup = MarkBackupOf(table);
+    if (!FileExists(markBackup))
+        return kept + ".";
+    const std::string mark = FileNameOf(CodePageMarkPath(table));
+    return kept + ", its mark " + mark + " as " + FileNameOf(markBackup) + ".";
 }
 
 std::string BackupOf(const std::string& table) {

@@ -38,16 +38,18 @@ TListTable MakeListTable(const std::string& list, std::optional<char> separator,
                          std::optional<uint32_t> listCodePage = std::nullopt);
 
 // Writes the table through a temporary file, reads that back and checks it, and only then puts
-// it in the place of the file at `path`.
-void WriteCheckedTable(const std::string& path, const std::string& bytes);
+// it in the place of the file at `path`; its mark beside it says UTF-8 when `codePage` is
+// UTF-8, and no mark says so otherwise (table_tool/table_mark.h).
+void WriteCheckedTable(const std::string& path, const std::string& bytes, uint32_t codePage);
 
 // What the program drills when it is given a file.
 struct TTableImport {
     std::string table;
     // New contents for the table, to be written before it is opened; none when it is current.
     std::optional<std::string> bytes;
-    std::string list;   // the word list the new contents come from
-    uint32_t words = 0; // records of the new contents
+    uint32_t codePage = 0; // of the new contents
+    std::string list;      // the word list the new contents come from
+    uint32_t words = 0;    // records of the new contents
     // What the new contents do with the words of the table they replace, when there is one.
     std::optional<TUpdateCount> update;
 };
@@ -63,9 +65,11 @@ void CommitTableImport(const TTableImport& import);
 
 // The one backup of a table that a list replaced: the table as it was before the last time.
 std::string BackupOf(const std::string& table);
-// Copies the table to its backup; a copy that fails is an error that has changed nothing.
+// Copies the table to its backup, and its mark (NAME.cpg) to NAME.cpg.bak, where it has one
+// (else a backup mark goes); a copy that fails is an error that has changed nothing.
 void KeepBackup(const std::string& table);
-// "lesson.dbf as it was is kept as lesson.dbf.bak."
+// "lesson.dbf as it was is kept as lesson.dbf.bak." (", its mark lesson.cpg as lesson.cpg.bak."
+// where it had one)
 std::string BackupReport(const std::string& table);
 // The file's name without its folder.
 std::string FileNameOf(const std::string& path);

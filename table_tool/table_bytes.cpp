@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "database/code_page_mark.h"
 #include "database/db_messages.h"
 #include "database/table_file.h"
 #include "platform/file.h"
@@ -63,5 +64,6 @@ TTableBytes ReadCheckedTable(const std::string& path) {
     }
     if (const char* problem = CheckTableBytes(table.bytes, table.layout))
         throw TToolError(path + ": " + TerminalText(problem));
+    table.codePage = CodePageOfTable(path, table.layout.LanguageDriver);
     return table;
 }

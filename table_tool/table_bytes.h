@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "database/table_layout.h"
@@ -8,10 +10,14 @@
 struct TTableBytes {
     std::string bytes;
     TTableLayout layout;
+    // The code page of the texts as the table names it, by its header or the mark beside it;
+    // none when it names none.
+    std::optional<uint32_t> codePage;
 };
 
-// Reads the file and checks it with the table reader's own checks. Throws TToolError with the
-// reader's message when Vocorix could not load the table.
+// Reads the file and checks it with the table reader's own checks, and its code page as the
+// drill reads it. Throws TToolError with the reader's message when Vocorix could not load the
+// table.
 TTableBytes ReadCheckedTable(const std::string& path);
 
 // The reader's checks on a table's bytes: null when it would load, else the reader's message.

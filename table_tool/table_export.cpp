@@ -50,6 +50,10 @@ std::string Utf8(std::string_view bytes, uint32_t codePage, const std::string& w
     case TConversion::Unsupported:
         throw TToolError("this system cannot convert from code page " + std::to_string(codePage));
     default:
+        // A UTF-8 table's bad bytes are named rather than exported as replacement characters,
+        // which would lose them.
+        if (codePage == Utf8CodePage)
+            throw TToolError(where + ": " + Quoted(bytes) + ": " + Utf8Problem(bytes));
         throw TToolError(where + ": the text is not valid in code page " +
                          std::to_string(codePage) +
                          "; give the table's code page with --code-page");
@@ -59,12 +63,11 @@ std::string Utf8(std::string_view bytes, uint32_t codePage, const std::string& w
 } // namespace
 
 uint32_t TableCodePage(const TTableBytes& table, uint32_t unnamed) {
-    const uint8_t driver = static_cast<uint8_t>(table.bytes[LanguageDriverAt]);
-    return CodePageOfDriver(driver).value_or(unnamed);
+    return table.codePage.value_or(unnamed);
 }
 
 bool NamesCodePage(const TTableBytes& table) {
-    return CodePageOfDriver(static_cast<uint8_t>(table.bytes[LanguageDriverAt])).has_value();
+    return table.codePage.has_value();
 }
 
 TExportedList ExportTable(const TTableBytes& table, uint32_t codePage, const std::string& source) {

@@ -12,9 +12,10 @@ struct TExportedList {
     uint32_t deleted = 0; // deleted records, left out
 };
 
-// The code page a table says its texts are in; `unnamed` when its header does not say.
+// The code page a table says its texts are in, by its header or its mark; `unnamed` when it
+// does not say.
 uint32_t TableCodePage(const TTableBytes& table, uint32_t unnamed = DefaultCodePage);
-// Whether the table's header names its code page.
+// Whether the table names its code page.
 bool NamesCodePage(const TTableBytes& table);
 
 // The live records as comma-separated text with a header row of the field names: the word,

@@ -8,7 +8,9 @@
 #include "database/field_text.h"
 #include "database/table_format.h"
 #include "database/table_writer.h"
+#include "platform/code_page.h"
 #include "platform/date.h"
+#include "platform/utf8.h"
 #include "table_tool/table_text.h"
 #include "table_tool/tool_error.h"
 
@@ -39,9 +41,7 @@ public:
             if (field.role == TColumnRole::Word && text.empty())
                 Fail(row, field, cell, "the word is empty");
             if (text.size() > MaxTextWidth)
-                Fail(row, field, cell,
-                     "it is " + std::to_string(text.size()) + " bytes long, more than the " +
-                         std::to_string(MaxTextWidth) + " a table's field holds");
+                Fail(row, field, cell, TooLongProblem(text));
             widths_[f] = std::max(widths_[f], text.size());
             texts.push_back(std::move(text));
         }
@@ -100,6 +100,17 @@ private:
         return std::string(bytes + table_format::LastChangeWidth, table_format::CountWidth);
     }
 
+    // Field widths are bytes; a UTF-8 text is named in the characters the learner sees too.
+    std::string TooLongProblem(const std::string& text) const {
+        const std::string limit = "the " + std::to_string(MaxTextWidth);
+        if (codePage_ != Utf8CodePage)
+            return "it is " + std::to_string(text.size()) + " bytes long, more than " + limit +
+                   " a table's field holds";
+        return "it is " + std::to_string(Utf8Length(text)) + " characters long (" +
+               std::to_string(text.size()) + " bytes in UTF-8), more than " + limit +
+               " bytes a table's field holds";
+    }
+
     [[noreturn]] void Fail(const TDelimitedRow& row, const TPlannedField& field,
                            const std::string& cell, const std::string& problem) {
         throw TToolError(source_ + ", line " + std::to_string(row.line) + ", column " +
@@ -141,7 +152,7 @@ TMadeTable MakeTable(const std::vector<TDelimitedRow>& rows, uint32_t codePage,
                      const std::string& source) {
     const std::optional<uint8_t> languageDriver = LanguageDriverOf(codePage);
     if (!languageDriver)
-        throw TToolError("code page " + std::to_string(codePage) +
+        throw TToolError("code page " + CodePageName(codePage) +
                          " is not one a table can have; these are: " + SupportedCodePages());
     if (rows.empty())
         throw TToolError(source + " is empty: its first row must name the columns");

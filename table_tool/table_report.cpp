@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "database/code_pages.h"
 #include "database/progress.h"
 #include "database/table_format.h"
 #include "settings/options.h"
@@ -56,7 +57,7 @@ std::string TableReport(const std::string& name, const TTableBytes& table,
             optional += std::string(optional.empty() ? "" : ", ") + field;
     }
     out << "  optional fields: " << (optional.empty() ? "none" : optional) << "\n";
-    out << "  code page " << TableCodePage(table)
+    out << "  code page " << CodePageName(TableCodePage(table))
         << (NamesCodePage(table) ? "" : " (taken: the header does not name one)") << "\n";
     out << "Settings: " << settingsName << " (Maximum Count " << options.MaxCount << ", "
         << Ranges(options) << ")\n";

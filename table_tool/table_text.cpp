@@ -56,15 +56,19 @@ std::string Quoted(std::string_view text) {
     return quoted + "\"";
 }
 
+std::string Utf8Problem(std::string_view text) {
+    const size_t invalid = FirstInvalidUtf8(text);
+    if (invalid == text.size())
+        return {};
+    return "it is not valid UTF-8 (byte " + Hex(static_cast<unsigned char>(text[invalid])) +
+           " at byte " + std::to_string(invalid + 1) + ")";
+}
+
 TTableText ToTableText(std::string_view utf8, uint32_t codePage) {
     TTableText result;
-    const size_t invalid = FirstInvalidUtf8(utf8);
-    if (invalid != utf8.size()) {
-        result.problem = "it is not valid UTF-8 (byte " +
-                         Hex(static_cast<unsigned char>(utf8[invalid])) + " at byte " +
-                         std::to_string(invalid + 1) + ")";
+    result.problem = Utf8Problem(utf8);
+    if (!result.problem.empty())
         return result;
-    }
     // Control characters first: some converters pass them unchanged, and the drill could not
     // show them.
     for (size_t at = 0; at < utf8.size(); ++at) {

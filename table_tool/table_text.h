@@ -12,6 +12,8 @@ struct TTableText {
 };
 
 TTableText ToTableText(std::string_view utf8, uint32_t codePage);
+// "it is not valid UTF-8 (byte \xFF at byte 3)"; empty when the text is valid UTF-8.
+std::string Utf8Problem(std::string_view text);
 
 // The text for a message, in double quotes; bytes that are not UTF-8 shown as \xNN.
 std::string Quoted(std::string_view text);

@@ -19,15 +19,15 @@ constexpr const char* NoMemoryText = ": there is not enough memory for this; no 
 
 struct CommandLine {
     TNewCommand make;
-    uint32_t makeCodePage = 0;
+    std::string makeCodePage;
     TUpdateCommand update;
-    uint32_t updateCodePage = 0;
+    std::string updateCodePage;
     TCheckCommand check;
     TExportCommand exported;
     TResetCommand reset;
     std::string settings;
     std::string list;
-    uint32_t exportCodePage = 0;
+    std::string exportCodePage;
     uint32_t listCodePage = 0;
     bool tab = false;
     bool comma = false;
@@ -63,6 +63,17 @@ std::optional<uint32_t> Given(CLI::App& command, const char* option, uint32_t va
     return value;
 }
 
+// The table's code page the option names, when it was given.
+std::optional<uint32_t> GivenCodePage(CLI::App& command, const std::string& value) {
+    if (command.count("--code-page") == 0)
+        return std::nullopt;
+    const std::optional<uint32_t> codePage = ParseCodePage(value);
+    if (!codePage)
+        throw TToolError("--code-page " + value + ": not a code page; a table's are " +
+                         SupportedCodePages());
+    return codePage;
+}
+
 void Describe(CLI::App& app, CommandLine& line) {
     app.description("Makes, updates, checks, exports and resets Vocorix vocabulary tables.");
     app.require_subcommand(1);
@@ -76,7 +87,8 @@ void Describe(CLI::App& app, CommandLine& line) {
     make->add_option("TABLE", line.make.table, "the table to write (.dbf)")->required();
     make->add_option("--code-page", line.makeCodePage,
                      "the table's code page: " + SupportedCodePages() +
-                         " (default: 1252 when it holds every text, else the first that does)");
+                         " (default: 1252 when it holds every text, else the first that does, "
+                         "else UTF-8)");
     DescribeList(*make, line);
     make->add_flag("--force", line.make.force, "replace an existing table");
 
@@ -111,13 +123,13 @@ int Run(CLI::App& app, CommandLine& line, std::ostream& out) {
         line.make.separator = line.Separator();
         line.make.listCodePage =
             Given(*app.get_subcommand("new"), "--input-code-page", line.listCodePage);
-        line.make.codePage = Given(*app.get_subcommand("new"), "--code-page", line.makeCodePage);
+        line.make.codePage = GivenCodePage(*app.get_subcommand("new"), line.makeCodePage);
         RunNew(line.make, out);
     } else if (app.got_subcommand("update")) {
         CLI::App* update = app.get_subcommand("update");
         line.update.separator = line.Separator();
         line.update.listCodePage = Given(*update, "--input-code-page", line.listCodePage);
-        line.update.codePage = Given(*update, "--code-page", line.updateCodePage);
+        line.update.codePage = GivenCodePage(*update, line.updateCodePage);
         RunUpdate(line.update, out);
     } else if (app.got_subcommand("check")) {
         if (app.get_subcommand("check")->count("--settings") > 0)
@@ -127,8 +139,7 @@ int Run(CLI::App& app, CommandLine& line, std::ostream& out) {
         CLI::App* exported = app.get_subcommand("export");
         if (exported->count("WORDS") > 0)
             line.exported.list = line.list;
-        if (exported->count("--code-page") > 0)
-            line.exported.codePage = line.exportCodePage;
+        line.exported.codePage = GivenCodePage(*exported, line.exportCodePage);
         RunExport(line.exported, out);
     } else {
         RunReset(line.reset, out);

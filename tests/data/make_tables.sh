@@ -28,8 +28,8 @@ dbfadd shapelib_optional.dbf "slowly" "adverb" "slouli" "medlenno" "langsam" "20
 import datetime
 import dbf
 
-def make(name, fields, rows, deleted=()):
-    table = dbf.Table(name, fields, dbf_type='db3')
+def make(name, fields, rows, deleted=(), codepage=None):
+    table = dbf.Table(name, fields, dbf_type='db3', codepage=codepage)
     table.open(mode=dbf.READ_WRITE)
     for row in rows:
         table.append(row)
@@ -58,5 +58,14 @@ make('pydbf_transcript.dbf',
 make('pydbf_wide_count.dbf', 'WORD C(20); TRANS1 C(20); LASTCHANGE D; COUNT N(3,0)', [
     ('house', 'Haus', d(2024, 1, 1), 3),
 ])
+# python3-dbf's 'utf8' page: the language-driver byte 0xF0, texts in UTF-8.
+make('pydbf_utf8.dbf', 'WORD C(20); TRANS1 C(30); LASTCHANGE D; COUNT N(2,0)', [
+    ('犬', 'dog', d(2024, 1, 1), 3),
+    ('猫', 'cat', None, None),
+    ('水', 'water', d(2024, 5, 8), 1),
+    ('しごと', 'work', d(2024, 3, 1), 0),
+    ('ありがとう', 'thank you', d(2023, 12, 24), 2),
+    ('東京', 'Tokyo', None, None),
+], codepage='utf8')
 PY
 ls -l ./*.dbf

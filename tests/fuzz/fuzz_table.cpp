@@ -1,6 +1,7 @@
 // Any bytes as a vocabulary table: they load or give one of the "Database Problem" texts, the
 // loading never changes them, and a question answered on a loaded table changes nothing but
-// that record's 10 statistics bytes.
+// that record's 10 statistics bytes. Every other input is a table marked as UTF-8, whose texts
+// are measured as the drill window measures them, bad bytes and all.
 
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +11,9 @@
 #include "database/db_file.h"
 #include "database/db_messages.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "platform/date.h"
+#include "platform/text_codec.h"
 #include "settings/options.h"
 
 namespace {
@@ -32,8 +35,9 @@ public:
 
 class SilentScreen : public TDBScreen {
 public:
-    int32_t TextWidth(const char*, size_t length, uint32_t) override {
-        return static_cast<int32_t>(length);
+    int32_t TextWidth(const char* text, size_t length, uint32_t codePage) override {
+        return static_cast<int32_t>(
+            CodePageText(codePage).ToUtf16(std::string_view(text, length)).size());
     }
     void ShowProblem(const char* text) override {
         problem = text;
@@ -62,6 +66,21 @@ bool IsLoadMessage(const std::string& text) {
 void Check(bool condition) {
     if (!condition)
         std::abort();
+}
+
+// A table path whose mark beside it says UTF-8; the table itself is the input, in memory.
+const std::string& MarkedTable() {
+    static const std::string path = [] {
+        namespace fs = std::filesystem;
+        const fs::path folder = fs::temp_directory_path() / "vocorix-fuzz-table";
+        fs::create_directories(folder);
+        std::FILE* mark = std::fopen((folder / "marked.cpg").string().c_str(), "wb");
+        Check(mark != nullptr);
+        std::fputs("UTF-8", mark);
+        std::fclose(mark);
+        return (folder / "marked.dbf").string();
+    }();
+    return path;
 }
 
 uint32_t Little16(const std::string& bytes, size_t at) {
@@ -102,6 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int64_t seconds = 0;
     SetSecondClock([&seconds] { return seconds++; });
 
+    const bool marked = size % 2 == 1;
+    options.FileName = character(marked ? MarkedTable().c_str() : "");
     const std::string original(reinterpret_cast<const char*>(data), size);
     std::string bytes = original;
     MemoryTable* table = nullptr;
@@ -116,6 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                             : screen.problems == 1 && IsLoadMessage(screen.problem));
     Check(bytes == original);
     if (reader.IsLoaded()) {
+        Check(!marked || reader.CodePage() == Utf8CodePage);
         // The progress figures count every record once, by the reader's own rule, and write
         // nothing.
         const std::optional<TProgress> progress = reader.Progress(TDate().DayNumber());

@@ -9,6 +9,8 @@
 #include "platform/clock.h"
 #include "tests/support/data_file.h"
 #include "tests/support/fake_db_screen.h"
+#include "tests/support/table_tool_run.h"
+#include "tests/support/temp_dir.h"
 
 // Tables written by shapelib and python3-dbf (tests/data/make_tables.sh): they load, a drill
 // changes nothing but the statistics of the answered records, and the other tools still read
@@ -58,6 +60,21 @@ std::map<int, std::pair<std::string, std::string>> ReadWithPythonDbf(const std::
         records[std::stoi(parts[0])] = {parts[3], parts[4]};
     }
     return records;
+}
+
+// The words of the live records as python3-dbf reads them in its code page `codePage`.
+std::vector<std::string> ReadWordsWithPythonDbf(const std::string& path,
+                                                const std::string& codePage) {
+    std::vector<std::string> words;
+    std::istringstream lines(
+        Run("/usr/bin/python3 " + DataFile("read_table.py") + " '" + path + "' " + codePage));
+    std::string line;
+    while (std::getline(lines, line)) {
+        // index|deleted|WORD|...
+        const size_t word = line.find('|', line.find('|') + 1) + 1;
+        words.push_back(line.substr(word, line.find('|', word) - word));
+    }
+    return words;
 }
 
 // Record index -> {LASTCHANGE, COUNT} as shapelib's dbfdump shows them raw.
@@ -160,7 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Writers, ForeignTables,
                          ::testing::Values(ForeignTable{"shapelib_plain.dbf", 2, 0, 0, 0, 7},
                                            ForeignTable{"shapelib_optional.dbf", 1, 1, 1, 1, 4},
                                            ForeignTable{"pydbf_plain.dbf", 1, 0, 0, 0, 5},
-                                           ForeignTable{"pydbf_transcript.dbf", 3, 0, 1, 0, 3}),
+                                           ForeignTable{"pydbf_transcript.dbf", 3, 0, 1, 0, 3},
+                                           ForeignTable{"pydbf_utf8.dbf", 1, 0, 0, 0, 6}),
                          [](const ::testing::TestParamInfo<ForeignTable>& info) {
                              std::string name = info.param.file;
                              return name.substr(0, name.find('.'));
@@ -185,3 +203,18 @@ TEST(ForeignTableChecks, WordListOfAShapelibTable) {
               (std::vector<std::string>{"Haus", "maison", "Baum", "arbre", "Hund", "chien", "Katze",
                                         "Buch", "livre", "Wasser", "eau", "Brot", "pain"}));
 }
+
+#ifndef _WIN32
+// The other way round: a table that vocorix-table makes in UTF-8 is read by python3-dbf told
+// that its texts are UTF-8 (the mark is for shapefile tools; python3-dbf is told by its caller).
+TEST(ForeignTableChecks, PythonDbfReadsTheWordsOfAUtf8TableVocorixTableMade) {
+    TempDir dir;
+    const std::string list = dir.File("words.csv");
+    WriteFileBytes(list, "word,English\n犬,dog\n猫,cat\n水,water\nしごと,work\n"
+                         "ありがとう,thank you\n東京,Tokyo\n");
+    const std::string table = dir.File("words.dbf");
+    ASSERT_EQ(RunTool({"new", list, table}).status, 0);
+    EXPECT_EQ(ReadWordsWithPythonDbf(table, "utf8"),
+              (std::vector<std::string>{"犬", "猫", "水", "しごと", "ありがとう", "東京"}));
+}
+#endif

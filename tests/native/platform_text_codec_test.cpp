@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/text_codec.h"
 
 namespace {
@@ -102,6 +103,40 @@ TEST(TextCodec, Utf8AndUtf16) {
     EXPECT_EQ(Utf8ToUtf16("\xC3(\xE9"), Units({0xFFFD, '(', 0xFFFD})) << "bytes of no character";
     EXPECT_EQ(Utf16ToUtf8(Units({0xD800, 'a'})), "\xEF\xBF\xBD"
                                                  "a");
+}
+
+// A UTF-8 table's page: every character, four bytes at most, bad bytes shown and never passed
+// on as text.
+TEST(TextCodec, Utf8AsATablesCodePageHoldsEveryCharacterAndShowsBadBytesAsReplacements) {
+    const TCodePageText& utf8 = CodePageText(Utf8CodePage);
+    ASSERT_EQ(utf8.CodePage(), Utf8CodePage) << "not the system's page in its place";
+    const std::string words = "犬 ありがとう Straße дом \xF0\x9F\x98\x80";
+    const TUtf16 wide = utf8.ToUtf16(words);
+    EXPECT_EQ(wide, Utf8ToUtf16(words));
+    EXPECT_EQ(wide.substr(0, 2), Units({0x72AC, ' '}));
+    std::string back;
+    EXPECT_TRUE(utf8.FromUtf16(wide, back));
+    EXPECT_EQ(back, words);
+
+    // A sequence cut short, a stray continuation byte, an overlong form and a surrogate: each
+    // byte of them one replacement.
+    EXPECT_EQ(
+        utf8.ToUtf16("\xE7\x8A|\x80|\xC0\xAF|\xED\xA0\x80"),
+        Units({0xFFFD, 0xFFFD, '|', 0xFFFD, '|', 0xFFFD, 0xFFFD, '|', 0xFFFD, 0xFFFD, 0xFFFD}));
+    TUtf16 appended = Units({'a'});
+    utf8.AppendUtf16("\xFF", appended);
+    EXPECT_EQ(appended, Units({'a', 0xFFFD}));
+
+    std::string converted = "left over";
+    EXPECT_EQ(CodePageToUtf8(words, Utf8CodePage, converted), TConversion::Ok);
+    EXPECT_EQ(converted, words);
+    EXPECT_EQ(Utf8ToCodePage(words, Utf8CodePage, converted), TConversion::Ok);
+    EXPECT_EQ(converted, words);
+    EXPECT_EQ(CodePageToUtf8("Ha\xFFus", Utf8CodePage, converted), TConversion::Invalid);
+    EXPECT_EQ(converted, "") << "nothing half converted";
+    EXPECT_EQ(Utf8ToCodePage("\xE7\x8A", Utf8CodePage, converted), TConversion::Invalid);
+    EXPECT_EQ(Utf8ToCodePage("犬", 1252, converted), TConversion::Unmappable)
+        << "the other pages still go through the system";
 }
 
 TEST(TextCodec, ThePagesThePlatformLacksFallBackOnTheSystemCodePage) {

@@ -82,11 +82,13 @@ TEST_F(TableToolUpdate, EachWordKeepsItsStatisticsWhereverItStandsAndWhateverIts
 TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWouldSay) {
     ASSERT_EQ(RunTool({"new", List("words.csv", "word,German\nhouse,Haus\n"), table}).status, 0);
     const std::string before = ReadFileBytes(table);
-    const std::string bad = List("bad.csv", "word,German\nhouse,Haus\nsmile,☺\n");
+    const std::string bad = List("bad.csv", "word,German\nhouse,Haus\nsmile,\"☺\n:-)\"\n");
     const ToolRun update = RunTool({"update", bad, table});
     EXPECT_EQ(update.status, 1);
     EXPECT_EQ(update.err, RunTool({"new", bad, dir.File("other.dbf")}).err);
-    EXPECT_NE(update.err.find("bad.csv, line 3, column 2 (German): \"☺\""), std::string::npos)
+    EXPECT_NE(
+        update.err.find("bad.csv, line 3, column 2 (German): \"☺\n:-)\": it holds a line break"),
+        std::string::npos)
         << update.err;
     EXPECT_EQ(ReadFileBytes(table), before);
 
@@ -99,9 +101,9 @@ TEST_F(TableToolUpdate, AListThatCannotBeATableChangesNothingAndSaysWhatNewWould
     EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
     EXPECT_EQ(FileCount(), 4u) << "no temporary file left";
 
-    EXPECT_THROW(WriteCheckedTable(dir.File("missing/words.dbf"), before), TToolError);
-    EXPECT_THROW(WriteCheckedTable(table, "not a table"), TToolError) << "checked before it "
-                                                                         "replaces the table";
+    EXPECT_THROW(WriteCheckedTable(dir.File("missing/words.dbf"), before, 1252), TToolError);
+    EXPECT_THROW(WriteCheckedTable(table, "not a table", 1252), TToolError) << "checked before it "
+                                                                               "replaces the table";
     EXPECT_EQ(ReadFileBytes(table), before.substr(0, 40));
 }
 
