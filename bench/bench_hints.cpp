@@ -17,6 +17,7 @@
 #include "answer/character_words.h"
 #include "answer/hint_search.h"
 #include "answer/match.h"
+#include "bench/bench_table.h"
 #include "database/word_list.h"
 #include "platform/code_page.h"
 #include "platform/text_codec.h"
@@ -179,18 +180,6 @@ void AdversarialPairByRules(benchmark::State& state) {
     state.counters["matched"] = matched;
 }
 
-// The same texts with each ASCII letter a Japanese one of three bytes in UTF-8: the same words
-// in another script, every rule giving the same verdicts on them.
-std::string InJapanese(const std::string& text) {
-    static const char* const letters[26] = {"あ", "ば", "ち", "で", "え", "ふ", "が", "ひ", "い",
-                                            "じ", "か", "る", "ま", "な", "お", "ぱ", "ク", "ら",
-                                            "す", "た", "う", "ヴ", "ワ", "ズ", "や", "ぞ"};
-    std::string japanese;
-    for (const char c : text)
-        japanese += c >= 'a' && c <= 'z' ? letters[c - 'a'] : std::string(1, c);
-    return japanese;
-}
-
 // The words as the drill keeps them, back to back in one block.
 TWordList InWordList(const std::vector<std::string>& words) {
     TWordList list;
@@ -222,7 +211,7 @@ void CompareUtf8WithSingleByte() {
     const TWordList singleByteWords = InWordList(WordList());
     std::vector<std::string> japanese;
     for (const std::string& word : WordList())
-        japanese.push_back(InJapanese(word));
+        japanese.push_back(InJapaneseLetters(word));
     const TWordList utf8Words = InWordList(japanese);
     // As the drill works them out once for its word list.
     const auto before = std::chrono::steady_clock::now();
@@ -237,7 +226,7 @@ void CompareUtf8WithSingleByte() {
     for (const auto& key : keys)
         for (const std::size_t length : {3, 8, 20}) {
             const std::string typed = Typed(key.mode, length);
-            const std::string typedInJapanese = InJapanese(typed);
+            const std::string typedInJapanese = InJapaneseLetters(typed);
             std::size_t singleByteHints = 0;
             std::size_t utf8Hints = 0;
             // The two in turns, so that whatever else the machine does weighs on both alike.

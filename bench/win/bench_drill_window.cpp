@@ -79,27 +79,6 @@ std::string MakeEntry(uint32_t& seed) {
     }
 }
 
-// The same words in Japanese letters, as a UTF-8 table holds them: each Latin letter one of three
-// bytes, so that the words keep their shapes.
-std::string InJapanese(const std::string& text) {
-    static const char* const letters[26] = {"あ", "ば", "ち", "で", "え", "ふ", "が", "ひ", "い",
-                                            "じ", "か", "る", "ま", "な", "お", "ぱ", "ク", "ら",
-                                            "す", "た", "う", "ヴ", "ワ", "ズ", "や", "ぞ"};
-    std::string japanese;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= 'a' && c <= 'z')
-            japanese += letters[c - 'a'];
-        else if (c >= 'A' && c <= 'Z')
-            japanese += std::string("東") + letters[c - 'A'];
-        else if (static_cast<unsigned char>(c) >= 0x80)
-            japanese += "京"; // the bytes of "ß", "ü" and "ö"
-        else
-            japanese += c;
-    }
-    return japanese;
-}
-
 // The table, its texts in code page 1252 or, for `utf8`, in Japanese letters in UTF-8 with the
 // mark that says so beside it.
 void WriteTable(const std::string& path, bool utf8) {
@@ -115,7 +94,7 @@ void WriteTable(const std::string& path, bool utf8) {
             texts.push_back(MakeEntry(seed));
         if (utf8)
             for (std::string& text : texts)
-                text = InJapanese(text);
+                text = InJapaneseLetters(text);
         texts.resize(fields.size());
         AppendRecord(bytes, fields, texts);
     }

@@ -162,8 +162,8 @@ std::vector<TDictionaryWord> DictionaryWords(std::string csv) {
 
 // FreeDict's Japanese words as a spreadsheet saves them ("CSV UTF-8"), given to the program on
 // an English Windows: no single-byte code page holds them, so their table is UTF-8. The
-// Japanese shows, a reading's first kana find the readings that start so, and the answers typed
-// are judged right.
+// Japanese shows, a reading's first kana find the readings that start so and its second those
+// that hold it, and the answers typed are judged right.
 TEST(EveryScript, JapaneseWordsOfADictionaryGivenToTheProgramDrillInUtf8) {
     ASSERT_EQ(GetACP(), 1252u) << "Wine's default prefix";
     const std::string csv = ReadFileBytes(DataFile("freedict-jpn-eng.csv"));
@@ -202,6 +202,20 @@ TEST(EveryScript, JapaneseWordsOfADictionaryGivenToTheProgramDrillInUtf8) {
         for (int32_t i = 0; i < reading.GetCount(); ++i)
             listed.insert(Utf16ToUtf8(reading.GetWideString(i)));
         EXPECT_EQ(listed, expected) << prefix;
+
+        // The second kana, then F6: every reading that holds it, wherever.
+        reading.SetText(L"");
+        const std::string inside = asked->reading.substr(3, 3);
+        scene.Type(Utf8ToUtf16(inside));
+        scene.Key(VK_F6);
+        expected.clear();
+        for (const TDictionaryWord& word : words)
+            if (word.reading.find(inside) != std::string::npos)
+                expected.insert(word.reading);
+        listed.clear();
+        for (int32_t i = 0; i < reading.GetCount(); ++i)
+            listed.insert(Utf16ToUtf8(reading.GetWideString(i)));
+        EXPECT_EQ(listed, expected) << inside;
 
         reading.SetText(L"");
         scene.Type(Utf8ToUtf16(asked->reading));
