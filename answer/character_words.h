@@ -46,7 +46,10 @@ private:
     std::unordered_map<uint32_t, uint16_t> beyond_;
 };
 
-// The bit of a character in TCharacterWords::Holds.
+// The bit of a character in TCharacterWords::Holds, and its place.
+inline unsigned HoldsBitIndex(uint32_t codePoint) {
+    return (codePoint * 0x9E3779B1u) >> 26;
+}
 inline uint64_t HoldsBit(uint32_t codePoint) {
-    return uint64_t{1} << ((codePoint * 0x9E3779B1u) >> 26);
+    return uint64_t{1} << HoldsBitIndex(codePoint);
 }

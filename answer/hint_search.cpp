@@ -1,6 +1,7 @@
 #include "answer/hint_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "answer/comments.h"
@@ -85,6 +86,8 @@ THintSearch::THintSearch(THintMode mode, std::string_view typed, const TCodePage
         const TUtf8Char next = NextCharacter(typed.substr(at));
         at += next.length;
         typedHolds |= HoldsBit(next.codePoint);
+        if (mode != THintMode::WildcardMatches || (next.codePoint != '*' && next.codePoint != '?'))
+            literalHolds |= HoldsBit(next.codePoint);
     }
 }
 
@@ -130,6 +133,7 @@ void THintSearch::PrepareInterlacedBytes() {
         const TUtf8Char next = NextCharacter(std::string_view(compared).substr(at));
         at += next.length;
         typedLastBytes[static_cast<unsigned char>(compared[at - 1])] = 1;
+        ++typedAtBit[HoldsBitIndex(next.codePoint)];
         const bool splits = next.codePoint == DoubleDagger ||
                             (next.codePoint < 0x80 &&
                              std::string_view("|;, ()").find(static_cast<char>(next.codePoint)) !=
@@ -209,14 +213,26 @@ bool THintSearch::AcceptsCharacters(std::string_view word, uint32_t index) {
         return false;
     if (keyAt != NoKeyByte && (word.size() <= keyAt || word[keyAt] != keyByte))
         return false;
-    if (listCharacters == nullptr || index == NoIndex)
-        return AcceptsDecoding(word);
+    const bool listed = listCharacters != nullptr && index != NoIndex;
     if (!interlaced) {
-        // The starting keys and patterns are decided by a word's first bytes faster than by
-        // anything worked out before; a contiguous text needs every typed character.
-        if (key.mode != THintMode::ContiguousChars && key.mode != THintMode::ContiguousWord)
-            return AcceptsDecoding(word);
-        return (typedHolds & ~listCharacters->Holds(index)) == 0 && AcceptsDecoding(word);
+        // Every typed character but a wildcard stands in the word.
+        if (listed && (literalHolds & ~listCharacters->Holds(index)) != 0)
+            return false;
+        switch (ByteVerdict(word)) {
+        case TByteVerdict::No:
+            return false;
+        case TByteVerdict::Yes:
+            return true;
+        case TByteVerdict::Recode:
+            break;
+        }
+        return Matches(listed ? FromNumbers(index, wordCharacters)
+                              : characters->Recode(word, wordCharacters));
+    }
+    if (!listed) {
+        if (ByteVerdict(word) == TByteVerdict::No)
+            return false;
+        return Matches(characters->Recode(word));
     }
     const std::span<const uint16_t> numbers = listCharacters->Characters(index);
     const uint64_t holds = listCharacters->Holds(index);
@@ -224,7 +240,12 @@ bool THintSearch::AcceptsCharacters(std::string_view word, uint32_t index) {
     if (numbers.size() > longestWhole &&
         ((holds & HoldsBit('[')) == 0 || word.find('[') == std::string_view::npos))
         return false;
-    if (leastCommon > 0 && (typedHolds & holds) == 0)
+    // The typed characters a word may hold, by the bits of those it holds, as many times as
+    // they are typed: no more of them can be common to both.
+    std::size_t typedHeld = 0;
+    for (uint64_t bits = typedHolds & holds; bits != 0; bits &= bits - 1)
+        typedHeld += typedAtBit[static_cast<unsigned>(std::countr_zero(bits))];
+    if (typedHeld < leastCommon)
         return false;
     recoded.resize(numbers.size());
     // Locals, which stores through a char pointer cannot change.
@@ -232,29 +253,27 @@ bool THintSearch::AcceptsCharacters(std::string_view word, uint32_t index) {
     const uint8_t* const byteOf = byteOfNumber.data();
     const uint8_t otherLetter = characters->OtherLetter();
     const uint8_t otherSeparator = characters->OtherSeparator();
+    // Characters the typed text lacks are not counted; bytes that stand for themselves (blanks,
+    // punctuation) are, whether typed or not: a count of those that may be typed ones.
     std::size_t common = 0;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const uint8_t byte = byteOf[numbers[i]];
         out[i] = static_cast<char>(byte);
         common += (byte != otherLetter) & (byte != otherSeparator);
     }
-    // Characters the typed text lacks are not counted; bytes that stand for themselves (blanks,
-    // punctuation) are, whether typed or not: a count of those that may be typed ones.
-    if (common < leastCommon)
-        return false;
-    return Matches(recoded);
+    return common >= leastCommon && Matches(recoded);
 }
 
-bool THintSearch::AcceptsDecoding(std::string_view word) {
-    switch (ByteVerdict(word)) {
-    case TByteVerdict::No:
-        return false;
-    case TByteVerdict::Yes:
-        return true;
-    case TByteVerdict::Recode:
-        break;
-    }
-    return Matches(characters->Recode(word, wordCharacters));
+std::string_view THintSearch::FromNumbers(uint32_t index, std::size_t most) {
+    const std::span<const uint16_t> numbers = listCharacters->Characters(index);
+    const std::size_t size = std::min(numbers.size(), most);
+    recoded.resize(size);
+    // Locals, which stores through a char pointer cannot change.
+    char* const out = recoded.data();
+    const uint8_t* const byteOf = byteOfNumber.data();
+    for (std::size_t i = 0; i < size; ++i)
+        out[i] = static_cast<char>(byteOf[numbers[i]]);
+    return recoded;
 }
 
 bool THintSearch::Matches(std::string_view word) {

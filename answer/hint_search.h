@@ -49,7 +49,8 @@ private:
 
     static constexpr uint32_t NoIndex = 0xFFFFFFFF;
     bool AcceptsCharacters(std::string_view word, uint32_t index);
-    bool AcceptsDecoding(std::string_view word);
+    // The word at this index recoded from its characters' numbers, its first `most` at most.
+    std::string_view FromNumbers(uint32_t index, std::size_t most);
     void Prepare(std::string_view typedText);
     void PrepareBytes(std::string_view typedUtf8);
     TByteVerdict ByteVerdict(std::string_view word) const;
@@ -78,11 +79,13 @@ private:
     // character equal to a typed one ends with, and how many such characters a word needs.
     std::array<uint8_t, 256> typedLastBytes{};
     std::size_t leastCommon = 0;
+    std::array<uint32_t, 64> typedAtBit{};             // typed characters by their HoldsBitIndex
     std::size_t longestWhole = std::string_view::npos; // characters, for a word without comments
     // The word list's characters, and the byte each of their numbers stands for.
     const TCharacterWords* listCharacters = nullptr;
     std::vector<uint8_t> byteOfNumber;
-    uint64_t typedHolds = 0; // HoldsBit of each typed character
+    uint64_t typedHolds = 0;   // HoldsBit of each typed character
+    uint64_t literalHolds = 0; // of each but a wildcard
     std::string recoded;
     std::string typed;
     int32_t argument = 0;
