@@ -12,10 +12,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "answer/character_words.h"
 #include "answer/hint_search.h"
 #include "answer/separators.h"
 #include "app/drill_fonts.h"
@@ -270,14 +272,16 @@ public:
     }
     ~TFloorBench() { box_.Destroy(); }
 
+    // `characters`: those of a UTF-8 table's words, worked out before, as the window has them.
     TFloor Measure(const TWordList& words, THintMode mode, const std::string& typed,
-                   const std::vector<std::string>& texts, const TCodePageText& codePage) {
+                   const std::vector<std::string>& texts, const TCodePageText& codePage,
+                   const TCharacterWords* characters) {
         TFloor floor;
         const auto t0 = std::chrono::steady_clock::now();
-        THintSearch search(mode, typed, codePage);
+        THintSearch search(mode, typed, codePage, characters);
         uint32_t accepted = 0;
         for (uint32_t i = 0; i < words.Count(); ++i)
-            accepted += search.Accepts(words.Item(i)) ? 1 : 0;
+            accepted += search.Accepts(words.Item(i), i) ? 1 : 0;
         const auto t1 = std::chrono::steady_clock::now();
         floor.search = Milliseconds(t1 - t0);
         if (accepted < texts.size())
@@ -353,7 +357,12 @@ class TBench {
 public:
     // `prefix` begins each line printed.
     TBench(TApplication& app, TVocorixDlg& window, const char* prefix = "")
-        : app_(app), window_(window), floors_(app, Box()), prefix_(prefix) {}
+        : app_(app), window_(window), floors_(app, Box()), prefix_(prefix) {
+        const TWordList& words = window.GetDatabase().Words();
+        if (TableText().CodePage() == Utf8CodePage)
+            characters_ = std::make_unique<TCharacterWords>(
+                words.Count(), [&words](uint32_t i) { return words.Item(i); });
+    }
 
     TVocorixComboBox& Box() {
         return *dynamic_cast<TVocorixComboBox*>(
@@ -401,7 +410,7 @@ public:
         std::vector<TFloor> floors;
         for (int run = 0; run < Runs; ++run)
             floors.push_back(floors_.Measure(window_.GetDatabase().Words(), key.mode, typed, hints,
-                                             TableText()));
+                                             TableText(), characters_.get()));
         // Each part's median.
         TFloor floor;
         const auto part = [&](double TFloor::*member) {
@@ -430,6 +439,7 @@ private:
     TVocorixDlg& window_;
     TFloorBench floors_;
     const char* prefix_;
+    std::unique_ptr<TCharacterWords> characters_;
 };
 
 // Runs the window's idle work as the loop does while the learner reads the question, up to the
