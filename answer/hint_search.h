@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 #include "answer/hint_keys.h"
 #include "answer/interlaced.h"
 #include "answer/separators.h"
+#include "answer/utf8_word_filter.h"
 
 class TCodePageText;
 
@@ -44,43 +44,21 @@ public:
     }
 
 private:
-    // What a word's UTF-8 bytes alone tell, before it is recoded.
-    enum class TByteVerdict { No, Yes, Recode };
-
     static constexpr uint32_t NoIndex = 0xFFFFFFFF;
     bool AcceptsCharacters(std::string_view word, uint32_t index);
+    bool AcceptsInterlacedNumbers(std::string_view word, uint32_t index);
     // The word at this index recoded from its characters' numbers, its first `most` at most.
     std::string_view FromNumbers(uint32_t index, std::size_t most);
     void Prepare(std::string_view typedText);
-    void PrepareBytes(std::string_view typedUtf8);
-    TByteVerdict ByteVerdict(std::string_view word) const;
-    void PrepareInterlacedBytes();
-    TByteVerdict InterlacedByteVerdict(std::string_view word) const;
     bool Matches(std::string_view recoded);
 
     const THintKey& key;
+    // On a UTF-8 table: the typed text's characters with their bytes, and what a word's bytes
+    // tell before it is recoded.
     std::optional<TCharacterAlphabet> characters;
+    std::optional<TUtf8WordFilter> bytes;
     // A starting key reads no more of a word than the typed text and one character after it.
     std::size_t wordCharacters = std::string_view::npos;
-    // Where the typed text is valid UTF-8 without a replacement character, its bytes stand in a
-    // word exactly where its characters do: the raw bytes decide, or rule most words out.
-    bool bytesDecide = false;
-    std::string typedUtf8;
-    std::string_view head; // of a pattern, before its first wildcard
-    std::string_view tail; // after its last
-    bool oneStar = false;
-    std::size_t firstKey = 0; // the last byte of the first typed character
-    // A word of a starting key or of a pattern with a head has the typed text's byte at keyAt:
-    // the last byte of the first character, which tells the letters of a script apart.
-    static constexpr std::size_t NoKeyByte = static_cast<std::size_t>(-1);
-    std::size_t keyAt = NoKeyByte;
-    char keyByte = 0;
-    // For the interlaced comparison: the last bytes of the typed characters, which each word
-    // character equal to a typed one ends with, and how many such characters a word needs.
-    std::array<uint8_t, 256> typedLastBytes{};
-    std::size_t leastCommon = 0;
-    std::array<uint32_t, 64> typedAtBit{};             // typed characters by their HoldsBitIndex
-    std::size_t longestWhole = std::string_view::npos; // characters, for a word without comments
     // The word list's characters, and the byte each of their numbers stands for.
     const TCharacterWords* listCharacters = nullptr;
     std::vector<uint8_t> byteOfNumber;
