@@ -10,17 +10,11 @@
 
 namespace {
 
-constexpr uint32_t Replacement = 0xFFFD;
 constexpr uint32_t DoubleDagger = 0x2021;
 
 bool HoldsOnlyValidCharacters(std::string_view utf8) {
-    for (std::size_t at = 0; at < utf8.size();) {
-        const TUtf8Char next = NextUtf8Char(utf8.substr(at));
-        if (next.length == 0 || next.codePoint == Replacement)
-            return false;
-        at += next.length;
-    }
-    return true;
+    return FirstInvalidUtf8(utf8) == utf8.size() &&
+           utf8.find("\xEF\xBF\xBD") == std::string_view::npos; // U+FFFD
 }
 
 // Whether `text` starts with `part`, valid UTF-8: the last byte of the first character first,

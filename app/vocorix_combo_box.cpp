@@ -4,8 +4,8 @@
 #include <string>
 
 #include "answer/drill.h"
-#include "app/hint_characters.h"
 #include "app/hint_order.h"
+#include "app_rules/hint_characters.h"
 #include "database/word_list.h"
 #include "platform/text_codec.h"
 #include "resources/ids.h"

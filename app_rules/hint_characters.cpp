@@ -1,4 +1,4 @@
-#include "app/hint_characters.h"
+#include "app_rules/hint_characters.h"
 
 #include <algorithm>
 
